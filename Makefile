@@ -1,0 +1,20 @@
+# The two entry points of the README; everything else is in scripts/.
+.PHONY: run test build clean
+
+run:
+	@scripts/setup.sh
+	@scripts/build.sh win
+	@scripts/run.sh
+
+test:
+	@scripts/test.sh
+
+build:
+	@scripts/setup.sh
+	@scripts/build.sh native
+	@scripts/build.sh win
+
+clean:
+	@scripts/wine-env.sh stop
+	@WINEPREFIX=$(CURDIR)/build/test-prefix scripts/wine-env.sh stop
+	rm -rf build
