@@ -74,7 +74,7 @@ void RepairElement(tagElement& element) {
 }
 
 bool CopyMacroToButton(const tagElement* element, SettingsRecord& settings, int button) {
-  if (!element) return AssignMacro(settings, button, nullptr);
+  if (!element) return false;
   const MacroData macro{
       TextOf(element->name), element->repeat, element->count,
       std::span<const std::uint8_t, sizeof element->events>(reinterpret_cast<const std::uint8_t*>(element->events),

@@ -1,5 +1,7 @@
 #include "macro_file.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <optional>
 #include <vector>

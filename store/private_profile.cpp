@@ -1,5 +1,7 @@
 #include "private_profile.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
 namespace {

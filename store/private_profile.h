@@ -2,8 +2,6 @@
 // Whole records as single ini values in the platform's struct encoding: two
 // hexadecimal digits per byte, then a checksum byte (the byte sum, modulo
 // 256).
-#include <windows.h>
-
 #include <cstddef>
 #include <span>
 #include <string>
