@@ -17,8 +17,8 @@ constexpr wchar_t kSection[] = L"Macros";
 constexpr wchar_t kNumberKey[] = L"number";
 constexpr wchar_t kFileName[] = L"\\sequence.dat";
 
-// The position a key names, when it is written as "%d" writes a position
-// below `number`.
+// The list position a key stands for: only keys as the saver writes them
+// (decimal, no sign, no leading zero) for positions below `number`.
 std::optional<int> PositionOf(const std::wstring& key, int number) {
   if (key.empty() || key.size() > 10 || (key.size() > 1 && key[0] == L'0')) return std::nullopt;
   if (!std::ranges::all_of(key, [](wchar_t c) { return c >= L'0' && c <= L'9'; })) return std::nullopt;
