@@ -1,0 +1,24 @@
+#pragma once
+// Replaces a file without a moment in which it is missing or half written:
+// the new content goes to a file beside it, which is then moved over it in
+// one step. Until then, and if anything fails, the old file stays whole.
+#include <string>
+
+class FileReplacement {
+ public:
+  // Clears what a replacement that never finished may have left beside.
+  explicit FileReplacement(std::wstring target);
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  // Where the new content is written.
+  const std::wstring& NewPath() const { return newPath_; }
+  // Moves the new file over the target; false leaves the target as it was.
+  bool Commit();
+
+ private:
+  std::wstring target_;
+  std::wstring newPath_;
+  bool committed_ = false;
+};
