@@ -3,7 +3,6 @@
 // registry. The registry I/O itself is in store/.
 #include <array>
 #include <optional>
-#include <string_view>
 
 #include "settings_record.h"
 
@@ -37,8 +36,3 @@ struct PointerValues {
 void ApplyMouseValues(const PointerValues& values, ProfileRecord& profile);
 // The desktop-key part (wheel lines) into the profile.
 void ApplyDesktopValues(const PointerValues& values, ProfileRecord& profile);
-
-// Decimal text to int the way the registry values are meant: leading blanks,
-// an optional sign, digits up to the first other character; no digits gives
-// 0; values beyond int are clamped.
-int ParseDecimal(std::u16string_view text);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/decimal.h"
 #include "model/pointer_mapping.h"
 #include "registry_key.h"
 

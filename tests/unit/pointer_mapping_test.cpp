@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "model/factory.h"
 #include "model/pointer_mapping.h"
 
@@ -77,12 +75,4 @@ TEST(ApplyDesktopValues, OneScreenPerNotch) {
     EXPECT_EQ(p.ScrollWheelSpeed, row.speed);
     EXPECT_EQ(p.ScrollWheelFlag, row.flag);
   }
-}
-
-TEST(ParseDecimal, ReadsLikeTheRegistryValuesAreMeant) {
-  const struct { std::u16string_view text; int value; } rows[] = {
-      {u"500", 500},  {u"-1", -1},   {u"  42", 42},  {u"+7", 7},          {u"12abc", 12},
-      {u"", 0},       {u"abc", 0},   {u"-", 0},      {u"2147483647", INT_MAX},
-      {u"99999999999999999999", INT_MAX}, {u"-99999999999999999999", INT_MIN}, {u"-2147483648", INT_MIN}};
-  for (const auto& row : rows) EXPECT_EQ(ParseDecimal(row.text), row.value);
 }
