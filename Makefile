@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is in scripts/.
-.PHONY: run test build clean
+.PHONY: run test build bench clean
 
 run:
 	@scripts/setup.sh
@@ -8,6 +8,9 @@ run:
 
 test:
 	@scripts/test.sh
+
+bench:
+	@scripts/bench.sh
 
 build:
 	@scripts/setup.sh

@@ -1,6 +1,8 @@
 #pragma once
 // The 63676-byte settings block: exchanged byte for byte with the monitor
 // through shared memory and saved field by field to the profile files.
+#include <iterator>
+
 #include "button_record.h"
 
 inline constexpr int kProfileCount = 5;
@@ -140,3 +142,5 @@ static_assert(offsetof(SettingsRecord, ButtonChangedFlags) == 63332);
 static_assert(offsetof(SettingsRecord, ProfileChangedFlags) == 63632);
 static_assert(offsetof(SettingsRecord, OTGSpeedChangedFlags) == 63652);
 static_assert(offsetof(SettingsRecord, CurrentProfileChanged) == 63672);
+static_assert(std::size(ProfileRecord{}.ProFileName) == kProfileNameMaxChars + 1);
+static_assert(std::size(ProfileRecord{}.GameFile) == kGameFileMaxChars + 1);

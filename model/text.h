@@ -6,21 +6,30 @@
 #include <cstddef>
 #include <string_view>
 
-// The text of a buffer: up to its first NUL, or the whole buffer without one.
-template <std::size_t N>
-std::u16string_view TextOf(const char16_t (&buffer)[N]) {
-  const char16_t* end = std::find(buffer, buffer + N, u'\0');
+// The text of a buffer of n units: up to its first NUL, or all n without one.
+inline std::u16string_view TextOf(const char16_t* buffer, std::size_t n) {
+  const char16_t* end = std::find(buffer, buffer + n, u'\0');
   return std::u16string_view(buffer, static_cast<std::size_t>(end - buffer));
 }
 
-// Zero-fills the buffer, then stores at most maxChars characters of text and
-// a terminator (maxChars is capped so the terminator always fits).
+template <std::size_t N>
+std::u16string_view TextOf(const char16_t (&buffer)[N]) {
+  return TextOf(buffer, N);
+}
+
+// Zero-fills the buffer of n units (n > 0), then stores at most maxChars
+// characters of text and a terminator (maxChars is capped so the terminator
+// always fits).
+inline void SetText(char16_t* buffer, std::size_t n, std::u16string_view text, std::size_t maxChars) {
+  const std::size_t count = std::min({text.size(), maxChars, n - 1});
+  std::fill(buffer, buffer + n, u'\0');
+  std::copy_n(text.data(), count, buffer);
+}
+
 template <std::size_t N>
 void SetText(char16_t (&buffer)[N], std::u16string_view text, std::size_t maxChars = N - 1) {
   static_assert(N > 0);
-  const std::size_t count = std::min({text.size(), maxChars, N - 1});
-  std::fill(buffer, buffer + N, u'\0');
-  std::copy_n(text.data(), count, buffer);
+  SetText(buffer, N, text, maxChars);
 }
 
 // Cuts a text that runs past maxChars (or has no terminator) to maxChars

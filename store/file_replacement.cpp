@@ -3,6 +3,10 @@
 #include <windows.h>
 
 #include <utility>
+#include <vector>
+
+#include "file_bytes.h"
+#include "private_profile.h"
 
 namespace {
 
@@ -23,4 +27,15 @@ FileReplacement::~FileReplacement() {
 bool FileReplacement::Commit() {
   committed_ = MoveFileExW(newPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
   return committed_;
+}
+
+bool ReplaceFileWith(const std::wstring& path, const FileUpdate& update) {
+  FileReplacement replacement(path);
+  const bool exists = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  const std::vector<std::uint8_t> original = exists ? ReadFileBytes(path) : std::vector<std::uint8_t>();
+  const bool copied = exists ? WriteFileBytes(replacement.NewPath(), original) : CreateUnicodeFile(replacement.NewPath());
+  if (!copied) return false;
+  update(replacement.NewPath(), original);
+  FlushPrivateProfile(replacement.NewPath());
+  return replacement.Commit();
 }

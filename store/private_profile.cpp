@@ -2,18 +2,8 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
-namespace {
-
-// The digits and the checksum byte of a value holding `size` bytes.
-std::size_t EncodedLength(std::size_t size) { return 2 * (size + 1); }
-
-bool IsHexDigit(wchar_t c) {
-  return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f');
-}
-
-}  // namespace
+#include "framework/wide_text.h"
+#include "model/struct_encoding.h"
 
 bool WriteStructValue(const std::wstring& file, const wchar_t* section, const wchar_t* key,
                       std::span<const std::byte> bytes) {
@@ -23,21 +13,14 @@ bool WriteStructValue(const std::wstring& file, const wchar_t* section, const wc
 
 bool ReadStructValue(const std::wstring& file, const wchar_t* section, const wchar_t* key,
                      std::span<std::byte> bytes) {
+  // Read as text and decoded here: the platform's own reader takes any
+  // letter for a digit and writes into its buffer before it checks the sum.
   // Two units more than a sound value, so a longer one shows as too long.
-  const std::size_t expected = EncodedLength(bytes.size());
-  std::wstring text(expected + 2, L'\0');
+  std::wstring text(2 * bytes.size() + 4, L'\0');
   const DWORD length = GetPrivateProfileStringW(section, key, L"", text.data(), static_cast<DWORD>(text.size()),
                                                 file.c_str());
   text.resize(length);
-  // The platform takes any letter for a digit and writes into its buffer
-  // before it checks the sum, so it decodes into a scratch copy, and only
-  // a value it could not misread is let through.
-  if (text.size() != expected || !std::ranges::all_of(text, IsHexDigit)) return false;
-  std::vector<std::byte> scratch(bytes.size());
-  if (!GetPrivateProfileStructW(section, key, scratch.data(), static_cast<UINT>(scratch.size()), file.c_str()))
-    return false;
-  std::ranges::copy(scratch, bytes.begin());
-  return true;
+  return DecodeStruct(Utf16(text), std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 std::vector<std::wstring> KeyNames(const std::wstring& file, const wchar_t* section) {

@@ -1,0 +1,38 @@
+#pragma once
+// The settings on disk: config.ini beside the program and one profile file
+// per profile in its config folder; the same profile format for export and
+// import.
+#include <string>
+
+#include "model/settings_record.h"
+
+// The program's folder with a trailing backslash; empty when it cannot be had.
+std::wstring ExeFolder();
+std::wstring ConfigIniPath();
+// config\Default<k>.gmp
+std::wstring ProfileFilePath(int profile);
+// config\Default<k>.gkp, the copy every export leaves beside the profiles.
+std::wstring ExportSideCopyPath(int profile);
+
+// The profile's keys into section "Setting" of `path`; other keys and
+// sections stay. A crash leaves the old file or the new one.
+void WriteProfileFile(const ProfileRecord& profile, const std::wstring& path);
+void ReadProfileFile(ProfileRecord& profile, const std::wstring& path);
+
+// Start-up without the monitor: config.ini, the five profile files (factory
+// values for a missing one), then the system pointer settings into the
+// current profile.
+void LoadAll(SettingsRecord& settings);
+// The save step of apply: pointer settings, config.ini, the five files.
+void SaveAll(const SettingsRecord& settings);
+
+// The active profile of WorkingSettings to `path` (replacing any file
+// there), its file title into config.ini, and the side copy. False when
+// there is no active profile.
+bool ExportProfile(const std::wstring& path);
+// `path` into the active profile of WorkingSettings; false, changing
+// nothing, when the file cannot be opened or there is no active profile.
+bool ImportProfile(const std::wstring& path);
+
+// Section "Profile<n>" key "FileName" of config.ini.
+void WriteProfileFileName(int n, const std::wstring& title);

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "framework/wide_text.h"
+#include "model/factory.h"
+#include "model/profile_keys.h"
+#include "model/settings.h"
+#include "model/text.h"
+#include "reference_profile_io.h"
+#include "registry_sandbox.h"
+#include "store/file_bytes.h"
+#include "store/profile_store.h"
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(const std::wstring& path) { return ReadFileBytes(path); }
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  WriteFileBytes(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+// A profile in which the stored fields carry values of their own.
+void FillProfile(ProfileRecord& p, int k) {
+  FactoryProfile(p, k);
+  SetText(p.ProFileName, k == 1 ? u"Sniper \u00e9\u4e2d\u0416" : u"Profile two");
+  SetText(p.GameFile, u"C:\\Games\\shooter.exe");
+  p.Sensitivity_X = 14 + k;
+  p.CpiLevel_Y[4] = -7 - k;
+  p.LiftLevel = 3;
+  p.dpiIndicator[2] = static_cast<std::uint8_t>(200 + k);
+  p.ColorChangeModeOptions2 = 9;
+  p.Acceleration = 8;
+  p.AccelerationFlag = 1;
+  for (int b = 0; b < kButtonCount; ++b) {
+    ButtonRecord& r = p.MacroKeyInfo[b];
+    r.FunctionCode = 16;
+    SetText(r.Name, u"macro");
+    r.EntryCount = static_cast<std::uint16_t>(b + k);
+    for (int e = 0; e < 160; ++e) r.Entries[e / 4][e % 4] = static_cast<std::uint8_t>(e * (b + 1));
+    SetText(r.ProgramPath, u"D:\\bin\\tool.exe");
+  }
+}
+
+class ProfileStore : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(registry);
+    RemoveFiles();
+  }
+  void TearDown() override { RemoveFiles(); }
+
+  static void RemoveFiles() {
+    for (int k = 0; k < kProfileCount; ++k) {
+      DeleteFileW(ProfileFilePath(k).c_str());
+      DeleteFileW(ExportSideCopyPath(k).c_str());
+    }
+    DeleteFileW(ConfigIniPath().c_str());
+    for (const wchar_t* name : {L"export.gmp", L"a.ini", L"b.ini", L"broken.gmp"})
+      DeleteFileW((ExeFolder() + name).c_str());
+    RemoveDirectoryW((ExeFolder() + L"config").c_str());
+  }
+
+  std::unique_ptr<SettingsRecord> Distinct() {
+    auto s = std::make_unique<SettingsRecord>();
+    InitializeSettings(*s);
+    s->CurrentProfile = 1;
+    s->MouseType = 3;
+    s->MouseColor = -2;
+    for (int k = 0; k < kProfileCount; ++k) FillProfile(s->Profiles[k], k);
+    return s;
+  }
+
+  RegistrySandbox registry;
+};
+
+}  // namespace
+
+TEST_F(ProfileStore, SaveThenLoadRestoresEveryStoredField) {
+  auto saved = Distinct();
+  SaveAll(*saved);
+  auto loaded = std::make_unique<SettingsRecord>();
+  InitializeSettings(*loaded);
+  LoadAll(*loaded);
+
+  EXPECT_EQ(loaded->CurrentProfile, 1);
+  EXPECT_EQ(loaded->MouseType, 3);
+  EXPECT_EQ(loaded->MouseColor, -2);
+  for (int k = 0; k < kProfileCount; ++k) {
+    ProfileRecord expected = saved->Profiles[k];
+    expected.Padding1 = 0;
+    std::memset(expected.Padding2, 0, sizeof expected.Padding2);
+    EXPECT_EQ(std::memcmp(&expected, &loaded->Profiles[k], sizeof expected), 0) << "profile " << k;
+  }
+}
+
+TEST_F(ProfileStore, AMissingProfileFileGivesFactoryValuesAndNoConfigGivesMinusOne) {
+  auto saved = Distinct();
+  SaveAll(*saved);
+  DeleteFileW(ProfileFilePath(3).c_str());
+  DeleteFileW(ConfigIniPath().c_str());
+  auto loaded = std::make_unique<SettingsRecord>();
+  InitializeSettings(*loaded);
+  LoadAll(*loaded);
+
+  EXPECT_EQ(loaded->CurrentProfile, -1);
+  EXPECT_EQ(loaded->MouseType, -1);
+  ProfileRecord factory{};
+  FactoryProfile(factory, 3);
+  EXPECT_EQ(std::memcmp(&factory, &loaded->Profiles[3], sizeof factory), 0);
+  EXPECT_EQ(loaded->Profiles[2].Sensitivity_X, 16);
+}
+
+TEST_F(ProfileStore, FilesAreExactlyWhatKeyByKeyWritingGives) {
+  auto s = Distinct();
+  SetText(s->Profiles[0].ProFileName, u"  padded name  ");
+  const std::string starts[] = {
+      "",  // no file yet
+      "[Other]\r\nx=1\r\n[Setting]\r\nExtra=5\r\nsensitivity_x=1\r\n[Tail]\r\ny=\"q\"\r\n",
+      "[Setting]\r\n; a comment the user wrote\r\nDbleClickSpeed=300\r\n",
+      "[Setting]\r\n# not a comment to the platform\r\nlonely\r\n",
+      "\xFF\xFE[\0S\0e\0t\0t\0i\0n\0g\0]\0\r\0\n\0K\0=\0v\0\r\0\n\0",
+  };
+  for (int profile : {0, 1}) {
+    for (const std::string& start : starts) {
+      const std::wstring ours = ExeFolder() + L"a.ini";
+      const std::wstring reference = ExeFolder() + L"b.ini";
+      DeleteFileW(ours.c_str());
+      DeleteFileW(reference.c_str());
+      if (!start.empty()) {
+        WriteBytes(ours, start);
+        WriteBytes(reference, start);
+      } else {
+        CreateUnicodeFile(reference);
+      }
+      WriteProfileFile(s->Profiles[profile], ours);
+      ReferenceWriteProfile(s->Profiles[profile], reference);
+      WritePrivateProfileStringW(nullptr, nullptr, nullptr, reference.c_str());
+      EXPECT_EQ(Bytes(ours), Bytes(reference)) << "profile " << profile << ", start: " << start;
+    }
+  }
+}
+
+TEST_F(ProfileStore, APlainKeyByKeyReaderAcceptsTheFiles) {
+  auto s = Distinct();
+  const std::wstring path = ExeFolder() + L"a.ini";
+  WriteProfileFile(s->Profiles[1], path);
+  ProfileRecord read{};
+  ReferenceReadProfile(read, path);
+  EXPECT_EQ(std::memcmp(&read, &s->Profiles[1], offsetof(ProfileRecord, Padding1)), 0);
+  EXPECT_EQ(std::memcmp(read.MacroKeyInfo, s->Profiles[1].MacroKeyInfo, sizeof read.MacroKeyInfo), 0);
+  EXPECT_EQ(TextOf(read.ProFileName), u"Sniper \u00e9\u4e2d\u0416");
+}
+
+TEST_F(ProfileStore, ExportWritesTheFileItsTitleAndTheSideCopy) {
+  auto s = Distinct();
+  WorkingSettings = *s;
+  WorkingSettings.CurrentProfile = 2;
+  const std::wstring path = ExeFolder() + L"export.gmp";
+  WriteBytes(path, "old content that must go");
+  ASSERT_TRUE(ExportProfile(path));
+
+  wchar_t title[64] = {};
+  GetPrivateProfileStringW(L"Profile3", L"FileName", L"", title, 64, ConfigIniPath().c_str());
+  EXPECT_STREQ(title, L"export");
+  EXPECT_EQ(Bytes(ExportSideCopyPath(2)), Bytes(path));
+  ProfileRecord read{};
+  ReadProfileFile(read, path);
+  EXPECT_EQ(TextOf(read.ProFileName), u"Profile two");
+}
+
+TEST_F(ProfileStore, ImportReplacesTheActiveProfileOnly) {
+  auto s = Distinct();
+  WorkingSettings = *s;
+  WorkingSettings.CurrentProfile = 1;
+  const std::wstring path = ExeFolder() + L"export.gmp";
+  ASSERT_TRUE(ExportProfile(path));
+
+  WorkingSettings.CurrentProfile = 0;
+  ASSERT_TRUE(ImportProfile(path));
+  EXPECT_EQ(TextOf(WorkingSettings.Profiles[0].ProFileName), u"Sniper \u00e9\u4e2d\u0416");
+  EXPECT_EQ(WorkingSettings.Profiles[0].Sensitivity_X, 15);
+  EXPECT_EQ(std::memcmp(&WorkingSettings.Profiles[4], &s->Profiles[4], sizeof(ProfileRecord)), 0);
+
+  // Without a name key the profile ends up unnamed.
+  WriteBytes(path, "[Setting]\r\nSensitivity_X=3\r\n");
+  ASSERT_TRUE(ImportProfile(path));
+  EXPECT_EQ(TextOf(WorkingSettings.Profiles[0].ProFileName), u"");
+  EXPECT_EQ(WorkingSettings.Profiles[0].Sensitivity_X, 3);
+  EXPECT_EQ(WorkingSettings.Profiles[0].MouseSpeed, -1);
+}
+
+TEST_F(ProfileStore, ImportOfAFileThatCannotBeOpenedChangesNothing) {
+  auto s = Distinct();
+  WorkingSettings = *s;
+  EXPECT_FALSE(ImportProfile(ExeFolder() + L"no such file.gmp"));
+  EXPECT_EQ(std::memcmp(&WorkingSettings, s.get(), sizeof(SettingsRecord)), 0);
+  WorkingSettings.CurrentProfile = -1;
+  EXPECT_FALSE(ImportProfile(ProfileFilePath(0)));
+  EXPECT_FALSE(ExportProfile(ExeFolder() + L"export.gmp"));
+}
+
+TEST_F(ProfileStore, ALeftoverFromAnInterruptedSaveDoesNoHarm) {
+  auto s = Distinct();
+  SaveAll(*s);
+  const std::wstring path = ProfileFilePath(0);
+  const auto before = Bytes(path);
+  WriteBytes(path + L".new", "[Setting]\r\nProFileName=half writ");
+  s->Profiles[0].OTGSpeed = 77;
+  WriteProfileFile(s->Profiles[0], path);
+
+  EXPECT_EQ(GetFileAttributesW((path + L".new").c_str()), INVALID_FILE_ATTRIBUTES);
+  ProfileRecord read{};
+  ReadProfileFile(read, path);
+  EXPECT_EQ(read.OTGSpeed, 77);
+  EXPECT_EQ(TextOf(read.ProFileName), u"Profile two");
+  EXPECT_NE(Bytes(path), before);
+}
