@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "fixed_layouts.h"
+#include "model/key_codes.h"
+
+TEST(KeyCodeTable, HoldsEveryUsageOnceInItsOrder) {
+  std::set<std::uint32_t> expected;
+  for (std::uint32_t u = 0x04; u <= 0x65; ++u) expected.insert(u);
+  expected.erase(0x32);  // the non-US hash and backslash keys have no row
+  expected.erase(0x64);
+  for (std::uint32_t u = 0xE0; u <= 0xE7; ++u) expected.insert(u);
+  for (std::uint32_t u = 0xF1; u <= 0xF5; ++u) expected.insert(u);
+
+  std::set<std::uint32_t> usages, vks, scanCodes;
+  for (std::size_t i = 0; i < KeyCodeTable.size(); ++i) {
+    const KeyCodeRow& row = KeyCodeTable[i];
+    usages.insert(row.usage);
+    vks.insert(row.vk);
+    // Exactly the keys up to F12 keep a scan code, each its own.
+    EXPECT_EQ(row.scanCode != 0, i <= 64) << i;
+    if (row.scanCode) {
+      EXPECT_TRUE(scanCodes.insert(row.scanCode).second) << i;
+    }
+  }
+  EXPECT_EQ(usages, expected);
+  EXPECT_EQ(vks.size(), kKeyCodeRowCount);
+
+  // The first and last row of each group, and the keypad's 7-before-6.
+  const struct { std::size_t row; KeyCodeRow expected; } rows[] = {
+      {0, {0x41, 0x04, 0x1E}},  {25, {0x5A, 0x1D, 0x2C}}, {26, {0x31, 0x1E, 0x02}}, {35, {0x30, 0x27, 0x0B}},
+      {36, {0x0D, 0x28, 0x1C}}, {40, {0x20, 0x2C, 0x39}}, {41, {0xBD, 0x2D, 0x0C}}, {45, {0xDC, 0x31, 0x2B}},
+      {46, {0xBA, 0x33, 0x27}}, {51, {0xBF, 0x38, 0x35}}, {52, {0x14, 0x39, 0x3A}}, {53, {0x70, 0x3A, 0x3B}},
+      {62, {0x79, 0x43, 0x44}}, {63, {0x7A, 0x44, 0x57}}, {64, {0x7B, 0x45, 0x58}}, {65, {0x2C, 0x46, 0}},
+      {77, {0x26, 0x52, 0}},    {78, {0x90, 0x53, 0}},    {83, {0x6C, 0x58, 0}},    {84, {0x61, 0x59, 0}},
+      {88, {0x65, 0x5D, 0}},    {89, {0x67, 0x5F, 0}},    {90, {0x66, 0x5E, 0}},    {93, {0x60, 0x62, 0}},
+      {94, {0x6E, 0x63, 0}},    {95, {0x5D, 0x65, 0}},    {96, {0xA2, 0xE0, 0}},    {103, {0x5C, 0xE7, 0}},
+      {104, {0xF1, 0xF1, 0}},   {108, {0xF5, 0xF5, 0}}};
+  for (const auto& r : rows) {
+    const KeyCodeRow& row = KeyCodeTable[r.row];
+    EXPECT_EQ(row.vk, r.expected.vk) << r.row;
+    EXPECT_EQ(row.usage, r.expected.usage) << r.row;
+    EXPECT_EQ(row.scanCode, r.expected.scanCode) << r.row;
+  }
+}
+
+TEST(VkToUsage, FollowsThePhysicalKeyUnderTheLayout) {
+  const FixedLayout us = UsLayout();
+  const FixedLayout german = GermanLayout();
+  const struct { const KeyboardLayout& layout; std::uint32_t vk, usage; } rows[] = {
+      {us, 0x41, 0x04},     {us, 0x5A, 0x1D},     {us, 0x59, 0x1C},     {us, 0x31, 0x1E},
+      {us, 0x30, 0x27},     {us, 0x0D, 0x28},     {us, 0x20, 0x2C},     {us, 0xBD, 0x2D},
+      {us, 0xDC, 0x31},     {us, 0xBF, 0x38},     {us, 0x14, 0x39},     {us, 0x70, 0x3A},
+      {us, 0x7B, 0x45},     {us, 0x2C, 0x46},     {us, 0x26, 0x52},     {us, 0x6C, 0x58},
+      {us, 0x67, 0x5F},     {us, 0x66, 0x5E},     {us, 0x60, 0x62},     {us, 0x5D, 0x65},
+      {us, 0xA2, 0xE0},     {us, 0x5C, 0xE7},     {us, 0xF1, 0xF1},     {us, 0xF5, 0xF5},
+      // Y sits where US has Z, and the punctuation keys move.
+      {german, 0x59, 0x1D}, {german, 0x5A, 0x1C}, {german, 0x41, 0x04}, {german, 0xBD, 0x38},
+      {german, 0xBF, 0x31}, {german, 0xDC, 0x35}, {german, 0xC0, 0x33}, {german, 0xDB, 0x2D},
+  };
+  for (const auto& row : rows) {
+    std::uint32_t usage = 0xFF;
+    EXPECT_TRUE(VkToUsage(row.vk, usage, row.layout)) << std::hex << row.vk;
+    EXPECT_EQ(usage, row.usage) << std::hex << row.vk;
+  }
+}
+
+TEST(VkToUsage, KeysWithoutARowGiveFalseAndZero) {
+  const FixedLayout us = UsLayout();
+  // The generic Shift, Ctrl and Alt have no row, only their sides do.
+  for (const std::uint32_t vk : {0x00u, 0x07u, 0x10u, 0x11u, 0x12u, 0xE2u, 0xF0u, 0xF6u, 0xFFu, 0x141u}) {
+    std::uint32_t usage = 0x55;
+    EXPECT_FALSE(VkToUsage(vk, usage, us)) << std::hex << vk;
+    EXPECT_EQ(usage, 0u) << std::hex << vk;
+  }
+}
+
+TEST(UsageToVk, GivesTheKeyAtThePositionUnderTheLayout) {
+  const FixedLayout us = UsLayout();
+  const FixedLayout german = GermanLayout();
+  const struct { const KeyboardLayout& layout; std::uint32_t usage, vk; } rows[] = {
+      {us, 0x04, 0x41},     {us, 0x1D, 0x5A},     {us, 0x1E, 0x31},     {us, 0x27, 0x30},
+      {us, 0x28, 0x0D},     {us, 0x38, 0xBF},     {us, 0x39, 0x14},     {us, 0x3A, 0x70},
+      {us, 0x45, 0x7B},     {us, 0x46, 0x2C},     {us, 0x58, 0x6C},     {us, 0x5E, 0x66},
+      {us, 0x5F, 0x67},     {us, 0x63, 0x6E},     {us, 0x65, 0x5D},     {us, 0xE0, 0xA2},
+      {us, 0xE7, 0x5C},     {us, 0xF1, 0xF1},     {us, 0xF5, 0xF5},
+      {german, 0x1D, 0x59}, {german, 0x1C, 0x5A}, {german, 0x2D, 0xDB}, {german, 0x38, 0xBD},
+  };
+  for (const auto& row : rows) {
+    std::uint32_t vk = 0xFF;
+    EXPECT_TRUE(UsageToVk(row.usage, vk, row.layout)) << std::hex << row.usage;
+    EXPECT_EQ(vk, row.vk) << std::hex << row.usage;
+  }
+  for (const std::uint32_t usage : {0x00u, 0x03u, 0x32u, 0x64u, 0x66u, 0x82u, 0xDFu, 0xE8u, 0xF6u, 0x104u}) {
+    std::uint32_t vk = 0x55;
+    EXPECT_FALSE(UsageToVk(usage, vk, us)) << std::hex << usage;
+    EXPECT_EQ(vk, 0u) << std::hex << usage;
+  }
+}
+
+TEST(KeyCodes, TheScanCodesAreWhereAUsKeyboardHasTheKeys) {
+  const FixedLayout us = UsLayout();
+  for (const KeyCodeRow& row : KeyCodeTable) {
+    std::uint32_t vk = 0;
+    EXPECT_TRUE(UsageToVk(row.usage, vk, us));
+    EXPECT_EQ(vk, row.vk) << std::hex << row.usage;
+  }
+}
+
+TEST(KeyCodes, EveryUsageSurvivesTheRoundTripOnEveryLayout) {
+  for (const FixedLayout& layout : {UsLayout(), GermanLayout()}) {
+    for (const KeyCodeRow& row : KeyCodeTable) {
+      std::uint32_t vk = 0, usage = 0;
+      ASSERT_TRUE(UsageToVk(row.usage, vk, layout));
+      EXPECT_TRUE(VkToUsage(vk, usage, layout));
+      EXPECT_EQ(usage, row.usage) << std::hex << row.usage;
+    }
+  }
+}
+
+TEST(KeyCodes, ALayoutWithoutTheKeyKeepsTheRowsOwnCodes) {
+  // A layout that has none of the keys reports scan code 0 and virtual key 0;
+  // scan code 0 must not land on the rows that keep no scan code.
+  const FixedLayout none({});
+  for (const KeyCodeRow& row : KeyCodeTable) {
+    std::uint32_t usage = 0, vk = 0;
+    EXPECT_TRUE(VkToUsage(row.vk, usage, none));
+    EXPECT_EQ(usage, row.usage) << std::hex << row.vk;
+    EXPECT_TRUE(UsageToVk(row.usage, vk, none));
+    EXPECT_EQ(vk, row.vk) << std::hex << row.usage;
+  }
+}
