@@ -36,7 +36,8 @@ LRESULT CALLBACK KeyHookProc(int code, WPARAM, LPARAM lParam) {
 }  // namespace
 
 bool InstallKeyHook(HWND window) {
-  // A second hook would post every key twice and could never be removed.
+  // A hook left behind here could never be removed and would go on
+  // swallowing every key on the desktop.
   if (hook) RemoveKeyHook();
   target = window;
   hook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyHookProc, GetModuleHandleW(nullptr), 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
 
 #include "fixed_layouts.h"
@@ -45,58 +46,55 @@ TEST(KeyCodeTable, HoldsEveryUsageOnceInItsOrder) {
   }
 }
 
-TEST(VkToUsage, FollowsThePhysicalKeyUnderTheLayout) {
-  const FixedLayout us = UsLayout();
-  const FixedLayout german = GermanLayout();
-  const struct { const KeyboardLayout& layout; std::uint32_t vk, usage; } rows[] = {
-      {us, 0x41, 0x04},     {us, 0x5A, 0x1D},     {us, 0x59, 0x1C},     {us, 0x31, 0x1E},
-      {us, 0x30, 0x27},     {us, 0x0D, 0x28},     {us, 0x20, 0x2C},     {us, 0xBD, 0x2D},
-      {us, 0xDC, 0x31},     {us, 0xBF, 0x38},     {us, 0x14, 0x39},     {us, 0x70, 0x3A},
-      {us, 0x7B, 0x45},     {us, 0x2C, 0x46},     {us, 0x26, 0x52},     {us, 0x6C, 0x58},
-      {us, 0x67, 0x5F},     {us, 0x66, 0x5E},     {us, 0x60, 0x62},     {us, 0x5D, 0x65},
-      {us, 0xA2, 0xE0},     {us, 0x5C, 0xE7},     {us, 0xF1, 0xF1},     {us, 0xF5, 0xF5},
-      // Y sits where US has Z, and the punctuation keys move.
-      {german, 0x59, 0x1D}, {german, 0x5A, 0x1C}, {german, 0x41, 0x04}, {german, 0xBD, 0x38},
-      {german, 0xBF, 0x31}, {german, 0xDC, 0x35}, {german, 0xC0, 0x33}, {german, 0xDB, 0x2D},
-  };
-  for (const auto& row : rows) {
-    std::uint32_t usage = 0xFF;
-    EXPECT_TRUE(VkToUsage(row.vk, usage, row.layout)) << std::hex << row.vk;
-    EXPECT_EQ(usage, row.usage) << std::hex << row.vk;
+namespace {
+
+using Translation = bool (*)(std::uint32_t, std::uint32_t&, const KeyboardLayout&);
+
+struct TranslationCase {
+  std::uint32_t from, to;
+};
+
+void ExpectTranslations(Translation translate, const KeyboardLayout& layout,
+                        std::initializer_list<TranslationCase> cases) {
+  for (const auto& c : cases) {
+    std::uint32_t to = 0xFF;
+    EXPECT_TRUE(translate(c.from, to, layout)) << std::hex << c.from;
+    EXPECT_EQ(to, c.to) << std::hex << c.from;
   }
 }
 
-TEST(VkToUsage, KeysWithoutARowGiveFalseAndZero) {
-  const FixedLayout us = UsLayout();
-  // The generic Shift, Ctrl and Alt have no row, only their sides do.
-  for (const std::uint32_t vk : {0x00u, 0x07u, 0x10u, 0x11u, 0x12u, 0xE2u, 0xF0u, 0xF6u, 0xFFu, 0x141u}) {
-    std::uint32_t usage = 0x55;
-    EXPECT_FALSE(VkToUsage(vk, usage, us)) << std::hex << vk;
-    EXPECT_EQ(usage, 0u) << std::hex << vk;
+void ExpectNoRow(Translation translate, std::initializer_list<std::uint32_t> codes) {
+  for (const std::uint32_t code : codes) {
+    std::uint32_t to = 0x55;
+    EXPECT_FALSE(translate(code, to, UsLayout())) << std::hex << code;
+    EXPECT_EQ(to, 0u) << std::hex << code;
   }
+}
+
+}  // namespace
+
+TEST(VkToUsage, FollowsThePhysicalKeyUnderTheLayout) {
+  ExpectTranslations(VkToUsage, UsLayout(), {
+      {0x41, 0x04}, {0x5A, 0x1D}, {0x59, 0x1C}, {0x31, 0x1E}, {0x30, 0x27}, {0x0D, 0x28},
+      {0x20, 0x2C}, {0xBD, 0x2D}, {0xDC, 0x31}, {0xBF, 0x38}, {0x14, 0x39}, {0x70, 0x3A},
+      {0x7B, 0x45}, {0x2C, 0x46}, {0x26, 0x52}, {0x6C, 0x58}, {0x67, 0x5F}, {0x66, 0x5E},
+      {0x60, 0x62}, {0x5D, 0x65}, {0xA2, 0xE0}, {0x5C, 0xE7}, {0xF1, 0xF1}, {0xF5, 0xF5}});
+  // Y sits where US has Z, and the punctuation keys move.
+  ExpectTranslations(VkToUsage, GermanLayout(), {
+      {0x59, 0x1D}, {0x5A, 0x1C}, {0x41, 0x04}, {0xBD, 0x38},
+      {0xBF, 0x31}, {0xDC, 0x35}, {0xC0, 0x33}, {0xDB, 0x2D}});
+  // The generic Shift, Ctrl and Alt have no row, only their sides do.
+  ExpectNoRow(VkToUsage, {0x00, 0x07, 0x10, 0x11, 0x12, 0xE2, 0xF0, 0xF6, 0xFF, 0x141});
 }
 
 TEST(UsageToVk, GivesTheKeyAtThePositionUnderTheLayout) {
-  const FixedLayout us = UsLayout();
-  const FixedLayout german = GermanLayout();
-  const struct { const KeyboardLayout& layout; std::uint32_t usage, vk; } rows[] = {
-      {us, 0x04, 0x41},     {us, 0x1D, 0x5A},     {us, 0x1E, 0x31},     {us, 0x27, 0x30},
-      {us, 0x28, 0x0D},     {us, 0x38, 0xBF},     {us, 0x39, 0x14},     {us, 0x3A, 0x70},
-      {us, 0x45, 0x7B},     {us, 0x46, 0x2C},     {us, 0x58, 0x6C},     {us, 0x5E, 0x66},
-      {us, 0x5F, 0x67},     {us, 0x63, 0x6E},     {us, 0x65, 0x5D},     {us, 0xE0, 0xA2},
-      {us, 0xE7, 0x5C},     {us, 0xF1, 0xF1},     {us, 0xF5, 0xF5},
-      {german, 0x1D, 0x59}, {german, 0x1C, 0x5A}, {german, 0x2D, 0xDB}, {german, 0x38, 0xBD},
-  };
-  for (const auto& row : rows) {
-    std::uint32_t vk = 0xFF;
-    EXPECT_TRUE(UsageToVk(row.usage, vk, row.layout)) << std::hex << row.usage;
-    EXPECT_EQ(vk, row.vk) << std::hex << row.usage;
-  }
-  for (const std::uint32_t usage : {0x00u, 0x03u, 0x32u, 0x64u, 0x66u, 0x82u, 0xDFu, 0xE8u, 0xF6u, 0x104u}) {
-    std::uint32_t vk = 0x55;
-    EXPECT_FALSE(UsageToVk(usage, vk, us)) << std::hex << usage;
-    EXPECT_EQ(vk, 0u) << std::hex << usage;
-  }
+  ExpectTranslations(UsageToVk, UsLayout(), {
+      {0x04, 0x41}, {0x1D, 0x5A}, {0x1E, 0x31}, {0x27, 0x30}, {0x28, 0x0D}, {0x38, 0xBF},
+      {0x39, 0x14}, {0x3A, 0x70}, {0x45, 0x7B}, {0x46, 0x2C}, {0x58, 0x6C}, {0x5E, 0x66},
+      {0x5F, 0x67}, {0x63, 0x6E}, {0x65, 0x5D}, {0xE0, 0xA2}, {0xE7, 0x5C}, {0xF1, 0xF1},
+      {0xF5, 0xF5}});
+  ExpectTranslations(UsageToVk, GermanLayout(), {{0x1D, 0x59}, {0x1C, 0x5A}, {0x2D, 0xDB}, {0x38, 0xBD}});
+  ExpectNoRow(UsageToVk, {0x00, 0x03, 0x32, 0x64, 0x66, 0x82, 0xDF, 0xE8, 0xF6, 0x104});
 }
 
 TEST(KeyCodes, TheScanCodesAreWhereAUsKeyboardHasTheKeys) {
