@@ -51,5 +51,5 @@ void RemoveKeyHook() {
   // Forgotten either way: a stale handle could one day name another hook.
   hook = nullptr;
   target = nullptr;
-  Trace(removed ? L"UnHhook: Success \r\n" : L"UnHhook: Fail \r\n");
+  OutputDebugStringW(removed ? L"UnHhook: Success \r\n" : L"UnHhook: Fail \r\n");
 }
