@@ -16,6 +16,7 @@
 #include "tests/e2e/simulator.h"
 #include "tests/unit/record_bytes.h"
 #include "tools/monitor-sim/apply_log.h"
+#include "tools/monitor-sim/files.h"
 
 namespace {
 
@@ -37,24 +38,7 @@ std::unique_ptr<SettingsRecord> PatternRecord(unsigned seed) {
 }
 
 std::vector<std::uint8_t> FileBytes(const std::wstring& path) {
-  std::vector<std::uint8_t> bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  bytes.resize(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  CloseHandle(file);
-  return bytes;
-}
-
-void WriteFileBytes(const std::wstring& path, std::span<const std::uint8_t> bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  return ReadWholeFile(path).value_or(std::vector<std::uint8_t>{});
 }
 
 // The complete lines of a log (a line still being written is left out).
@@ -76,12 +60,6 @@ std::vector<std::string> LogLines(const std::wstring& path) {
 std::vector<std::uint8_t> VectorOf(const SettingsRecord& record) {
   auto bytes = BytesOf(record);
   return {bytes.begin(), bytes.end()};
-}
-
-std::string HashText(std::span<const std::uint8_t> bytes) {
-  char text[17];
-  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(BlockHash(bytes)));
-  return text;
 }
 
 class MonitorLinkWithSimulator : public testing::Test {
@@ -112,7 +90,7 @@ TEST_F(MonitorLinkWithSimulator, ReadsTheMonitorsBlockAndWritesItBackByteForByte
 
   auto fromMonitor = PatternRecord(11);
   const std::wstring in = scratch.File(L"in.bin");
-  WriteFileBytes(in, BytesOf(*fromMonitor));
+  ASSERT_TRUE(WriteWholeFile(in, BytesOf(*fromMonitor)));
   ASSERT_EQ(simulator.RunClient({L"--write", in}), 0);
   ASSERT_TRUE(link.ReadBlock(*read));
   EXPECT_TRUE(DifferingOffsets(*read, *fromMonitor).empty());
@@ -147,7 +125,7 @@ TEST_F(MonitorLinkWithSimulator, ApplyReachesTheMonitorWithWParamAndFlags) {
                                   std::string("\"ProfileChangedFlags\":[0,0,0,0,1]"),
                                   std::string("\"OTGSpeedChangedFlags\":[0,1,0,0,0]"),
                                   std::string("\"blockBytes\":63676,"),
-                                  "\"hash\":\"" + HashText(BytesOf(*record)) + "\""})
+                                  "\"hash\":\"" + BlockHashText(BytesOf(*record)) + "\""})
     EXPECT_NE(line.find(part), std::string::npos) << part << "\nnot in\n" << line;
   EXPECT_EQ(FileBytes(saved), VectorOf(*record));
 }
@@ -165,7 +143,7 @@ TEST_F(MonitorLinkWithSimulator, MappingWithoutMutexIsNeitherReadNorWritten) {
   // The monitor still holds its factory block.
   ASSERT_TRUE(link.NotifyApply(kApplyNormal));
   ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
-  EXPECT_NE(LogLines(log)[0].find(HashText(BytesOf(*FactoryRecord()))), std::string::npos);
+  EXPECT_NE(LogLines(log)[0].find(BlockHashText(BytesOf(*FactoryRecord()))), std::string::npos);
 }
 
 TEST_F(MonitorLinkWithSimulator, MappingShorterThanTheBlockLeavesTheLinkStandalone) {

@@ -18,6 +18,19 @@ std::wstring SimulatorPath() {
 
 std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
 
+// Every simulator joins this job, so none outlives a test program that
+// crashed before it could close them.
+HANDLE ChildrenJob() {
+  static const UniqueHandle job = [] {
+    UniqueHandle made(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (made) SetInformationJobObject(made.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return made;
+  }();
+  return job.get();
+}
+
 std::wstring UniqueSuffix() {
   static int counter = 0;
   return L" test " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
@@ -73,9 +86,11 @@ UniqueHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process))
+  if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &startup, &process))
     return {};
+  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
+  ResumeThread(process.hThread);
   CloseHandle(process.hThread);
   return UniqueHandle(process.hProcess);
 }

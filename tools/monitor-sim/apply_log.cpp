@@ -36,6 +36,12 @@ std::uint64_t BlockHash(std::span<const std::uint8_t> bytes) {
   return hash;
 }
 
+std::string BlockHashText(std::span<const std::uint8_t> bytes) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(BlockHash(bytes)));
+  return text;
+}
+
 std::string ApplyLogLine(std::uintptr_t wParam, std::span<const std::uint8_t> block) {
   auto record = std::make_unique<SettingsRecord>();
   std::memset(record.get(), 0, sizeof(SettingsRecord));
@@ -48,10 +54,6 @@ std::string ApplyLogLine(std::uintptr_t wParam, std::span<const std::uint8_t> bl
   AppendArray(line, "ProfileChangedFlags", record->ProfileChangedFlags);
   AppendArray(line, "OTGSpeedChangedFlags", record->OTGSpeedChangedFlags);
   AppendInt(line, "blockBytes", static_cast<long long>(block.size()));
-  char hash[17];
-  std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(BlockHash(block)));
-  line += ",\"hash\":\"";
-  line += hash;
-  line += "\"}";
+  line += ",\"hash\":\"" + BlockHashText(block) + "\"}";
   return line;
 }

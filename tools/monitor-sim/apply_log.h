@@ -8,6 +8,8 @@
 
 // FNV-1a, 64 bits: enough to tell blocks apart in a log.
 std::uint64_t BlockHash(std::span<const std::uint8_t> bytes);
+// The hash as the log shows it: 16 lower-case hexadecimal digits.
+std::string BlockHashText(std::span<const std::uint8_t> bytes);
 
 // `block` is what the shared block held (fewer bytes than a record when the
 // mapping is short); fields it does not reach are logged as 0.

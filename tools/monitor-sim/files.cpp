@@ -14,8 +14,9 @@ bool WriteAll(HANDLE file, const void* data, std::size_t size) {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::wstring& path) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Shared for writing too: the log may be read while the simulator has it open.
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
