@@ -3,7 +3,6 @@
 #include <cstring>
 #include <utility>
 
-
 namespace {
 
 // Access rights the monitor's objects are opened with.
