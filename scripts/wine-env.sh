@@ -19,14 +19,22 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=
 state=$WINEPREFIX.state
 
 boot_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && return 0
-  mkdir -p "$WINEPREFIX"
-  echo "wine-env: creating prefix $WINEPREFIX" >&2
-  wine wineboot --init </dev/null >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    echo "wine-env: creating prefix $WINEPREFIX" >&2
+    wine wineboot --init </dev/null >/dev/null 2>&1
+  fi
+  local marker=$WINEPREFIX/.project-settings-1
+  [ -f "$marker" ] && return 0
   # Without a window manager every destruction of a visible window would
   # otherwise wait for one.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  # A program that crashes ends at once instead of waiting in the debugger,
+  # which would hold a test until its time-out.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 0 /f </dev/null >/dev/null 2>&1
   wineserver -w
+  touch "$marker"
 }
 
 free_display() {

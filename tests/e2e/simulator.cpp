@@ -1,0 +1,117 @@
+#include "tests/e2e/simulator.h"
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kExitWaitMs = 20000;
+
+// Build paths are Linux paths; under Wine the file system root is drive Z:.
+std::wstring SimulatorPath() {
+  const std::string linuxPath = MONITOR_SIM_EXE;
+  std::wstring path = L"Z:" + std::wstring(linuxPath.begin(), linuxPath.end());
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
+
+// Every simulator joins this job, so none outlives a test program that
+// crashed before it could close them.
+HANDLE ChildrenJob() {
+  static const UniqueHandle job = [] {
+    UniqueHandle made(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (made) SetInformationJobObject(made.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return made;
+  }();
+  return job.get();
+}
+
+std::wstring UniqueSuffix() {
+  static int counter = 0;
+  return L" test " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    // Keep this thread's windows answering while we wait.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+ScratchFolder::ScratchFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  path_ = std::wstring(temp) + L"monitor-sim" + UniqueSuffix() + L"\\";
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((path_ + L"*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do DeleteFileW((path_ + found.cFileName).c_str());
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(path_.c_str());
+}
+
+Simulator::Simulator() : suffix_(UniqueSuffix()) { names_ = MonitorNames::WithSuffix(suffix_); }
+
+Simulator::~Simulator() {
+  if (!server_) return;
+  if (HWND window = FindWindowW(nullptr, names_.monitorWindow.c_str())) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(server_.get(), kExitWaitMs) != WAIT_OBJECT_0) TerminateProcess(server_.get(), 1);
+}
+
+UniqueHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
+  const std::wstring exe = SimulatorPath();
+  std::wstring commandLine = Quoted(exe) + L" --suffix " + Quoted(suffix_);
+  for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
+  std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+  buffer.push_back(L'\0');
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &startup, &process))
+    return {};
+  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
+  ResumeThread(process.hThread);
+  CloseHandle(process.hThread);
+  return UniqueHandle(process.hProcess);
+}
+
+bool Simulator::Serve(std::initializer_list<std::wstring> args) {
+  server_ = Launch(args);
+  if (!server_) return false;
+  return WaitUntil([&] {
+    return FindWindowW(nullptr, names_.monitorWindow.c_str()) != nullptr ||
+           WaitForSingleObject(server_.get(), 0) == WAIT_OBJECT_0;
+  }) && FindWindowW(nullptr, names_.monitorWindow.c_str()) != nullptr;
+}
+
+int Simulator::RunClient(std::initializer_list<std::wstring> args) {
+  UniqueHandle client = Launch(args);
+  if (!client) return -1;
+  bool ended = WaitUntil([&] { return WaitForSingleObject(client.get(), 0) == WAIT_OBJECT_0; });
+  DWORD code = 0;
+  if (!ended || !GetExitCodeProcess(client.get(), &code)) {
+    TerminateProcess(client.get(), 1);
+    return -1;
+  }
+  return static_cast<int>(code);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The monitor simulator as a child process of a test. Every instance gets
+// names of its own, so tests running side by side never meet.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "link/monitor_names.h"
+#include "link/unique_handle.h"
+
+// Polls `done` until it holds or `limit` passes.
+bool WaitUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+// A scratch folder for one test, removed with everything in it.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  std::wstring File(const std::wstring& name) const { return path_ + name; }
+
+ private:
+  std::wstring path_;  // with a trailing backslash
+};
+
+class Simulator {
+ public:
+  Simulator();
+  // Ends a server still running: closes its window, or terminates it.
+  ~Simulator();
+  Simulator(const Simulator&) = delete;
+  Simulator& operator=(const Simulator&) = delete;
+
+  const MonitorNames& names() const { return names_; }
+
+  // Starts the monitor and waits until its window exists (all its shared
+  // objects are made before the window). False when it did not come up.
+  bool Serve(std::initializer_list<std::wstring> args = {});
+  // Runs one client mode of the simulator to its end; its exit code, or -1
+  // when it did not end in time.
+  int RunClient(std::initializer_list<std::wstring> args);
+
+ private:
+  UniqueHandle Launch(std::initializer_list<std::wstring> args);
+
+  MonitorNames names_;
+  std::wstring suffix_;
+  UniqueHandle server_;
+};
