@@ -8,7 +8,7 @@
 #include "model/factory.h"
 #include "model/settings.h"
 #include "reference_profile_io.h"
-#include "registry_sandbox.h"
+#include "tests/win/registry_sandbox.h"
 #include "store/profile_store.h"
 
 int wmain() {

@@ -41,22 +41,6 @@ std::vector<std::uint8_t> FileBytes(const std::wstring& path) {
   return ReadWholeFile(path).value_or(std::vector<std::uint8_t>{});
 }
 
-// The complete lines of a log (a line still being written is left out).
-std::vector<std::string> LogLines(const std::wstring& path) {
-  const std::vector<std::uint8_t> bytes = FileBytes(path);
-  std::vector<std::string> lines;
-  std::string line;
-  for (std::uint8_t b : bytes) {
-    if (b != '\n') {
-      line += static_cast<char>(b);
-      continue;
-    }
-    lines.push_back(line);
-    line.clear();
-  }
-  return lines;
-}
-
 std::vector<std::uint8_t> VectorOf(const SettingsRecord& record) {
   auto bytes = BytesOf(record);
   return {bytes.begin(), bytes.end()};

@@ -1,8 +1,11 @@
 #include "tests/e2e/simulator.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <thread>
 #include <vector>
+
+#include "tools/monitor-sim/files.h"
 
 namespace {
 
@@ -48,6 +51,20 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return true;
+}
+
+std::vector<std::string> LogLines(const std::wstring& path) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (std::uint8_t b : ReadWholeFile(path).value_or(std::vector<std::uint8_t>{})) {
+    if (b != '\n') {
+      line += static_cast<char>(b);
+      continue;
+    }
+    lines.push_back(line);
+    line.clear();
+  }
+  return lines;
 }
 
 ScratchFolder::ScratchFolder() {

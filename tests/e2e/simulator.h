@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "link/monitor_names.h"
 #include "link/unique_handle.h"
@@ -14,6 +15,10 @@
 // Polls `done` until it holds or `limit` passes.
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+// The complete lines of the simulator's apply log (a line still being
+// written is left out).
+std::vector<std::string> LogLines(const std::wstring& path);
 
 // A scratch folder for one test, removed with everything in it.
 class ScratchFolder {

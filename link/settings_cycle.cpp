@@ -1,0 +1,82 @@
+#include "settings_cycle.h"
+
+#include "macro/macro_buttons.h"
+#include "model/settings.h"
+#include "store/macro_file.h"
+#include "store/profile_store.h"
+
+bool SettingsCycle::ReadMonitorBlock() {
+  if (!link_.ReadBlock(AppliedSettings)) return false;
+  SanitizeLoadedSettings(AppliedSettings);
+  return true;
+}
+
+void SettingsCycle::StartupLoad() {
+  InitializeSettings(AppliedSettings);
+  if (link_.Open() && ReadMonitorBlock()) {
+    ClearChangeTracking(AppliedSettings);
+  } else {
+    // A block that cannot be read would leave every profile zero, and the
+    // next apply would write that over the user's files.
+    LoadAll(AppliedSettings);
+    SanitizeLoadedSettings(AppliedSettings);
+  }
+  LoadMacros(macros_);
+  WorkingSettings = AppliedSettings;
+  ReconcileWithButtons(macros_, WorkingSettings);
+}
+
+void SettingsCycle::Apply(WPARAM kind) {
+  busy_ = true;
+  window_.BeginBusy();
+  if (kind != kApplyRestoreAll) FillChangeFlags(WorkingSettings, AppliedSettings);
+  link_.WriteBlock(WorkingSettings);
+  const bool notified = link_.NotifyApply(kind);
+  SaveAll(WorkingSettings);
+  ClearChangeTracking(WorkingSettings);
+  AppliedSettings = WorkingSettings;
+  SaveMacros(macros_);
+  if (!notified) EndBusy();
+}
+
+void SettingsCycle::OnMonitorReload() {
+  window_.InvalidateReloadArea();
+  // Nothing read means nothing new: the user's edits stay.
+  if (!ReadMonitorBlock()) return;
+  ClearChangeTracking(AppliedSettings);
+  WorkingSettings = AppliedSettings;
+  window_.RefreshAll();
+  ReconcileWithButtons(macros_, WorkingSettings);
+}
+
+void SettingsCycle::OnMonitorSettingsChanged() {
+  if (!ReadMonitorBlock()) return;
+  WorkingSettings = AppliedSettings;
+  // WorkingSettings keeps the flags the block carried.
+  ClearChangeTracking(AppliedSettings);
+  window_.RefreshAll();
+}
+
+void SettingsCycle::OnMonitorApplyDone() { EndBusy(); }
+
+void SettingsCycle::OnMonitorSensorChanged() {
+  if (!link_.ReadBlock(AppliedSettings)) return;
+  // The monitor's own profile, before the record is made safe: a block
+  // without a valid current profile gives no sensor values.
+  const int profile = AppliedSettings.CurrentProfile;
+  SanitizeLoadedSettings(AppliedSettings);
+  const ProfileRecord* sensed = ProfileAt(AppliedSettings, profile);
+  ProfileRecord* edited = ProfileAt(WorkingSettings, profile);
+  if (sensed && edited) {
+    edited->CpiStep = sensed->CpiStep;
+    edited->Sensitivity_X = sensed->Sensitivity_X;
+    edited->Sensitivity_Y = sensed->Sensitivity_Y;
+    edited->PollingRate = sensed->PollingRate;
+  }
+  window_.RefreshAll();
+}
+
+void SettingsCycle::EndBusy() {
+  busy_ = false;
+  window_.EndBusy();
+}
