@@ -1,0 +1,62 @@
+#pragma once
+// The private window messages by which the windows, the monitor process and
+// the keyboard hook talk to each other. The values are fixed: the monitor
+// uses 1224 and 1254-1257, and every receiver compares by number. All of
+// them are posted; none carries a pointer.
+#include <windows.h>
+
+// Low-level keyboard hook -> capturing window (WM_HOOK_KEY, 1034), and the
+// main window <-> monitor messages (1224, 1254-1257) with the apply kinds:
+// kept beside the code that sends them.
+#include "link/monitor_messages.h"
+#include "macro/key_hook_message.h"
+
+// Slider -> its notify window. wParam: position; lParam: the slider's id.
+inline constexpr UINT WM_SLIDER_POS = 1094;
+
+// Framed window -> its skinned scroll frame. wParam: has a vertical bar;
+// lParam: the vertical bar is on the left.
+inline constexpr UINT WM_SKIN_SCROLL = 1124;
+
+// DPI level editor -> sensitivity page. wParam: kind in the high word, value
+// in the low word; lParam: the editor's id.
+inline constexpr UINT WM_DPI_LEVEL_CHANGED = 1128;
+inline constexpr WPARAM kDpiLevelPosition = 2;  // value: the new level position
+inline constexpr WPARAM kDpiLevelCurrent = 3;   // value: the level button's check
+inline constexpr WPARAM DpiLevelParam(WPARAM kind, WPARAM value) { return (kind << 16) | (value & 0xFFFF); }
+
+// Owner-drawn list box -> its notify window; lParam: the list's id.
+inline constexpr UINT WM_LIST_ITEM_EDITED = 1524;  // wParam: the edited line
+inline constexpr UINT WM_LIST_RBUTTON = 1724;      // wParam: 0
+
+// Tab strip -> main window. wParam: page number 0-8.
+inline constexpr UINT WM_SHOW_FUNCTION_PAGE = 11025;
+
+// Function pages -> main window: write an assignment into the selected
+// button's record. wParam: action; lParam: its argument.
+inline constexpr UINT WM_ASSIGN_FUNCTION = 11026;
+inline constexpr WPARAM kAssignRestore = 0;         // lParam: kRestore*
+inline constexpr LPARAM kRestoreAllProfiles = 0;
+inline constexpr LPARAM kRestoreSelectedButton = 1;
+inline constexpr WPARAM kAssignKeyCombination = 2;  // lParam: 0
+inline constexpr WPARAM kAssignMouseFunction = 3;   // lParam: 0
+inline constexpr WPARAM kAssignKeyFunction = 4;     // lParam: 0
+inline constexpr WPARAM kAssignMacro = 5;           // lParam: macro list index
+
+// Any poster -> main window. lParam: kProfileAction*.
+inline constexpr UINT WM_PROFILE_ACTION = 11027;
+inline constexpr LPARAM kProfileActionSelectLanguage = 0;  // wParam: language index
+inline constexpr LPARAM kProfileActionRefreshAll = 1;
+
+// Mouse layout page -> main window. wParam: kSelectButtonTag; lParam: the
+// button index 0-14, or kSelectButtonTrace, which only writes a trace.
+inline constexpr UINT WM_SELECT_BUTTON = 11028;
+inline constexpr WPARAM kSelectButtonTag = 40000;
+inline constexpr LPARAM kSelectButtonTrace = 40001;
+
+// Numeric edit box -> its parent: its value may have changed. wParam: 1 when
+// it lost the focus, 0 after its text changed. Registered once, at the first
+// call (the application's start makes that call).
+UINT BitmapEditKillFocusMessage();
+inline constexpr WPARAM kBitmapEditTextChanged = 0;
+inline constexpr WPARAM kBitmapEditLostFocus = 1;
