@@ -66,3 +66,11 @@ struct GlobalMemoryTraits {
   static void Close(Type h) { GlobalFree(h); }
 };
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+
+struct WindowTraits {
+  using Type = HWND;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { DestroyWindow(h); }
+};
+// A window with no C++ object of its own (a tooltip, for instance).
+using OwnedWindow = UniqueHandle<WindowTraits>;

@@ -103,6 +103,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (const MessageEntry* entry = FindMessageEntry(GetMessageMap(), message, wParam, lParam)) {
     return (this->*entry->handler)(wParam, lParam);
   }
+  if (message == WM_DRAWITEM && lParam) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (CWnd* control = FromHandle(item.hwndItem); control && control != this && control->DrawItem(item)) return TRUE;
+  }
   return DefaultFor(message, wParam, lParam);
 }
 

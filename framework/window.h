@@ -34,6 +34,10 @@ class CWnd {
   // descendants before it is dispatched; true consumes it.
   virtual BOOL PreTranslateMessage(MSG* msg);
 
+  // An owner-drawn control draws itself: the parent hands its WM_DRAWITEM
+  // back to the control's object. True when the control drew.
+  virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }
+
   // The message table of the most derived class.
   virtual const MessageMap* GetMessageMap() const { return &Messages(); }
   static const MessageMap& Messages();
