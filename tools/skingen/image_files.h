@@ -1,0 +1,9 @@
+#pragma once
+// Writing the skin's picture files: JPEG for the state pictures, 24-bit BMP
+// for the masks (exact pixels: pure white is cut away).
+#include <string>
+
+#include "canvas.h"
+
+bool WriteJpeg(const Canvas& canvas, const std::string& path, int quality);
+bool WriteBmp(const Canvas& canvas, const std::string& path);
