@@ -1,16 +1,42 @@
 #include "skin/page_image_set.h"
 
+#include <algorithm>
+
 #include "skin/bitmap_btn.h"
 #include "skin/skin_files.h"
 #include "skin/skin_image.h"
 
+namespace {
+
+bool SameFileName(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+}  // namespace
+
 void PageImageSet::Load(const PageImageNames& names) {
-  const std::wstring folder = SkinFolder();
+  Load(names, SkinFolder());
+}
+
+void PageImageSet::Load(const PageImageNames& names, const std::wstring& folder) {
   const std::pair<GdiBitmap*, const std::wstring*> pictures[] = {
       {&mask, &names.mask}, {&normal, &names.normal}, {&over, &names.over},
       {&down, &names.down}, {&disabled, &names.disabled}};
-  for (auto [bitmap, name] : pictures) {
-    if (!name->empty()) LoadSkinImage(folder + *name, *bitmap, size);
+  for (std::size_t i = 0; i < std::size(pictures); ++i) {
+    auto [bitmap, name] = pictures[i];
+    if (name->empty()) continue;
+    // The disabled picture is mostly the normal one under another spelling
+    // of its name (the file system ignores case): copy it, don't decode twice.
+    const auto same = std::find_if(pictures, pictures + i, [&](const auto& earlier) {
+      return *earlier.first && SameFileName(*earlier.second, *name);
+    });
+    if (same == pictures + i) {
+      LoadSkinImage(folder + *name, *bitmap, size);
+    } else if (GdiBitmap copy(static_cast<HBITMAP>(CopyImage(same->first->Get(), IMAGE_BITMAP, 0, 0, 0))); copy) {
+      *bitmap = std::move(copy);
+      size = BitmapSize(bitmap->Get());
+    }
   }
 }
 

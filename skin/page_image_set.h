@@ -29,8 +29,10 @@ struct PageImageSet {
   // Size of the last picture loaded; the window takes its size from it.
   SIZE size{0, 0};
 
-  // Loads each named picture from the skin folder (missing ones stay empty).
+  // Loads each named picture from `folder` (the skin folder unless given);
+  // missing ones stay empty.
   void Load(const PageImageNames& names);
+  void Load(const PageImageNames& names, const std::wstring& folder);
 
   // The names from the "SCREEN" section of a layout file.
   static PageImageNames NamesFromLayout(const std::wstring& layoutPath);

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "skingen: %s\n", error.c_str());
       return 1;
     }
-    bool ok = WriteBmp(RenderMask(*art), outDir + "/" + art->files.at("Mask"));
+    bool ok = WriteMaskBmp(RenderMask(*art), outDir + "/" + art->files.at("Mask"));
     for (const auto& [key, state] : states) {
       if (auto file = art->files.find(key); file != art->files.end()) {
         ok = WriteJpeg(RenderState(*art, state), outDir + "/" + file->second, kJpegQuality) && ok;
