@@ -23,7 +23,7 @@ std::vector<RECT> RegionRects(HRGN region) {
   return {rects, rects + data->rdh.nCount};
 }
 
-// A test skin folder beside the test program, emptied first.
+// The skin folder beside the test program, made when missing.
 std::wstring FreshSkinFolder() {
   const std::wstring folder = SkinFolder();
   CreateDirectoryW(folder.c_str(), nullptr);
