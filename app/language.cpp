@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "framework/wide_text.h"
+#include "framework/wide.h"
 #include "lang/string_ids.h"
 #include "store/profile_store.h"
 

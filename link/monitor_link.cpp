@@ -22,20 +22,20 @@ MonitorLink::MonitorLink(MonitorNames names) : names_(std::move(names)) {}
 
 bool MonitorLink::Open() {
   Close();
-  mutex_.reset(OpenMutexW(kMutexAccess, FALSE, names_.mutex.c_str()));
-  mapping_.reset(OpenFileMappingW(kMappingAccess, FALSE, names_.mapping.c_str()));
+  mutex_.Reset(OpenMutexW(kMutexAccess, FALSE, names_.mutex.c_str()));
+  mapping_.Reset(OpenFileMappingW(kMappingAccess, FALSE, names_.mapping.c_str()));
   if (!mapping_) return false;
 
-  view_.reset(MapViewOfFile(mapping_.get(), kViewAccess, 0, 0, 0));
+  view_.Reset(MapViewOfFile(mapping_.Get(), kViewAccess, 0, 0, 0));
   if (!view_) {
     OutputDebugStringW(L"Could not map view of file.");
     return false;
   }
   // A monitor whose mapping cannot hold the whole block is not trusted with
   // it: every copy would run past the end of the view.
-  if (MappedViewSize(view_.get()) < sizeof(SettingsRecord)) {
+  if (MappedViewSize(view_.Get()) < sizeof(SettingsRecord)) {
     OutputDebugStringW(L"Shared settings block is smaller than the settings record.");
-    view_.reset();
+    view_.Reset();
     return false;
   }
   return true;
@@ -44,16 +44,16 @@ bool MonitorLink::Open() {
 template <typename Copy>
 bool MonitorLink::WithBlockLocked(Copy copy) {
   // A null mutex handle makes the wait fail at once.
-  switch (WaitForSingleObject(mutex_.get(), INFINITE)) {
+  switch (WaitForSingleObject(mutex_.Get(), INFINITE)) {
     case WAIT_OBJECT_0:
-      if (view_) copy(view_.get());
-      ReleaseMutex(mutex_.get());
+      if (view_) copy(view_.Get());
+      ReleaseMutex(mutex_.Get());
       return static_cast<bool>(view_);
     case WAIT_ABANDONED:
       // The last owner died holding the lock, maybe halfway through a copy:
       // the block is suspect, so copy nothing, but hand the lock back so
       // the monitor is not shut out for good.
-      ReleaseMutex(mutex_.get());
+      ReleaseMutex(mutex_.Get());
       return false;
     default:
       return false;
@@ -75,7 +75,7 @@ bool MonitorLink::NotifyApply(WPARAM kind) {
 }
 
 void MonitorLink::Close() {
-  view_.reset();
-  mapping_.reset();
-  mutex_.reset();
+  view_.Reset();
+  mapping_.Reset();
+  mutex_.Reset();
 }

@@ -12,7 +12,7 @@
 
 #include "link/monitor_messages.h"
 #include "link/monitor_names.h"
-#include "link/unique_handle.h"
+#include "framework/handles.h"
 #include "model/settings_record.h"
 
 class MonitorLink {
@@ -50,9 +50,9 @@ class MonitorLink {
   bool WithBlockLocked(Copy copy);
 
   MonitorNames names_;
-  UniqueHandle mutex_;
-  UniqueHandle mapping_;
-  UniqueMappedView view_;
+  KernelHandle mutex_;
+  KernelHandle mapping_;
+  MappedView view_;
 };
 
 // The size of the mapped memory from `address` to the end of its view.

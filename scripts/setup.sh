@@ -9,6 +9,10 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64
   xvfb xauth
+  # The condensed face the skinned captions fall back to under Wine.
+  fonts-dejavu-extra
+  # JPEG output of the host tool that renders the skin's pictures.
+  libjpeg-dev
 )
 
 missing=()

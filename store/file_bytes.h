@@ -1,13 +1,14 @@
 #pragma once
 // Whole files as bytes.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-// The whole file; empty when it cannot be read.
-std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path);
-bool WriteFileBytes(const std::wstring& path, std::span<const std::uint8_t> bytes);
+// Nothing when the file cannot be opened or read whole.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::wstring& path);
+bool WriteWholeFile(const std::wstring& path, std::span<const std::uint8_t> bytes);
 
 // An empty UTF-16 text file (byte-order mark only): the private-profile
 // functions keep that encoding, so every name written into it round-trips.

@@ -32,8 +32,8 @@ bool FileReplacement::Commit() {
 bool ReplaceFileWith(const std::wstring& path, const FileUpdate& update) {
   FileReplacement replacement(path);
   const bool exists = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-  const std::vector<std::uint8_t> original = exists ? ReadFileBytes(path) : std::vector<std::uint8_t>();
-  const bool copied = exists ? WriteFileBytes(replacement.NewPath(), original) : CreateUnicodeFile(replacement.NewPath());
+  const std::vector<std::uint8_t> original = exists ? ReadWholeFile(path).value_or(std::vector<std::uint8_t>()) : std::vector<std::uint8_t>();
+  const bool copied = exists ? WriteWholeFile(replacement.NewPath(), original) : CreateUnicodeFile(replacement.NewPath());
   if (!copied) return false;
   update(replacement.NewPath(), original);
   FlushPrivateProfile(replacement.NewPath());

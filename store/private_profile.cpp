@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/wide_text.h"
+#include "framework/wide.h"
 #include "model/struct_encoding.h"
 
 bool WriteStructValue(const std::wstring& file, const wchar_t* section, const wchar_t* key,

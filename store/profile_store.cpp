@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include "framework/wide_text.h"
-#include "ini_file.h"
+#include "framework/exe_folder.h"
+#include "framework/ini_file.h"
+#include "framework/wide.h"
 #include "file_replacement.h"
 #include "model/decimal.h"
 #include "model/factory.h"
@@ -48,14 +49,6 @@ void WriteKeys(const IniFile& file, std::span<const std::uint8_t> fileBytes, con
 }
 
 }  // namespace
-
-std::wstring ExeFolder() {
-  wchar_t module[MAX_PATH * 4];
-  const DWORD length = GetModuleFileNameW(nullptr, module, static_cast<DWORD>(std::size(module)));
-  if (length == 0 || length >= std::size(module)) return {};
-  std::wstring path(module, length);
-  return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
 
 std::wstring ConfigIniPath() { return ExeFolder() + L"config.ini"; }
 std::wstring ProfileFilePath(int profile) { return ProfilePath(profile, L".gmp"); }

@@ -4,10 +4,9 @@
 // import.
 #include <string>
 
+#include "framework/exe_folder.h"
 #include "model/settings_record.h"
 
-// The program's folder with a trailing backslash; empty when it cannot be had.
-std::wstring ExeFolder();
 std::wstring ConfigIniPath();
 // config\Default<k>.gmp
 std::wstring ProfileFilePath(int profile);

@@ -24,14 +24,14 @@ std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
 // Every simulator joins this job, so none outlives a test program that
 // crashed before it could close them.
 HANDLE ChildrenJob() {
-  static const UniqueHandle job = [] {
-    UniqueHandle made(CreateJobObjectW(nullptr, nullptr));
+  static const KernelHandle job = [] {
+    KernelHandle made(CreateJobObjectW(nullptr, nullptr));
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (made) SetInformationJobObject(made.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    if (made) SetInformationJobObject(made.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
     return made;
   }();
-  return job.get();
+  return job.Get();
 }
 
 std::wstring UniqueSuffix() {
@@ -90,10 +90,10 @@ Simulator::Simulator() : suffix_(UniqueSuffix()) { names_ = MonitorNames::WithSu
 Simulator::~Simulator() {
   if (!server_) return;
   if (HWND window = FindWindowW(nullptr, names_.monitorWindow.c_str())) PostMessageW(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(server_.get(), kExitWaitMs) != WAIT_OBJECT_0) TerminateProcess(server_.get(), 1);
+  if (WaitForSingleObject(server_.Get(), kExitWaitMs) != WAIT_OBJECT_0) TerminateProcess(server_.Get(), 1);
 }
 
-UniqueHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
+KernelHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
   const std::wstring exe = SimulatorPath();
   std::wstring commandLine = Quoted(exe) + L" --suffix " + Quoted(suffix_);
   for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
@@ -109,7 +109,7 @@ UniqueHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
   AssignProcessToJobObject(ChildrenJob(), process.hProcess);
   ResumeThread(process.hThread);
   CloseHandle(process.hThread);
-  return UniqueHandle(process.hProcess);
+  return KernelHandle(process.hProcess);
 }
 
 bool Simulator::Serve(std::initializer_list<std::wstring> args) {
@@ -117,17 +117,17 @@ bool Simulator::Serve(std::initializer_list<std::wstring> args) {
   if (!server_) return false;
   return WaitUntil([&] {
     return FindWindowW(nullptr, names_.monitorWindow.c_str()) != nullptr ||
-           WaitForSingleObject(server_.get(), 0) == WAIT_OBJECT_0;
+           WaitForSingleObject(server_.Get(), 0) == WAIT_OBJECT_0;
   }) && FindWindowW(nullptr, names_.monitorWindow.c_str()) != nullptr;
 }
 
 int Simulator::RunClient(std::initializer_list<std::wstring> args) {
-  UniqueHandle client = Launch(args);
+  KernelHandle client = Launch(args);
   if (!client) return -1;
-  bool ended = WaitUntil([&] { return WaitForSingleObject(client.get(), 0) == WAIT_OBJECT_0; });
+  bool ended = WaitUntil([&] { return WaitForSingleObject(client.Get(), 0) == WAIT_OBJECT_0; });
   DWORD code = 0;
-  if (!ended || !GetExitCodeProcess(client.get(), &code)) {
-    TerminateProcess(client.get(), 1);
+  if (!ended || !GetExitCodeProcess(client.Get(), &code)) {
+    TerminateProcess(client.Get(), 1);
     return -1;
   }
   return static_cast<int>(code);

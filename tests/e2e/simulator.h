@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "link/monitor_names.h"
-#include "link/unique_handle.h"
+#include "framework/handles.h"
 
 // Polls `done` until it holds or `limit` passes.
 bool WaitUntil(const std::function<bool()>& done,
@@ -49,9 +49,9 @@ class Simulator {
   int RunClient(std::initializer_list<std::wstring> args);
 
  private:
-  UniqueHandle Launch(std::initializer_list<std::wstring> args);
+  KernelHandle Launch(std::initializer_list<std::wstring> args);
 
   MonitorNames names_;
   std::wstring suffix_;
-  UniqueHandle server_;
+  KernelHandle server_;
 };

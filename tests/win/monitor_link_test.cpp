@@ -8,7 +8,7 @@
 #include <string>
 
 #include "link/monitor_link.h"
-#include "link/unique_handle.h"
+#include "framework/handles.h"
 #include "tests/unit/record_bytes.h"
 
 namespace {
@@ -38,24 +38,24 @@ TEST(MonitorLinkStandalone, EveryOperationDegradesToNothing) {
   link.Close();
 }
 
-TEST(UniqueHandle, ClosesOnceWhetherResetMovedOrDestroyed) {
+TEST(KernelHandle, ClosesOnceWhetherResetMovedOrDestroyed) {
   HANDLE raw = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   ASSERT_NE(raw, nullptr);
   {
-    UniqueHandle first(raw);
-    UniqueHandle second(std::move(first));
+    KernelHandle first(raw);
+    KernelHandle second(std::move(first));
     EXPECT_FALSE(first);
-    EXPECT_EQ(second.get(), raw);
+    EXPECT_EQ(second.Get(), raw);
     EXPECT_TRUE(HandleIsOpen(raw));
   }
   EXPECT_FALSE(HandleIsOpen(raw));
 
-  UniqueHandle failed(INVALID_HANDLE_VALUE);
+  FileHandle failed(INVALID_HANDLE_VALUE);
   EXPECT_FALSE(failed);
 
   HANDLE kept = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  UniqueHandle owner(kept);
-  EXPECT_EQ(owner.release(), kept);
+  KernelHandle owner(kept);
+  EXPECT_EQ(owner.Release(), kept);
   EXPECT_TRUE(HandleIsOpen(kept));
   CloseHandle(kept);
 }

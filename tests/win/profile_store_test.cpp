@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/wide_text.h"
+#include "framework/wide.h"
 #include "model/factory.h"
 #include "model/profile_keys.h"
 #include "model/settings.h"
@@ -18,10 +18,10 @@
 
 namespace {
 
-std::vector<std::uint8_t> Bytes(const std::wstring& path) { return ReadFileBytes(path); }
+std::vector<std::uint8_t> Bytes(const std::wstring& path) { return ReadWholeFile(path).value_or(std::vector<std::uint8_t>()); }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  WriteFileBytes(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  WriteWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 // A profile in which the stored fields carry values of their own.

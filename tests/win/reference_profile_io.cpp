@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "framework/wide_text.h"
+#include "framework/wide.h"
 #include "model/factory.h"
 #include "model/profile_keys.h"
 #include "model/text.h"

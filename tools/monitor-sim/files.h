@@ -1,11 +1,8 @@
 #pragma once
-// Whole-file reads and writes for block files and the apply log.
-#include <cstdint>
-#include <optional>
-#include <span>
+// Whole-file reads and writes for block files (from the store), and lines
+// appended to the apply log.
 #include <string>
-#include <vector>
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::wstring& path);
-bool WriteWholeFile(const std::wstring& path, std::span<const std::uint8_t> bytes);
+#include "store/file_bytes.h"
+
 bool AppendLine(const std::wstring& path, const std::string& line);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "link/monitor_names.h"
-#include "link/unique_handle.h"
+#include "framework/handles.h"
 
 class SharedBlock {
  public:
@@ -36,8 +36,8 @@ class SharedBlock {
   bool Lock(DWORD timeoutMs);
   void Unlock();
 
-  UniqueHandle mutex_;
-  UniqueHandle mapping_;
-  UniqueMappedView view_;
+  KernelHandle mutex_;
+  KernelHandle mapping_;
+  MappedView view_;
   std::size_t size_ = 0;
 };

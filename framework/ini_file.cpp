@@ -1,8 +1,8 @@
-#include "ini_file.h"
+#include "framework/ini_file.h"
 
 #include <vector>
 
-#include "framework/wide_text.h"
+#include "framework/wide.h"
 
 namespace {
 constexpr DWORD kMaxValueChars = 2047;

@@ -1,0 +1,31 @@
+#pragma once
+// The application object: one per process. Run() calls InitInstance, then
+// (when it succeeded) the message loop until the quit message, and returns
+// ExitInstance's exit code.
+#include <windows.h>
+
+class CWnd;
+
+class CWinApp {
+ public:
+  CWinApp();
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+  virtual ~CWinApp();
+
+  // The process's application object (null before one is built).
+  static CWinApp* Current();
+
+  virtual BOOL InitInstance();
+  virtual int ExitInstance();
+  int Run();
+
+  HINSTANCE Instance() const { return instance_; }
+  CWnd* MainWindow() const { return mainWindow_; }
+  void SetMainWindow(CWnd* window) { mainWindow_ = window; }
+
+ private:
+  HINSTANCE instance_;
+  bool oleStarted_ = false;
+  CWnd* mainWindow_ = nullptr;
+};

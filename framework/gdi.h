@@ -1,0 +1,78 @@
+#pragma once
+// GDI objects and device contexts, each released once by its owner.
+#include <windows.h>
+
+#include "framework/handles.h"
+
+template <class T>
+struct GdiObjectTraits {
+  using Type = T;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { DeleteObject(h); }
+};
+using GdiBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using GdiFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using GdiBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using GdiRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+
+struct MemoryDcTraits {
+  using Type = HDC;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { DeleteDC(h); }
+};
+// A memory device context (`CreateCompatibleDC`).
+class MemoryDc : public UniqueHandle<MemoryDcTraits> {
+ public:
+  explicit MemoryDc(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
+};
+
+// A window's device context from `GetDC`, released with `ReleaseDC`.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// The paint handler's device context (`BeginPaint` / `EndPaint`).
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  HDC Get() const { return dc_; }
+  const PAINTSTRUCT& Paint() const { return paint_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// Selects an object into a device context for one scope and puts the
+// previous one back, so no object is deleted while selected.
+class SelectScope {
+ public:
+  SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+  SelectScope(const SelectScope&) = delete;
+  SelectScope& operator=(const SelectScope&) = delete;
+  ~SelectScope() {
+    if (previous_) SelectObject(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// Width and height of a bitmap; zero for none.
+SIZE BitmapSize(HBITMAP bitmap);

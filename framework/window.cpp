@@ -1,0 +1,120 @@
+#include "framework/window.h"
+
+#include <utility>
+
+#include "framework/handles.h"
+
+namespace {
+
+// The property of a bound window that holds its object.
+constexpr wchar_t kObjectProperty[] = L"Vorna.Framework.Object";
+
+// The object waiting for the next window this thread creates, and the hook
+// that binds it.
+thread_local CWnd* pendingObject = nullptr;
+thread_local HookHandle creationHook;
+
+}  // namespace
+
+LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* object = static_cast<CWnd*>(GetPropW(window, kObjectProperty));
+  if (!object) return DefWindowProcW(window, message, wParam, lParam);
+  return object->Route(message, wParam, lParam);
+}
+
+LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && pendingObject) {
+    CWnd* object = std::exchange(pendingObject, nullptr);
+    object->Bind(reinterpret_cast<HWND>(wParam));
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+CWnd::~CWnd() {
+  if (hwnd_) DestroyWindow();
+}
+
+CWnd* CWnd::FromHandle(HWND window) {
+  return window ? static_cast<CWnd*>(GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+void CWnd::Bind(HWND window) {
+  hwnd_ = window;
+  SetPropW(window, kObjectProperty, this);
+  PreSubclassWindow();
+  defaultProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWindowProc)));
+}
+
+bool CWnd::SubclassWindow(HWND window) {
+  if (!window || hwnd_ || FromHandle(window)) return false;
+  Bind(window);
+  return true;
+}
+
+bool CWnd::CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& rect, HWND parent,
+                         UINT id, DWORD exStyle) {
+  HWND window = CreateWindowExW(exStyle, className, text, style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                GetModuleHandleW(nullptr), nullptr);
+  return window && SubclassWindow(window);
+}
+
+bool CWnd::DestroyWindow() {
+  return hwnd_ && ::DestroyWindow(hwnd_);
+}
+
+void CWnd::BindNextCreatedWindow(CWnd* object) {
+  pendingObject = object;
+  if (!creationHook) creationHook.Reset(SetWindowsHookExW(WH_CBT, &CreationHook, nullptr, GetCurrentThreadId()));
+}
+
+void CWnd::EndBindNextCreatedWindow() {
+  pendingObject = nullptr;
+  creationHook.Reset();
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) {
+  return FALSE;
+}
+
+const MessageMap& CWnd::Messages() {
+  static const MessageMap map{nullptr, {}};
+  return map;
+}
+
+LRESULT CWnd::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG current{hwnd_, message, wParam, lParam, 0, {}};
+  const MSG* outer = std::exchange(current_, &current);
+  LRESULT result = WindowProc(message, wParam, lParam);
+  current_ = outer;
+  if (message == WM_NCDESTROY) {
+    // The window is gone: give the control its procedure back and unbind.
+    HWND window = std::exchange(hwnd_, nullptr);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    RemovePropW(window, kObjectProperty);
+    defaultProc_ = nullptr;
+    PostNcDestroy();
+  }
+  return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const MessageEntry* entry = FindMessageEntry(GetMessageMap(), message, wParam, lParam)) {
+    return (this->*entry->handler)(wParam, lParam);
+  }
+  if (message == WM_DRAWITEM && lParam) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (CWnd* control = FromHandle(item.hwndItem); control && control != this && control->DrawItem(item)) return TRUE;
+  }
+  return DefaultFor(message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+  return current_ ? DefaultFor(current_->message, current_->wParam, current_->lParam) : 0;
+}
+
+LRESULT CWnd::DefaultFor(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (defaultProc_) return CallWindowProcW(defaultProc_, hwnd_, message, wParam, lParam);
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}

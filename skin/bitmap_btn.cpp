@@ -1,0 +1,222 @@
+#include "skin/bitmap_btn.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "skin/skin_image.h"
+
+namespace {
+constexpr UINT_PTR kToolId = 1;
+
+void DrawImage(HDC target, HBITMAP image, const RECT& client) {
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  if (!image) {
+    GdiBrush brush(CreateSolidBrush(CBitmapBtn::kEmptyImageColor));
+    FillRect(target, &client, brush.Get());
+    return;
+  }
+  MemoryDc source(target);
+  SelectScope select(source.Get(), image);
+  BitBlt(target, 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
+}
+}  // namespace
+
+const MessageMap& CBitmapBtn::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_MOUSEMOVE, &CBitmapBtn::OnMouseMove),
+      OnMessage(WM_KILLFOCUS, &CBitmapBtn::OnKillFocus),
+      OnMessage(WM_CAPTURECHANGED, &CBitmapBtn::OnCaptureChanged),
+      OnMessage(WM_LBUTTONDOWN, &CBitmapBtn::OnLButtonDown),
+      OnMessage(WM_LBUTTONUP, &CBitmapBtn::OnLButtonUp),
+      OnMessage(WM_ERASEBKGND, &CBitmapBtn::OnEraseBkgnd),
+      OnMessage(WM_DESTROY, &CBitmapBtn::OnDestroy),
+  };
+  static const MessageMap map{&CButton::Messages(), entries};
+  return map;
+}
+
+void CBitmapBtn::PreSubclassWindow() {
+  // Skinned buttons draw themselves and never take part in tabbing.
+  const LONG_PTR style = GetWindowLongPtrW(Hwnd(), GWL_STYLE);
+  SendMessageW(Hwnd(), BM_SETSTYLE, (LOWORD(style) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
+  SetWindowLongPtrW(Hwnd(), GWL_STYLE, GetWindowLongPtrW(Hwnd(), GWL_STYLE) & ~WS_TABSTOP);
+}
+
+void CBitmapBtn::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect) {
+  {
+    WindowDc dc(Hwnd());
+    const std::pair<GdiBitmap*, HBITMAP> images[] = {
+        {&ImageNormal, normal}, {&ImageOver, over}, {&ImageDown, down}, {&ImageDisabled, disabled}};
+    for (auto [target, source] : images) CutImage(dc.Get(), *target, source, rect.left, rect.top, rect.right, rect.bottom);
+  }
+  SetWindowLongPtrW(Hwnd(), GWL_STYLE, GetWindowLongPtrW(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+}
+
+void CBitmapBtn::SetCheck(int value) {
+  if (value == Checked) return;
+  Checked = value;
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void CBitmapBtn::EnsureTooltip() {
+  if (tooltip_) return;
+  tooltip_.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  if (tooltip_) SendMessageW(tooltip_.Get(), TTM_ACTIVATE, FALSE, 0);
+}
+
+void CBitmapBtn::SetTooltip(const wchar_t* text, bool activate) {
+  if (!text) return;
+  EnsureTooltip();
+  if (!tooltip_) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = Hwnd();
+  tool.uId = kToolId;
+  tool.lpszText = const_cast<wchar_t*>(text);
+  if (SendMessageW(tooltip_.Get(), TTM_GETTOOLCOUNT, 0, 0) == 0) {
+    GetClientRect(Hwnd(), &tool.rect);
+    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  SendMessageW(tooltip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_.Get(), TTM_ACTIVATE, activate, 0);
+}
+
+BOOL CBitmapBtn::PreTranslateMessage(MSG* msg) {
+  EnsureTooltip();
+  if (tooltip_) SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+  return CButton::PreTranslateMessage(msg);
+}
+
+HWND CBitmapBtn::OwnerOrParent() const {
+  HWND owner = GetWindow(Hwnd(), GW_OWNER);
+  return owner ? owner : GetParent(Hwnd());
+}
+
+LRESULT CBitmapBtn::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+  const POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  // A drag that started elsewhere does not light the button.
+  if ((wParam & MK_LBUTTON) && !Hover) return Default();
+
+  if (GetCapture() != Hwnd() && GetActiveWindow() && OwnerOrParent()) {
+    if (client.x >= HoverMinX) {
+      Hover = 1;
+      SetCapture(Hwnd());
+      InvalidateRect(Hwnd(), nullptr, TRUE);
+      SetActiveWindow(Hwnd());
+    }
+  } else {
+    POINT screen = client;
+    ClientToScreen(Hwnd(), &screen);
+    if (WindowFromPoint(screen) != Hwnd() || client.x < HoverMinX) {
+      if (Hover) {
+        Hover = 0;
+        InvalidateRect(Hwnd(), nullptr, TRUE);
+      }
+      if (!(wParam & MK_LBUTTON)) ReleaseCapture();
+    }
+  }
+  POINT screen = client;
+  ClientToScreen(Hwnd(), &screen);
+  PostMessageW(GetParent(Hwnd()), WM_MOUSEMOVE, wParam, MAKELPARAM(screen.x, screen.y));
+  return Default();
+}
+
+LRESULT CBitmapBtn::OnKillFocus(WPARAM, LPARAM) {
+  Hover = 0;
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  return Default();
+}
+
+LRESULT CBitmapBtn::OnCaptureChanged(WPARAM, LPARAM) {
+  if (Hover) {
+    // Only our own capture is ours to release: taking another window's
+    // (a slider's drag, say) would break it.
+    if (GetCapture() == Hwnd()) ReleaseCapture();
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+  }
+  return Default();
+}
+
+LRESULT CBitmapBtn::OnLButtonDown(WPARAM, LPARAM) {
+  if (HWND owner = OwnerOrParent(); owner && GetActiveWindow() != owner) SetActiveWindow(owner);
+  return Default();
+}
+
+LRESULT CBitmapBtn::OnLButtonUp(WPARAM, LPARAM) {
+  if (!ToggleMode) return Default();
+  // The click flips the latch; the button's own release (and its click) is
+  // skipped, so its pressed look is cleared here.
+  Checked = !Checked;
+  SendMessageW(Hwnd(), BM_SETSTATE, FALSE, 0);
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  SendMessageW(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Hwnd()), BN_CLICKED),
+               reinterpret_cast<LPARAM>(Hwnd()));
+  return 0;
+}
+
+LRESULT CBitmapBtn::OnEraseBkgnd(WPARAM, LPARAM) {
+  return TRUE;
+}
+
+LRESULT CBitmapBtn::OnDestroy(WPARAM, LPARAM) {
+  tooltip_.Reset();
+  return Default();
+}
+
+HBITMAP CBitmapBtn::ImageFor(ButtonImage image) const {
+  switch (image) {
+    case ButtonImage::Over: return ImageOver.Get();
+    case ButtonImage::Down: return ImageDown.Get();
+    case ButtonImage::Disabled: return ImageDisabled.Get();
+    case ButtonImage::Normal: break;
+  }
+  return ImageNormal.Get();
+}
+
+bool CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
+  const bool pressed = item.itemState & ODS_SELECTED;
+  const bool disabled = item.itemState & ODS_DISABLED;
+  const HBITMAP image =
+      ImageFor(ChooseButtonImage({ToggleMode != 0, Checked != 0, Hover != 0, pressed, disabled}));
+  RECT client;
+  GetClientRect(Hwnd(), &client);
+  if (Caption.empty()) {
+    DrawImage(item.hDC, image, client);
+  } else {
+    DrawCaption(item.hDC, image, client, pressed, disabled);
+  }
+  return true;
+}
+
+void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) {
+  // Drawn off screen and copied in one transfer, so the caption never
+  // flickers over a bare image.
+  MemoryDc canvas(target);
+  GdiBitmap buffer(CreateCompatibleBitmap(target, client.right, client.bottom));
+  if (!canvas || !buffer) return;
+  SelectScope selectBuffer(canvas.Get(), buffer.Get());
+  DrawImage(canvas.Get(), image, client);
+
+  COLORREF color = TextColor;
+  if (Hover) {
+    color = HoverTextColor;
+  } else if (disabled) {
+    color = DisabledTextColor;
+  } else if (pressed || Checked) {
+    color = PressedTextColor;
+  }
+  SetBkMode(canvas.Get(), TRANSPARENT);
+  SetTextColor(canvas.Get(), color);
+  GdiFont font = CreateSkinFont(FontHeight, FontWidth, FontFace);
+  SelectScope selectFont(canvas.Get(), font.Get());
+
+  const CaptionLayout layout = LayoutCaption(
+      {TextAlign, UseTextRect != 0, {TextRect.left, TextRect.top, TextRect.right, TextRect.bottom}, MultiLine != 0,
+       TextIndent},
+      {client.left, client.top, client.right, client.bottom});
+  RECT rect{layout.rect.left, layout.rect.top, layout.rect.right, layout.rect.bottom};
+  DrawTextW(canvas.Get(), Caption.c_str(), static_cast<int>(Caption.size()), &rect, layout.format);
+  BitBlt(target, 0, 0, client.right, client.bottom, canvas.Get(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The skinned button: every push button, tab, radio choice, check box and
+// most static captions. An owner-drawn system push button that shows one of
+// four state images cut from its window's pictures, with an optional caption,
+// and lights up while the pointer is over it. Clicks reach the parent as
+// BN_CLICKED with the button's handle (all have identifier 0).
+#include <windows.h>
+
+#include <string>
+
+#include "framework/gdi.h"
+#include "framework/handles.h"
+#include "framework/window.h"
+#include "skin/button_look.h"
+#include "skin/skin_font.h"
+
+class CBitmapBtn : public CButton {
+ public:
+  GdiBitmap ImageNormal;
+  GdiBitmap ImageOver;
+  GdiBitmap ImageDown;
+  GdiBitmap ImageDisabled;
+  int Checked = 0;
+  int ToggleMode = 0;
+  int Hover = 0;
+  std::wstring Caption;
+  COLORREF TextColor = kDefaultTextColor;
+  COLORREF HoverTextColor = kDefaultTextColor;
+  COLORREF DisabledTextColor = kDefaultTextColor;
+  COLORREF PressedTextColor = kDefaultTextColor;
+  std::wstring FontFace = kSkinFontFace;
+  int FontHeight = 18;
+  int FontWidth = 6;
+  int TextAlign = 0;
+  int UseTextRect = 0;
+  RECT TextRect{0, 0, 0, 0};
+  int MultiLine = 0;
+  int TextIndent = 0;
+  int HoverMinX = 0;
+
+  static constexpr COLORREF kDefaultTextColor = 0xFDFDFD;
+  // What an empty state image shows: the skins' background.
+  static constexpr COLORREF kEmptyImageColor = 0x1F1F1F;
+
+  // Cuts `rect` out of each full-window picture as the four state images.
+  void SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect);
+  // Stores and redraws only on a change.
+  void SetCheck(int value);
+  void SetCaption(std::wstring_view text) { Caption = text; }
+  void SetTooltip(const wchar_t* text, bool activate);
+  HWND Tooltip() const { return tooltip_.Get(); }
+
+  BOOL PreTranslateMessage(MSG* msg) override;
+  bool DrawItem(const DRAWITEMSTRUCT& item) override;
+
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages();
+
+ protected:
+  void PreSubclassWindow() override;
+
+ private:
+  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+  LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+
+  HBITMAP ImageFor(ButtonImage image) const;
+  void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);
+  void EnsureTooltip();
+  HWND OwnerOrParent() const;
+
+  OwnedWindow tooltip_;
+};

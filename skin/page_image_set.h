@@ -1,0 +1,54 @@
+#pragma once
+// A skinned window's pictures: the mask of its shape and the full-window
+// pictures of its controls' four states (the normal one doubles as the
+// window's background).
+#include <windows.h>
+
+#include <string>
+
+#include "framework/gdi.h"
+#include "skin/button_info.h"
+
+class CBitmapBtn;
+
+// Picture file names, relative to the skin folder.
+struct PageImageNames {
+  std::wstring mask;
+  std::wstring normal;
+  std::wstring over;
+  std::wstring down;
+  std::wstring disabled;
+};
+
+struct PageImageSet {
+  GdiBitmap mask;
+  GdiBitmap normal;
+  GdiBitmap over;
+  GdiBitmap down;
+  GdiBitmap disabled;
+  // Size of the last picture loaded; the window takes its size from it.
+  SIZE size{0, 0};
+
+  // Loads each named picture from `folder` (the skin folder unless given);
+  // missing ones stay empty.
+  void Load(const PageImageNames& names);
+  void Load(const PageImageNames& names, const std::wstring& folder);
+
+  // The names from the "SCREEN" section of a layout file.
+  static PageImageNames NamesFromLayout(const std::wstring& layoutPath);
+
+  // Drops the four state pictures once the controls have their cut-outs.
+  void ReleaseStatePictures();
+
+  // Shapes `window` from the mask, when it yields a region.
+  void ApplyRegion(HWND window) const;
+
+  // Paints the background picture at (0, 0), unscaled.
+  void PaintBackground(HDC dc) const;
+};
+
+// Builds one skinned button from the layout: reads BUTTONINFO `key`,
+// creates the button (identifier 0) on `parent` at its rectangle and cuts
+// its four state images. Returns the layout read.
+SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const std::wstring& layoutPath, const wchar_t* key,
+                                HWND parent, const PageImageSet& images);

@@ -1,0 +1,20 @@
+#pragma once
+// Every font of the skinned windows is made here, so a missing skin face is
+// replaced by one chosen face everywhere.
+#include <windows.h>
+
+#include <string>
+
+#include "framework/gdi.h"
+
+// The face the skin is drawn for: a commercial medium-condensed grotesque
+// that most machines lack.
+inline constexpr wchar_t kSkinFontFace[] = L"HelveticaNeueLT Com 67 MdCn";
+
+// `face` when it is installed, else the first installed face of a list of
+// condensed sans-serif faces (see skin_font.cpp), else `face` again.
+std::wstring ResolveFontFace(const std::wstring& face);
+
+// Height and average width in pixels, normal weight unless given, ClearType,
+// modern family, default character set.
+GdiFont CreateSkinFont(int height, int width, const std::wstring& face = kSkinFontFace, int weight = FW_NORMAL);

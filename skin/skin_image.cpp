@@ -1,0 +1,184 @@
+#include "skin/skin_image.h"
+
+#include <objbase.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "framework/handles.h"
+
+namespace {
+
+// Skin pictures are a window's size; anything far larger is not one.
+constexpr LONGLONG kMaxPictureFile = 64LL * 1024 * 1024;
+
+// The system hands rectangles to region creation in batches of this many.
+constexpr std::size_t kRegionBatch = 2000;
+constexpr std::size_t kRectsGrowth = 100;
+// The region-data header is exactly two rectangles long.
+constexpr std::size_t kHeaderRects = sizeof(RGNDATAHEADER) / sizeof(RECT);
+static_assert(sizeof(RGNDATAHEADER) == 2 * sizeof(RECT));
+
+template <class T>
+struct ComReleaseTraits {
+  using Type = T*;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type p) { p->Release(); }
+};
+
+// The whole file in a movable global block, or empty.
+GlobalMemory ReadFileToGlobal(const std::wstring& path, SIZE_T& bytes) {
+  KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.Get() == INVALID_HANDLE_VALUE) {
+    file.Release();
+    return {};
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > kMaxPictureFile) return {};
+  bytes = static_cast<SIZE_T>(size.QuadPart);
+  GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) return {};
+  void* data = GlobalLock(memory.Get());
+  DWORD read = 0;
+  const bool ok = data && ReadFile(file.Get(), data, static_cast<DWORD>(bytes), &read, nullptr) && read == bytes;
+  GlobalUnlock(memory.Get());
+  return ok ? std::move(memory) : GlobalMemory{};
+}
+
+// Rectangles of the mask's rows, handed to the system in batches.
+class RegionBuilder {
+ public:
+  RegionBuilder() { Restart(); }
+
+  void Add(LONG x0, LONG x1, LONG y) {
+    if (count_ == kRegionBatch) Flush();
+    if (kHeaderRects + count_ == buffer_.size()) buffer_.resize(buffer_.size() + kRectsGrowth);
+    buffer_[kHeaderRects + count_++] = {x0, y, x1, y + 1};
+    bounds_.left = std::min(bounds_.left, x0);
+    bounds_.top = std::min(bounds_.top, y);
+    bounds_.right = std::max(bounds_.right, x1);
+    bounds_.bottom = std::max(bounds_.bottom, y + 1);
+  }
+
+  GdiRegion Finish() {
+    Flush();
+    return std::move(result_);
+  }
+
+ private:
+  void Restart() {
+    count_ = 0;
+    bounds_ = {INT_MAX, INT_MAX, 0, 0};
+    if (buffer_.empty()) buffer_.resize(kHeaderRects + kRectsGrowth);
+  }
+
+  void Flush() {
+    auto* data = reinterpret_cast<RGNDATA*>(buffer_.data());
+    data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(count_),
+                 static_cast<DWORD>(count_ * sizeof(RECT)), bounds_};
+    const DWORD bytes = static_cast<DWORD>(sizeof(RGNDATAHEADER) + count_ * sizeof(RECT));
+    GdiRegion part(ExtCreateRegion(nullptr, bytes, data));
+    if (!result_) {
+      result_ = std::move(part);
+    } else if (part) {
+      CombineRgn(result_.Get(), result_.Get(), part.Get(), RGN_OR);
+    }
+    Restart();
+  }
+
+  std::vector<RECT> buffer_;
+  std::size_t count_ = 0;
+  RECT bounds_{};
+  GdiRegion result_;
+};
+
+}  // namespace
+
+void LoadSkinImage(const std::wstring& path, GdiBitmap& bitmap, SIZE& size) {
+  SIZE_T bytes = 0;
+  GlobalMemory memory = ReadFileToGlobal(path, bytes);
+  if (!memory) return;
+  IStream* rawStream = nullptr;
+  // The stream frees the block when it is released.
+  if (FAILED(CreateStreamOnHGlobal(memory.Get(), TRUE, &rawStream))) return;
+  memory.Release();
+  UniqueHandle<ComReleaseTraits<IStream>> stream(rawStream);
+
+  IPicture* rawPicture = nullptr;
+  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(bytes), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(&rawPicture))) ||
+      !rawPicture) {
+    return;
+  }
+  UniqueHandle<ComReleaseTraits<IPicture>> picture(rawPicture);
+  SHORT type = PICTYPE_NONE;
+  OLE_HANDLE handle = 0;
+  if (FAILED(picture.Get()->get_Type(&type)) || type != PICTYPE_BITMAP ||
+      FAILED(picture.Get()->get_Handle(&handle)) || !handle) {
+    return;
+  }
+  // The picture object owns its bitmap; keep a device-dependent copy.
+  auto* decoded = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+  GdiBitmap copy(static_cast<HBITMAP>(CopyImage(decoded, IMAGE_BITMAP, 0, 0, 0)));
+  if (!copy) return;
+  bitmap = std::move(copy);
+  size = BitmapSize(bitmap.Get());
+}
+
+void CutImage(HDC dc, GdiBitmap& target, HBITMAP source, int left, int top, int right, int bottom) {
+  if (!source) return;
+  target.Reset();
+  const int width = right - left;
+  const int height = bottom - top;
+  if (width <= 0 || height <= 0) return;
+  target.Reset(CreateCompatibleBitmap(dc, width, height));
+  MemoryDc from(dc);
+  MemoryDc to(dc);
+  if (!target || !from || !to) return;
+  SelectScope selectFrom(from.Get(), source);
+  SelectScope selectTo(to.Get(), target.Get());
+  BitBlt(to.Get(), 0, 0, width, height, from.Get(), left, top, SRCCOPY);
+}
+
+GdiRegion RegionFromMask(HBITMAP mask) {
+  if (!mask) return {};
+  MemoryDc maskDc(nullptr);
+  MemoryDc dibDc(nullptr);
+  if (!maskDc || !dibDc) return {};
+  const SIZE size = BitmapSize(mask);
+  if (size.cx <= 0 || size.cy <= 0) return {};
+
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  GdiBitmap dib(CreateDIBSection(maskDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dib || !bits) return {};
+  {
+    SelectScope selectMask(maskDc.Get(), mask);
+    SelectScope selectDib(dibDc.Get(), dib.Get());
+    BitBlt(dibDc.Get(), 0, 0, size.cx, size.cy, maskDc.Get(), 0, 0, SRCCOPY);
+  }
+  GdiFlush();
+
+  constexpr uint32_t kWhite = 0x00FFFFFF;
+  RegionBuilder builder;
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  for (LONG y = 0; y < size.cy; ++y) {
+    // Bottom-up: the top row is the last in memory.
+    const uint32_t* row = pixels + static_cast<std::size_t>(size.cy - 1 - y) * size.cx;
+    LONG x = 0;
+    while (x < size.cx) {
+      while (x < size.cx && (row[x] & kWhite) == kWhite) ++x;
+      const LONG x0 = x;
+      while (x < size.cx && (row[x] & kWhite) != kWhite) ++x;
+      if (x > x0) builder.Add(x0, x, y);
+    }
+  }
+  return builder.Finish();
+}

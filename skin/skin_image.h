@@ -1,0 +1,22 @@
+#pragma once
+// Skin pictures: decoding, cutting a control's part out of a full-window
+// picture, and the window shape from a mask.
+#include <windows.h>
+
+#include <string>
+
+#include "framework/gdi.h"
+
+// Replaces `bitmap` with the picture decoded from the file (JPEG or BMP, as
+// its data says) and writes its size into `size`. A missing or undecodable
+// file leaves both unchanged.
+void LoadSkinImage(const std::wstring& path, GdiBitmap& bitmap, SIZE& size);
+
+// Makes `target` a bitmap compatible with `dc` holding the rectangle
+// (left, top)-(right, bottom) of `source`. Without a source nothing
+// changes; an empty rectangle leaves `target` empty.
+void CutImage(HDC dc, GdiBitmap& target, HBITMAP source, int left, int top, int right, int bottom);
+
+// The window shape: every pixel that is not pure white belongs to it. Null
+// without a mask. An all-white mask gives an empty region.
+GdiRegion RegionFromMask(HBITMAP mask);

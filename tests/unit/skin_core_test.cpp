@@ -1,0 +1,114 @@
+// The skin's text and state rules: layout values, the button's image
+// choice and caption placement.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/text.h"
+#include "skin/button_info.h"
+#include "skin/button_look.h"
+
+namespace {
+
+bool operator==(const SkinRect& a, const SkinRect& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST(ParseButtonInfo, FieldsOfLayoutValues) {
+  struct Row {
+    std::u16string value;
+    std::u16string name;
+    SkinRect rect;
+    std::u16string tooltip;
+  };
+  const Row rows[] = {
+      {u"Apply,120,400,90,28,Apply settings", u"Apply", {120, 400, 210, 428}, u"Apply settings"},
+      // Four numbers only: the height doubles as the tooltip.
+      {u"Close,700,5,20,20", u"Close", {700, 5, 720, 25}, u"20"},
+      {u"12", u"", {12, 0, 12, 0}, u"12"},
+      {u"", u"", {0, 0, 0, 0}, u""},
+      // Blanks around the tooltip go; inside it they stay.
+      {u"Tip,1,2,3,4, \t Two words \r\n", u"Tip", {1, 2, 4, 6}, u"Two words"},
+      // Extra fields between the numbers and the tooltip are ignored.
+      {u"X,1,2,3,4,extra,more,last", u"X", {1, 2, 4, 6}, u"last"},
+      // scanf rules: blanks before a number, signs, and a stop at the first
+      // field that is not a number.
+      {u"N, -5, +7,10,3,t", u"N", {-5, 7, 5, 10}, u"t"},
+      {u"N,5,abc,10,3,t", u"N", {5, 0, 5, 0}, u"t"},
+      {u"N,5 ,6,7,8,t", u"N", {5, 0, 5, 0}, u"t"},
+      // Out-of-range numbers are held at the int limits, sums too.
+      {u"Big,99999999999,2147483647,10,1,t", u"Big", {2147483647, 2147483647, 2147483647, 2147483647}, u"t"},
+      {u"Neg,-2147483648,0,-1,0,t", u"Neg", {-2147483647 - 1, 0, -2147483647 - 1, 0}, u"t"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.value.begin(), row.value.end()));
+    const SkinButtonInfo info = ParseButtonInfo(row.value);
+    EXPECT_EQ(TextOf(info.ItemName), row.name);
+    EXPECT_TRUE(info.Rect == row.rect) << info.Rect.left << "," << info.Rect.top << "," << info.Rect.right << ","
+                                       << info.Rect.bottom;
+    EXPECT_EQ(TextOf(info.TooltipText), row.tooltip);
+  }
+}
+
+TEST(ParseButtonInfo, OverlongPartsAreCutToTheirBuffers) {
+  const std::u16string name(60, u'n');
+  const std::u16string tip(150, u't');
+  const SkinButtonInfo info = ParseButtonInfo(name + u",1,2,3,4," + tip);
+  EXPECT_EQ(TextOf(info.ItemName), name.substr(0, 39));
+  EXPECT_EQ(TextOf(info.TooltipText), tip.substr(0, 99));
+}
+
+TEST(ChooseButtonImage, BothModes) {
+  using I = ButtonImage;
+  struct Row {
+    ButtonState state;  // toggle, checked, hover, pressed, disabled
+    ButtonImage image;
+  };
+  const Row rows[] = {
+      {{false, false, false, false, false}, I::Normal},
+      {{false, false, true, false, false}, I::Over},
+      {{false, false, true, true, false}, I::Down},
+      {{false, true, true, false, false}, I::Down},
+      {{false, true, false, false, true}, I::Disabled},
+      {{false, false, true, true, true}, I::Disabled},
+      {{true, false, false, false, false}, I::Normal},
+      {{true, false, true, false, false}, I::Over},
+      // Pressing a toggle does not change its picture.
+      {{true, false, true, true, false}, I::Over},
+      {{true, true, false, false, false}, I::Down},
+      {{true, true, false, false, true}, I::Down},
+      {{true, false, true, false, true}, I::Disabled},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(ChooseButtonImage(rows[i].state), rows[i].image) << "row " << i;
+  }
+}
+
+TEST(LayoutCaption, RectanglesAndFormats) {
+  const SkinRect client{0, 0, 100, 30};
+  const SkinRect text{5, 0, 80, 20};
+  struct Row {
+    CaptionOptions options;  // align, useTextRect, textRect, multiLine, indent
+    SkinRect rect;
+    uint32_t format;
+  };
+  const Row rows[] = {
+      {{0, false, text, false, 7}, {5, 0, 95, 30}, 0x8825},
+      {{1, false, text, false, 7}, {12, 0, 90, 30}, 0x8824},
+      {{2, false, text, false, 7}, {5, 0, 95, 30}, 0x8826},
+      {{9, false, text, false, 7}, {5, 0, 95, 30}, 0x8826},
+      {{0, true, text, false, 7}, text, 0x8825},
+      {{0, true, text, true, 7}, text, 0x2015},
+      {{1, true, text, false, 7}, text, 0x8824},
+      {{1, true, text, true, 7}, text, 0x2014},
+      {{2, true, text, true, 7}, text, 0x8826},
+      {{3, true, text, true, 7}, text, 0x8136},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const CaptionLayout layout = LayoutCaption(rows[i].options, client);
+    EXPECT_TRUE(layout.rect == rows[i].rect) << "row " << i;
+    EXPECT_EQ(layout.format, rows[i].format) << "row " << i;
+  }
+}
+
+}  // namespace
