@@ -1,6 +1,11 @@
 #include "skin/page_image_set.h"
 
+#include <objbase.h>
+
 #include <algorithm>
+#include <array>
+#include <thread>
+#include <vector>
 
 #include "skin/bitmap_btn.h"
 #include "skin/skin_files.h"
@@ -13,6 +18,20 @@ bool SameFileName(const std::wstring& a, const std::wstring& b) {
          CSTR_EQUAL;
 }
 
+struct DecodedPicture {
+  GdiBitmap bitmap;
+  SIZE size{0, 0};
+};
+
+// For a worker thread: the picture decoder needs COM on the calling thread.
+DecodedPicture DecodePicture(const std::wstring& path) {
+  DecodedPicture picture;
+  const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+  LoadSkinImage(path, picture.bitmap, picture.size);
+  if (com) CoUninitialize();
+  return picture;
+}
+
 }  // namespace
 
 void PageImageSet::Load(const PageImageNames& names) {
@@ -23,17 +42,34 @@ void PageImageSet::Load(const PageImageNames& names, const std::wstring& folder)
   const std::pair<GdiBitmap*, const std::wstring*> pictures[] = {
       {&mask, &names.mask}, {&normal, &names.normal}, {&over, &names.over},
       {&down, &names.down}, {&disabled, &names.disabled}};
-  for (std::size_t i = 0; i < std::size(pictures); ++i) {
+  constexpr std::size_t kCount = std::size(pictures);
+  // The picture a name is already given by (the disabled picture is mostly
+  // the normal one under another spelling; the file system ignores case).
+  std::array<std::size_t, kCount> source{};
+  for (std::size_t i = 0; i < kCount; ++i)
+    source[i] = static_cast<std::size_t>(std::find_if(pictures, pictures + i, [&](const auto& earlier) {
+                                           return SameFileName(*earlier.second, *pictures[i].second);
+                                         }) - pictures);
+
+  // Decoding is most of a window's start-up: each distinct file is decoded
+  // on a thread of its own, all joined before anything is used.
+  std::array<DecodedPicture, kCount> decoded;
+  {
+    std::vector<std::jthread> workers;
+    for (std::size_t i = 0; i < kCount; ++i)
+      if (!pictures[i].second->empty() && source[i] == i)
+        workers.emplace_back([&, i] { decoded[i] = DecodePicture(folder + *pictures[i].second); });
+  }
+
+  for (std::size_t i = 0; i < kCount; ++i) {
     auto [bitmap, name] = pictures[i];
     if (name->empty()) continue;
-    // The disabled picture is mostly the normal one under another spelling
-    // of its name (the file system ignores case): copy it, don't decode twice.
-    const auto same = std::find_if(pictures, pictures + i, [&](const auto& earlier) {
-      return *earlier.first && SameFileName(*earlier.second, *name);
-    });
-    if (same == pictures + i) {
-      LoadSkinImage(folder + *name, *bitmap, size);
-    } else if (GdiBitmap copy(static_cast<HBITMAP>(CopyImage(same->first->Get(), IMAGE_BITMAP, 0, 0, 0))); copy) {
+    if (source[i] == i) {
+      if (!decoded[i].bitmap) continue;
+      *bitmap = std::move(decoded[i].bitmap);
+      size = decoded[i].size;
+    } else if (GdiBitmap copy(static_cast<HBITMAP>(CopyImage(pictures[source[i]].first->Get(), IMAGE_BITMAP, 0, 0, 0)));
+               copy) {
       *bitmap = std::move(copy);
       size = BitmapSize(bitmap->Get());
     }
