@@ -331,8 +331,21 @@ void COptionDlg::ShowSettings(int) {
   UpdateWindow(buttons_[kSettingsButton].Hwnd());
 }
 
-void COptionDlg::ChooseProgram(int) {}
-void COptionDlg::Rename(int) {}
+void COptionDlg::ChooseProgram(int) {
+  ProfileRecord* active = ActiveProfile(WorkingSettings);
+  if (!active) return;
+  programDialog_.SetPath(std::wstring(Wide(TextOf(active->GameFile))));
+  if (programDialog_.DoModal(Hwnd()) == IDOK) SetText(active->GameFile, Utf16(programDialog_.GetPath()), kGameFileMaxChars);
+}
+
+void COptionDlg::Rename(int) {
+  ProfileRecord* active = ActiveProfile(WorkingSettings);
+  if (!active) return;
+  renameDialog_.SetName(std::wstring(Wide(TextOf(active->ProFileName))));
+  if (renameDialog_.DoModal(Hwnd()) != IDOK) return;
+  SetText(active->ProFileName, Utf16(renameDialog_.Name()), kProfileNameMaxChars);
+  UpdateProfileBar();
+}
 
 void COptionDlg::ImportProfile(int) {
   const std::wstring path = AskProfileFile(ProfileFileDialog::Open);

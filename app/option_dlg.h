@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "app/dlg_prog_sel.h"
+#include "app/dlg_rename.h"
 #include "app/frame_buttons.h"
 #include "framework/dialog.h"
 #include "link/monitor_link.h"
@@ -33,6 +35,9 @@ class COptionDlg : public CDialog, public CycleWindow {
   void ReloadCaptions();
 
   CBitmapBtn& Button(FrameButton which) { return buttons_[which]; }
+  // The dialogs of the program and rename buttons, for a look while they run.
+  CDlgProgSel& ProgramDialog() { return programDialog_; }
+  CDlgRename& RenameDialog() { return renameDialog_; }
   const SettingsCycle& Cycle() const { return cycle_; }
   bool Busy() const { return cycle_.Busy(); }
 
@@ -84,5 +89,8 @@ class COptionDlg : public CDialog, public CycleWindow {
   SettingsCycle cycle_;
   PageImageSet images_;
   std::array<CBitmapBtn, kFrameButtonCount> buttons_;
+  // Kept ready; each run builds its window afresh.
+  CDlgProgSel programDialog_;
+  CDlgRename renameDialog_;
   HICON icon_ = nullptr;
 };
