@@ -28,6 +28,9 @@ constexpr RECT kReloadArea{308, 252, 348, 282};
 // What a language change repaints besides the buttons.
 constexpr RECT kLanguageAreas[] = {{221, 343, 586, 362}, {221, 382, 534, 401}, {652, 382, 780, 405}};
 
+// Where the function pages and the start page show: x, y, width, height.
+constexpr RECT kFunctionPageArea{209, 372, 551, 301};
+
 constexpr int kLabelFontHeight = 17;
 constexpr int kLabelFontWidth = 6;
 
@@ -83,14 +86,31 @@ LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   cycle_.StartupLoad();
   LoadLanguageModule();
+  CreatePages();
   images_.Load(kMainPictures);
   CreateButtons();
   SetWindowPos(Hwnd(), nullptr, 0, 0, images_.size.cx, images_.size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   // The buttons keep their own cut-outs; the normal picture stays as the
   // background.
   images_.ReleaseStatePictures();
+  ShowWindow(startPage_.Hwnd(), SW_SHOW);
   images_.ApplyRegion(Hwnd());
   return 0;
+}
+
+void COptionDlg::CreatePages() {
+  struct Page {
+    CDialog& page;
+    RECT place;  // x, y, width, height
+  };
+  const Page pages[] = {
+      {startPage_, kFunctionPageArea},
+  };
+  for (const Page& page : pages) {
+    if (!page.page.Create(Hwnd())) continue;
+    SetWindowPos(page.page.Hwnd(), nullptr, page.place.left, page.place.top, page.place.right, page.place.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  }
 }
 
 void COptionDlg::CreateButtons() {
@@ -245,6 +265,7 @@ LRESULT COptionDlg::OnDestroy(WPARAM, LPARAM) {
   SaveMacros(Macros);
   Macros.Clear();
   UnloadLanguageModule();
+  startPage_.DestroyWindow();
   return result;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/dlg_prog_sel.h"
 #include "app/dlg_rename.h"
+#include "app/dlg_start.h"
 #include "app/frame_buttons.h"
 #include "framework/dialog.h"
 #include "link/monitor_link.h"
@@ -38,6 +39,7 @@ class COptionDlg : public CDialog, public CycleWindow {
   // The dialogs of the program and rename buttons, for a look while they run.
   CDlgProgSel& ProgramDialog() { return programDialog_; }
   CDlgRename& RenameDialog() { return renameDialog_; }
+  CDlgStart& StartPage() { return startPage_; }
   const SettingsCycle& Cycle() const { return cycle_; }
   bool Busy() const { return cycle_.Busy(); }
 
@@ -80,6 +82,7 @@ class COptionDlg : public CDialog, public CycleWindow {
   using ClickAction = void (COptionDlg::*)(int);
   static const ClickAction kClickActions[kFrameButtonCount];
 
+  void CreatePages();
   void CreateButtons();
   void SetCaptionNow(FrameButton which, std::wstring_view text);
   void SelectLanguage(int index);
@@ -89,6 +92,8 @@ class COptionDlg : public CDialog, public CycleWindow {
   SettingsCycle cycle_;
   PageImageSet images_;
   std::array<CBitmapBtn, kFrameButtonCount> buttons_;
+  // The pages, in the order they are created.
+  CDlgStart startPage_;
   // Kept ready; each run builds its window afresh.
   CDlgProgSel programDialog_;
   CDlgRename renameDialog_;

@@ -95,6 +95,29 @@ TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
   EXPECT_TRUE(EqualRect(&footer, &label));
   GdiRegion region(CreateRectRgn(0, 0, 0, 0));
   EXPECT_NE(GetWindowRgn(dlg.Hwnd(), region.Get()), ERROR) << "shaped by the mask";
+  // The start page fills the function page area.
+  const HWND start = dlg.StartPage().Hwnd();
+  ASSERT_TRUE(IsWindowVisible(start));
+  RECT page;
+  GetWindowRect(start, &page);
+  MapWindowPoints(nullptr, dlg.Hwnd(), reinterpret_cast<POINT*>(&page), 2);
+  EXPECT_EQ(page.left, 209);
+  EXPECT_EQ(page.top, 372);
+  EXPECT_EQ(page.right - page.left, 551);
+  EXPECT_EQ(page.bottom - page.top, 301);
+}
+
+TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindow) {
+  COptionDlg& dlg = Open();
+  const HWND backgrounds[] = {dlg.Hwnd(), dlg.StartPage().Hwnd()};
+  for (HWND background : backgrounds) {
+    PumpMessages();
+    SendMessageW(background, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, dlg.Hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
+    EXPECT_EQ(msg.lParam, MAKELPARAM(30, 40));
+  }
 }
 
 TEST_F(MainWindowTest, ProfileBarAndArrowsAtTheEnds) {
