@@ -3,9 +3,12 @@
 #include <memory>
 
 #include "app/option_dlg.h"
+#include "skin/menu_hook.h"
 
 BOOL COptionApp::InitInstance() {
   CWinApp::InitInstance();
+  // Without the hook menus keep the system's frame; the program runs on.
+  InstallMenuHook();
   KernelHandle mutex(CreateMutexW(nullptr, FALSE, kSingleInstanceMutexName));
   const DWORD created = GetLastError();
   // A second copy ends without a word; a mutex that could not be made at
@@ -22,6 +25,7 @@ BOOL COptionApp::InitInstance() {
 }
 
 int COptionApp::ExitInstance() {
+  RemoveMenuHook();
   if (instanceMutex_) {
     // Never acquired, so this changes nothing; the handle is what counts.
     ReleaseMutex(instanceMutex_.Get());
