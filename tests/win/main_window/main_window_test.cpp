@@ -18,6 +18,7 @@
 #include "model/text.h"
 #include "registry_sandbox.h"
 #include "store/profile_store.h"
+#include "tests/e2e/simulator.h"
 
 namespace {
 
@@ -201,8 +202,27 @@ TEST_F(MainWindowTest, ApplyWithoutMonitorWritesFilesAndEndsBusyAtOnce) {
   Click(kApplyButton);
   EXPECT_FALSE(window->Busy());
   EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_TRUE(fs::exists(fs::path(ExeFolder()) / L"config.ini"));
   EXPECT_EQ(AppliedSettings.Profiles[AppliedSettings.CurrentProfile].ColorOptions1, 2);
+}
+
+TEST_F(MainWindowTest, ConnectedApplyStaysBusyUntilTheMonitorAnswers) {
+  Simulator monitor(Simulator::Names::Standard);
+  ASSERT_TRUE(monitor.Serve({L"--done-delay", L"500"}));
+  Open();
+  Click(kNextProfileButton);
+  Click(kApplyButton);
+  EXPECT_TRUE(window->Busy());
+  EXPECT_EQ(GetCapture(), window->Hwnd());
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  // The wait cursor stays wherever the pointer goes meanwhile.
+  SendMessageW(window->Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window->Hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  ASSERT_TRUE(PumpUntil([&] { return !window->Busy(); }));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+  EXPECT_EQ(AppliedSettings.CurrentProfile, 1);
 }
 
 TEST_F(MainWindowTest, CancelAndCloseEndWithoutWritingAnything) {
