@@ -109,6 +109,34 @@ bool Program::HasCapture() const {
   return GetGUIThreadInfo(thread, &info) && info.hwndCapture == window_;
 }
 
+HWND Program::WaitForDialog() const {
+  const DWORD processId = GetProcessId(process_.Get());
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND window = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); window;
+         window = FindWindowExW(nullptr, window, L"#32770", nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == processId && window != window_ && IsWindowVisible(window)) {
+        found = window;
+        return true;
+      }
+    }
+    return false;
+  });
+  return found;
+}
+
+void Program::PressKey(WORD key) {
+  INPUT inputs[2]{};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 PointerSettingsBackup::PointerSettingsBackup() {
   for (const wchar_t* keyName : kPointerKeys) {
     HKEY key;

@@ -34,6 +34,11 @@ class Program {
   void ClickButton(const wchar_t* key);
   // The thread of its window holds the mouse capture.
   bool HasCapture() const;
+  // Waits for a dialog (a "#32770" window other than the main window) of
+  // the program to be shown; null when none comes.
+  HWND WaitForDialog() const;
+  // Real key presses: Enter or Escape to the focused window of the program.
+  static void PressKey(WORD key);
 
  private:
   KernelHandle process_;

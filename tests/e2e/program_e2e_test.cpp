@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "store/file_bytes.h"
 #include "tests/e2e/program.h"
 #include "tests/e2e/simulator.h"
 
@@ -19,10 +20,31 @@ constexpr wchar_t kClose[] = L"2";
 constexpr wchar_t kApply[] = L"4";
 constexpr wchar_t kNextProfile[] = L"8";
 constexpr wchar_t kFirstColour[] = L"27";
+constexpr wchar_t kRename[] = L"10";
+constexpr wchar_t kImport[] = L"11";
+constexpr wchar_t kExport[] = L"12";
+// The file name box of the system's file dialogs (combo box, or plain edit).
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
+constexpr int kProfileNameEdit = 1003;
 // How long the simulator waits before it answers an apply.
 constexpr int kAnswerDelayMs = 1500;
 
-bool Contains(const std::string& line, const std::string& part) { return line.find(part) != std::string::npos; }
+// The whole text of a settings file (UTF-16 with its mark) as UTF-8-free
+// wide text.
+std::wstring FileText(const std::wstring& path) {
+  const std::vector<std::uint8_t> bytes = ReadWholeFile(path).value_or(std::vector<std::uint8_t>{});
+  std::wstring text;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) text += static_cast<wchar_t>(bytes[i] | bytes[i + 1] << 8);
+  return text;
+}
+
+template <class Text>
+bool Contains(const Text& text, const Text& part) {
+  return text.find(part) != Text::npos;
+}
+bool Contains(const std::string& text, const char* part) { return Contains(text, std::string(part)); }
+bool Contains(const std::wstring& text, const wchar_t* part) { return Contains(text, std::wstring(part)); }
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -116,6 +138,53 @@ TEST_F(ProgramTest, ASecondStartEndsAtOnceAndLeavesOneWindow) {
   Program third;
   ASSERT_TRUE(third.Start());
   EXPECT_TRUE(third.WaitForWindow());
+}
+
+class ProfileFilesTest : public ProgramTest {
+ protected:
+  void Rename(Program& program, const std::wstring& name) {
+    program.ClickButton(kRename);
+    HWND dialog = program.WaitForDialog();
+    ASSERT_TRUE(dialog);
+    SetDlgItemTextW(dialog, kProfileNameEdit, name.c_str());
+    SetForegroundWindow(dialog);
+    SetFocus(GetDlgItem(dialog, kProfileNameEdit));
+    Program::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  }
+
+  // Clicks `button`, gives its file dialog `path` and confirms.
+  void ChooseFile(Program& program, const wchar_t* button, const std::wstring& path) {
+    program.ClickButton(button);
+    HWND dialog = program.WaitForDialog();
+    ASSERT_TRUE(dialog);
+    HWND box = GetDlgItem(dialog, kFileNameCombo);
+    if (!box) box = GetDlgItem(dialog, kFileNameEdit);
+    ASSERT_TRUE(box);
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  }
+};
+
+TEST_F(ProfileFilesTest, ExportThenImportRoundTripsAProfile) {
+  Program program;
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(program.WaitForWindow());
+  const std::wstring exported = scratch.File(L"round trip.gmp");
+  ASSERT_NO_FATAL_FAILURE(Rename(program, L"Exported 100%"));
+  ASSERT_NO_FATAL_FAILURE(ChooseFile(program, kExport, exported));
+  // The side copy is the export's last write.
+  const std::wstring sideCopy = Program::Folder() + L"config\\Default0.gkp";
+  ASSERT_TRUE(WaitUntil([&] { return Contains(FileText(sideCopy), L"ProFileName=Exported 100%"); }));
+  EXPECT_TRUE(Contains(FileText(exported), L"ProFileName=Exported 100%"));
+
+  ASSERT_NO_FATAL_FAILURE(Rename(program, L"Changed"));
+  ASSERT_NO_FATAL_FAILURE(ChooseFile(program, kImport, exported));
+  program.ClickButton(kApply);
+  const std::wstring profileFile = Program::Folder() + L"config\\Default0.gmp";
+  ASSERT_TRUE(WaitUntil([&] { return Contains(FileText(profileFile), L"ProFileName=Exported 100%"); }));
+  EXPECT_TRUE(Contains(FileText(Program::Folder() + L"config.ini"), L"FileName=round trip"));
 }
 
 }  // namespace
