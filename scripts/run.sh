@@ -26,9 +26,8 @@ session() {
   if [ "${WITH_MONITOR:-0}" = 1 ]; then
     wine "$out/tools/monitor-sim.exe" --log "$(winpath "$run/monitor-log.jsonl")" </dev/null >/dev/null 2>&1 &
     monitor_pid=$!
-    # Waits until the monitor's window (its last object) is up.
-    wine "$out/tools/window-shot.exe" "VORNA Gaming Mouse Monitor" "$(winpath "$run/monitor.png")" </dev/null \
-      >/dev/null 2>&1 || true
+    # Waits until the monitor's hidden window (its last object) is up.
+    wine "$out/tools/window-shot.exe" "VORNA Gaming Mouse Monitor" </dev/null >/dev/null 2>&1 || true
   fi
   wine "$out/VornaOption.exe" </dev/null >/dev/null 2>&1 &
   local program_pid=$!
@@ -36,8 +35,8 @@ session() {
   wine "$out/tools/window-shot.exe" "VORNA Gaming Mouse option" "$(winpath "$shot")" $close </dev/null || status=$?
   wait "$program_pid" || true
   if [ -n "$monitor_pid" ]; then
-    wine "$out/tools/window-shot.exe" "VORNA Gaming Mouse Monitor" "$(winpath "$run/monitor.png")" --close \
-      --timeout 1000 </dev/null >/dev/null 2>&1 || kill "$monitor_pid" 2>/dev/null || true
+    wine "$out/tools/window-shot.exe" "VORNA Gaming Mouse Monitor" --close --timeout 1000 </dev/null >/dev/null 2>&1 ||
+      kill "$monitor_pid" 2>/dev/null || true
     wait "$monitor_pid" 2>/dev/null || true
   fi
   return $status
