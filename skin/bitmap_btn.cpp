@@ -84,7 +84,9 @@ void CBitmapBtn::SetTooltip(const wchar_t* text, bool activate) {
 }
 
 BOOL CBitmapBtn::PreTranslateMessage(MSG* msg) {
-  EnsureTooltip();
+  // Only a button given a tooltip has one to feed: a tooltip window made
+  // for every button at its first message (its first paint) costs a
+  // top-level window each and shows nothing without a tool.
   if (tooltip_) SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
   return CButton::PreTranslateMessage(msg);
 }

@@ -85,7 +85,9 @@ ScratchFolder::~ScratchFolder() {
   RemoveDirectoryW(path_.c_str());
 }
 
-Simulator::Simulator() : suffix_(UniqueSuffix()) { names_ = MonitorNames::WithSuffix(suffix_); }
+Simulator::Simulator(Names names) : suffix_(names == Names::Unique ? UniqueSuffix() : L"") {
+  names_ = MonitorNames::WithSuffix(suffix_);
+}
 
 Simulator::~Simulator() {
   if (!server_) return;
@@ -95,7 +97,8 @@ Simulator::~Simulator() {
 
 KernelHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
   const std::wstring exe = SimulatorPath();
-  std::wstring commandLine = Quoted(exe) + L" --suffix " + Quoted(suffix_);
+  std::wstring commandLine = Quoted(exe);
+  if (!suffix_.empty()) commandLine += L" --suffix " + Quoted(suffix_);
   for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
   std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
   buffer.push_back(L'\0');

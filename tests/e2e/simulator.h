@@ -33,7 +33,10 @@ class ScratchFolder {
 
 class Simulator {
  public:
-  Simulator();
+  // Unique names keep tests apart; the standard names are the ones the
+  // program itself looks for.
+  enum class Names { Unique, Standard };
+  explicit Simulator(Names names = Names::Unique);
   // Ends a server still running: closes its window, or terminates it.
   ~Simulator();
   Simulator(const Simulator&) = delete;

@@ -95,6 +95,8 @@ void DrawControl(Canvas& c, const SkinControl& control, SkinState state) {
   } else if (look == "close") {
     c.Line(cx - g, cy - g, cx + g, cy + g, 1.8, face.glyph);
     c.Line(cx - g, cy + g, cx + g, cy - g, 1.8, face.glyph);
+  } else if (look == "browse") {
+    for (int dot = -1; dot <= 1; ++dot) c.Disc(cx + dot * g * 1.3, cy + g * 0.6, 1.6, face.glyph);
   } else if (look == "arrow-left") {
     c.Triangle(cx + g * 0.7, cy - g * 1.2, cx + g * 0.7, cy + g * 1.2, cx - g, cy, face.glyph);
   } else if (look == "arrow-right") {

@@ -20,7 +20,7 @@ enum class SkinState { Normal, Over, Down, Disabled };
 struct SkinControl {
   std::string key;
   Box rect;
-  std::string look;  // button, label, well, minimise, close, arrow-left, arrow-right, radio, swatch:0xBBGGRR
+  std::string look;  // button, label, well, minimise, close, arrow-left, arrow-right, browse, radio, swatch:0xBBGGRR
 };
 
 struct WindowArt {

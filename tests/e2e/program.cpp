@@ -1,0 +1,165 @@
+#include "tests/e2e/program.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "link/monitor_names.h"
+#include "skin/skin_files.h"
+#include "tests/e2e/simulator.h"
+
+namespace {
+
+constexpr DWORD kExitWaitMs = 20000;
+const wchar_t* const kPointerKeys[] = {L"Control Panel\\Mouse", L"Control Panel\\Desktop"};
+
+HANDLE ProgramJob() {
+  static const KernelHandle job = [] {
+    KernelHandle made(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (made) SetInformationJobObject(made.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return made;
+  }();
+  return job.Get();
+}
+
+void SendMouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+std::wstring Program::Folder() {
+  std::wstring path = L"Z:" PROGRAM_DIR L"/";
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+void Program::RemoveSettingsFiles() {
+  std::error_code ignored;
+  std::filesystem::remove(Folder() + L"config.ini", ignored);
+  std::filesystem::remove_all(Folder() + L"config", ignored);
+}
+
+Program::~Program() {
+  if (!process_) return;
+  if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process_.Get(), kExitWaitMs) != WAIT_OBJECT_0) TerminateProcess(process_.Get(), 1);
+}
+
+bool Program::Start() {
+  const std::wstring exe = Folder() + L"VornaOption.exe";
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                      Folder().c_str(), &startup, &process))
+    return false;
+  AssignProcessToJobObject(ProgramJob(), process.hProcess);
+  ResumeThread(process.hThread);
+  CloseHandle(process.hThread);
+  process_.Reset(process.hProcess);
+  return true;
+}
+
+bool Program::WaitForWindow() {
+  const bool shown = WaitUntil([&] {
+    window_ = FindWindowW(nullptr, kMainWindowTitle);
+    return (window_ && IsWindowVisible(window_)) || WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0;
+  });
+  if (!shown || !window_) return false;
+  // Answered once its thread is idle, so the first paint is done.
+  DWORD_PTR ignored;
+  return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &ignored) != 0;
+}
+
+bool Program::WaitForExit() {
+  return WaitUntil([&] { return WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0; });
+}
+
+DWORD Program::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.Get(), &code);
+  return code;
+}
+
+void Program::ClickButton(const wchar_t* key) {
+  const SkinButtonInfo info = ReadButtonInfo(Folder() + L"Skins\\skin_main.ini", key);
+  POINT at{(info.Rect.left + info.Rect.right) / 2, (info.Rect.top + info.Rect.bottom) / 2};
+  ClientToScreen(window_, &at);
+  SetForegroundWindow(window_);
+  SetCursorPos(at.x, at.y);
+  // The move first, so the button sees the pointer arrive.
+  SendMouse(MOUSEEVENTF_MOVE);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &ignored);
+}
+
+bool Program::HasCapture() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(window_, nullptr);
+  return GetGUIThreadInfo(thread, &info) && info.hwndCapture == window_;
+}
+
+HWND Program::WaitForDialog() const {
+  const DWORD processId = GetProcessId(process_.Get());
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND window = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); window;
+         window = FindWindowExW(nullptr, window, L"#32770", nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == processId && window != window_ && IsWindowVisible(window)) {
+        found = window;
+        return true;
+      }
+    }
+    return false;
+  });
+  return found;
+}
+
+void Program::PressKey(WORD key) {
+  INPUT inputs[2]{};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+PointerSettingsBackup::PointerSettingsBackup() {
+  for (const wchar_t* keyName : kPointerKeys) {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+    for (DWORD i = 0;; ++i) {
+      wchar_t name[256];
+      DWORD nameLength = 256, type = 0, bytes = 0;
+      if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) break;
+      if (type != REG_SZ) continue;
+      std::wstring data(bytes / sizeof(wchar_t) + 1, L'\0');
+      bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+      nameLength = 256;
+      if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &bytes) ==
+          ERROR_SUCCESS)
+        values_.push_back({keyName, name, type, data.c_str()});
+    }
+    RegCloseKey(key);
+  }
+}
+
+PointerSettingsBackup::~PointerSettingsBackup() {
+  for (const Value& value : values_) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, value.key.c_str(), value.name.c_str(), value.type, value.data.c_str(),
+                    static_cast<DWORD>((value.data.size() + 1) * sizeof(wchar_t)));
+  }
+}

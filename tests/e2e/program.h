@@ -1,0 +1,64 @@
+#pragma once
+// The built program as a separate process of a test, run from a folder of
+// its own (with its skin and language library), driven with real input.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/handles.h"
+
+class Program {
+ public:
+  // The folder the program runs from, with a trailing backslash.
+  static std::wstring Folder();
+  // Removes config.ini and config\ beside the program.
+  static void RemoveSettingsFiles();
+
+  Program() = default;
+  // Ends a program still running: closes its window, or terminates it.
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Starts it; false when the process could not be made.
+  bool Start();
+  // Waits for its main window to be shown and painted.
+  bool WaitForWindow();
+  HWND Window() const { return window_; }
+  HANDLE Process() const { return process_.Get(); }
+  bool WaitForExit();
+  DWORD ExitCode() const;
+
+  // A real click in the middle of the frame button of layout key `key`.
+  void ClickButton(const wchar_t* key);
+  // The thread of its window holds the mouse capture.
+  bool HasCapture() const;
+  // Waits for a dialog (a "#32770" window other than the main window) of
+  // the program to be shown; null when none comes.
+  HWND WaitForDialog() const;
+  // Real key presses: Enter or Escape to the focused window of the program.
+  static void PressKey(WORD key);
+
+ private:
+  KernelHandle process_;
+  HWND window_ = nullptr;
+};
+
+// Values of the current user's pointer settings, put back when it ends: the
+// program's apply writes them.
+class PointerSettingsBackup {
+ public:
+  PointerSettingsBackup();
+  ~PointerSettingsBackup();
+  PointerSettingsBackup(const PointerSettingsBackup&) = delete;
+  PointerSettingsBackup& operator=(const PointerSettingsBackup&) = delete;
+
+ private:
+  struct Value {
+    std::wstring key, name;
+    DWORD type;
+    std::wstring data;
+  };
+  std::vector<Value> values_;
+};

@@ -1,0 +1,145 @@
+// The profile dialogs and the program chooser run modally from the main
+// window's buttons; each is driven from inside its own modal loop.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/dlg_restore.h"
+#include "app/option_dlg.h"
+#include "framework/exe_folder.h"
+#include "framework/wide.h"
+#include "modal_driver.h"
+#include "model/settings.h"
+#include "model/text.h"
+#include "registry_sandbox.h"
+#include "resource.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Type(HWND dialog, int edit, const std::wstring& text) { SetDlgItemTextW(dialog, edit, text.c_str()); }
+
+// A key as the dialog's loop meets it: posted to the focused edit box.
+void PressKey(HWND dialog, int edit, WPARAM key) {
+  PostMessageW(GetDlgItem(dialog, edit), WM_KEYDOWN, key, 1);
+}
+
+void ClickButton(CBitmapBtn& button) {
+  SendMessageW(GetParent(button.Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(button.Hwnd()));
+}
+
+class DialogsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::error_code ignored;
+    fs::remove(fs::path(ExeFolder()) / L"config.ini", ignored);
+    fs::remove_all(fs::path(ExeFolder()) / L"config", ignored);
+    ASSERT_TRUE(window.Create(nullptr));
+  }
+
+  // Clicks frame button `which` and, while its dialog runs, does `step`.
+  void RunDialog(FrameButton which, CDialog& dialog, const std::function<void(HWND)>& step) {
+    ModalDriver driver([&] { return dialog.Hwnd() && IsWindowVisible(dialog.Hwnd()); },
+                       [&] { step(dialog.Hwnd()); });
+    ClickButton(window.Button(which));
+  }
+
+  ProfileRecord& Active() { return *ActiveProfile(WorkingSettings); }
+  std::wstring Name() { return std::wstring(Wide(TextOf(Active().ProFileName))); }
+
+  RegistrySandbox registry;
+  COptionDlg window;
+};
+
+TEST_F(DialogsTest, RenameStoresTheNameAsTypedCutTo249) {
+  struct Row {
+    std::wstring typed;
+    bool byEnter;
+    std::wstring stored;
+  };
+  const std::wstring longest(249, L'n');
+  const Row rows[] = {
+      {L"100% %s %d", true, L"100% %s %d"},
+      {longest, false, longest},
+      {longest + L"overflow", true, longest},
+      {L"", false, L""},
+  };
+  for (const Row& row : rows) {
+    RunDialog(kRenameButton, window.RenameDialog(), [&](HWND dialog) {
+      Type(dialog, IDC_PROFILE_NAME, row.typed);
+      if (row.byEnter) {
+        PressKey(dialog, IDC_PROFILE_NAME, VK_RETURN);
+      } else {
+        ClickButton(window.RenameDialog().Button(0));
+      }
+    });
+    EXPECT_EQ(Name(), row.stored);
+    EXPECT_EQ(window.Button(kProfileBar).Caption, row.stored + L" 1/5");
+  }
+}
+
+TEST_F(DialogsTest, RenameOpensWithTheNameAndCancelKeepsIt) {
+  SetText(Active().ProFileName, u"Shooter");
+  window.UpdateProfileBar();
+  for (int way = 0; way < 3; ++way) {
+    std::wstring shown;
+    RunDialog(kRenameButton, window.RenameDialog(), [&](HWND dialog) {
+      wchar_t text[300];
+      GetDlgItemTextW(dialog, IDC_PROFILE_NAME, text, 300);
+      shown = text;
+      Type(dialog, IDC_PROFILE_NAME, L"Changed");
+      if (way == 0) PressKey(dialog, IDC_PROFILE_NAME, VK_ESCAPE);
+      if (way == 1) ClickButton(window.RenameDialog().Button(1));
+      if (way == 2) ClickButton(window.RenameDialog().Button(2));
+    });
+    EXPECT_EQ(shown, L"Shooter");
+    EXPECT_EQ(Name(), L"Shooter") << way;
+    EXPECT_EQ(window.Button(kProfileBar).Caption, L"Shooter 1/5");
+  }
+}
+
+TEST_F(DialogsTest, ProgramChooserReturnsTheEditedPathOnlyOnConfirm) {
+  SetText(Active().GameFile, u"C:\\Games\\old.exe");
+  RunDialog(kProgramButton, window.ProgramDialog(), [&](HWND dialog) {
+    Type(dialog, IDC_PROGRAM_PATH, L"C:\\Games\\closed.exe");
+    ClickButton(window.ProgramDialog().Button(0));  // close
+  });
+  EXPECT_EQ(std::wstring(Wide(TextOf(Active().GameFile))), L"C:\\Games\\old.exe");
+  RunDialog(kProgramButton, window.ProgramDialog(), [&](HWND dialog) {
+    Type(dialog, IDC_PROGRAM_PATH, L"D:\\Tools\\new tool.exe");
+    PressKey(dialog, IDC_PROGRAM_PATH, VK_RETURN);
+  });
+  EXPECT_EQ(std::wstring(Wide(TextOf(Active().GameFile))), L"D:\\Tools\\new tool.exe");
+  const std::wstring longest(kGameFileMaxChars + 20, L'p');
+  RunDialog(kProgramButton, window.ProgramDialog(), [&](HWND dialog) {
+    Type(dialog, IDC_PROGRAM_PATH, longest);
+    ClickButton(window.ProgramDialog().Button(2));  // confirm
+  });
+  EXPECT_EQ(TextOf(Active().GameFile).size(), static_cast<std::size_t>(kGameFileMaxChars));
+}
+
+TEST_F(DialogsTest, RestoreAnswersOkOnlyForItsFirstButtonOrEnter) {
+  struct Row {
+    int button;  // -1: a key instead
+    WPARAM key;
+    INT_PTR result;
+  };
+  const Row rows[] = {{0, 0, IDOK}, {1, 0, IDCANCEL}, {2, 0, IDCANCEL}, {-1, VK_RETURN, IDOK}, {-1, VK_ESCAPE, IDCANCEL}};
+  for (const Row& row : rows) {
+    CDlgRestore restore;
+    ModalDriver driver([&] { return restore.Hwnd() && IsWindowVisible(restore.Hwnd()); }, [&] {
+      if (row.button >= 0) {
+        ClickButton(restore.Button(row.button));
+      } else {
+        PostMessageW(restore.Hwnd(), WM_KEYDOWN, row.key, 1);
+      }
+    });
+    EXPECT_EQ(restore.DoModal(window.Hwnd()), row.result) << row.button << " " << row.key;
+  }
+}
+
+}  // namespace

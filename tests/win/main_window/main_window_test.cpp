@@ -1,0 +1,242 @@
+// The main window in this process, built from the real skin and language
+// library copied beside the test: its frame buttons, choices and profile bar
+// against WorkingSettings, and what closing leaves behind.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/messages.h"
+#include "app/option_dlg.h"
+#include "model/frame_choices.h"
+#include "framework/exe_folder.h"
+#include "framework/wide.h"
+#include "message_pump.h"
+#include "model/factory.h"
+#include "model/settings.h"
+#include "model/text.h"
+#include "registry_sandbox.h"
+#include "store/profile_store.h"
+#include "tests/e2e/simulator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The settings files beside the program, removed before and after each test
+// so each starts from factory values.
+void RemoveSettingsFiles() {
+  std::error_code ignored;
+  fs::remove(fs::path(ExeFolder()) / L"config.ini", ignored);
+  fs::remove_all(fs::path(ExeFolder()) / L"config", ignored);
+}
+
+bool SettingsFilesExist() {
+  return fs::exists(fs::path(ExeFolder()) / L"config.ini") || fs::exists(fs::path(ExeFolder()) / L"config");
+}
+
+// Profiles named after their number, saved as the files the window starts from.
+void SaveNamedProfiles(int current) {
+  FactorySettings(WorkingSettings);
+  for (int p = 0; p < kProfileCount; ++p)
+    SetText(ProfileAt(WorkingSettings, p)->ProFileName, u"Profile" + std::u16string(1, u'A' + p));
+  WorkingSettings.CurrentProfile = current;
+  SaveAll(WorkingSettings);
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RemoveSettingsFiles(); }
+  void TearDown() override {
+    window.reset();
+    RemoveSettingsFiles();
+  }
+
+  COptionDlg& Open() {
+    window = std::make_unique<COptionDlg>();
+    EXPECT_TRUE(window->Create(nullptr));
+    PumpMessages();
+    return *window;
+  }
+
+  void Click(FrameButton which) {
+    SendMessageW(window->Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window->Button(which).Hwnd()));
+  }
+
+  std::wstring Caption(FrameButton which) { return window->Button(which).Caption; }
+  bool Enabled(FrameButton which) { return IsWindowEnabled(window->Button(which).Hwnd()); }
+
+  // Apply also writes the pointer settings.
+  RegistrySandbox registry;
+  std::unique_ptr<COptionDlg> window;
+};
+
+TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
+  COptionDlg& dlg = Open();
+  RECT rect;
+  GetWindowRect(dlg.Hwnd(), &rect);
+  EXPECT_EQ(rect.right - rect.left, 780);
+  EXPECT_EQ(rect.bottom - rect.top, 730);
+  wchar_t title[64];
+  GetWindowTextW(dlg.Hwnd(), title, 64);
+  EXPECT_STREQ(title, L"VORNA Gaming Mouse option");
+  // Captions from the library; the rename button names renaming.
+  EXPECT_EQ(Caption(kApplyButton), L"Apply");
+  EXPECT_FALSE(Caption(kRenameButton).empty());
+  EXPECT_EQ(Caption(kLanguageCodeButton), L"EN");
+  EXPECT_FALSE(Enabled(kProfileBar));
+  EXPECT_FALSE(Enabled(kLightingLabel));
+  EXPECT_TRUE(Enabled(kSettingsButton));
+  // The two frame labels of key 0 share its rectangle.
+  RECT footer, label;
+  GetWindowRect(dlg.Button(kFooterLabel).Hwnd(), &footer);
+  GetWindowRect(dlg.Button(kProfileLabel).Hwnd(), &label);
+  EXPECT_TRUE(EqualRect(&footer, &label));
+  GdiRegion region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_NE(GetWindowRgn(dlg.Hwnd(), region.Get()), ERROR) << "shaped by the mask";
+  // The start page fills the function page area.
+  const HWND start = dlg.StartPage().Hwnd();
+  ASSERT_TRUE(IsWindowVisible(start));
+  RECT page;
+  GetWindowRect(start, &page);
+  MapWindowPoints(nullptr, dlg.Hwnd(), reinterpret_cast<POINT*>(&page), 2);
+  EXPECT_EQ(page.left, 209);
+  EXPECT_EQ(page.top, 372);
+  EXPECT_EQ(page.right - page.left, 551);
+  EXPECT_EQ(page.bottom - page.top, 301);
+}
+
+TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindow) {
+  COptionDlg& dlg = Open();
+  const HWND backgrounds[] = {dlg.Hwnd(), dlg.StartPage().Hwnd()};
+  for (HWND background : backgrounds) {
+    PumpMessages();
+    SendMessageW(background, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, dlg.Hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
+    EXPECT_EQ(msg.lParam, MAKELPARAM(30, 40));
+  }
+}
+
+TEST_F(MainWindowTest, ProfileBarAndArrowsAtTheEnds) {
+  SaveNamedProfiles(0);
+  Open();
+  EXPECT_EQ(Caption(kProfileBar), L"ProfileA 1/5");
+  EXPECT_FALSE(Enabled(kPreviousProfileButton));
+  EXPECT_TRUE(Enabled(kNextProfileButton));
+  for (int i = 0; i < 4; ++i) Click(kNextProfileButton);
+  EXPECT_EQ(WorkingSettings.CurrentProfile, 4);
+  EXPECT_EQ(Caption(kProfileBar), L"ProfileE 5/5");
+  EXPECT_TRUE(Enabled(kPreviousProfileButton));
+  EXPECT_FALSE(Enabled(kNextProfileButton));
+  // A click that could not happen on a disabled button changes nothing.
+  Click(kNextProfileButton);
+  EXPECT_EQ(WorkingSettings.CurrentProfile, 4);
+  Click(kPreviousProfileButton);
+  EXPECT_EQ(Caption(kProfileBar), L"ProfileD 4/5");
+  // The switch is an edit: the applied copy still has the first profile.
+  EXPECT_EQ(AppliedSettings.CurrentProfile, 0);
+}
+
+TEST_F(MainWindowTest, ColourAndLightingChoicesWriteTheActiveProfile) {
+  Open();
+  struct ColourRow {
+    int button;
+    std::int32_t flag;
+    std::uint8_t option;
+  };
+  for (const ColourRow& row : {ColourRow{5, 1, 4}, ColourRow{0, 0, 0}, ColourRow{7, 1, 6}}) {
+    Click(static_cast<FrameButton>(kFirstColourButton + row.button));
+    const ProfileRecord& active = *ActiveProfile(WorkingSettings);
+    EXPECT_EQ(active.ColorFlag, row.flag) << row.button;
+    EXPECT_EQ(active.ColorOptions1, row.option) << row.button;
+    for (int i = 0; i < kColourChoiceCount; ++i)
+      EXPECT_EQ(window->Button(static_cast<FrameButton>(kFirstColourButton + i)).Checked, i == row.button ? 1 : 0);
+  }
+  struct LightRow {
+    FrameButton button;
+    std::uint8_t effectSwitch, effectType;
+  };
+  for (const LightRow& row : {LightRow{kEffectBButton, 1, 1}, LightRow{kLightOffButton, 0, 0},
+                              LightRow{kEffectAButton, 1, 0}}) {
+    Click(row.button);
+    const ProfileRecord& active = *ActiveProfile(WorkingSettings);
+    EXPECT_EQ(active.LightEffectSwitch1, row.effectSwitch);
+    EXPECT_EQ(active.LightEffectType1, row.effectType);
+    for (FrameButton light : {kEffectAButton, kEffectBButton, kLightOffButton})
+      EXPECT_EQ(window->Button(light).Checked, light == row.button ? 1 : 0);
+  }
+  // Switched off shows "off" whatever type is stored; a colour beyond the
+  // buttons shows none.
+  ProfileRecord& active = *ActiveProfile(WorkingSettings);
+  active.LightEffectSwitch1 = 0;
+  active.LightEffectType1 = 1;
+  active.ColorFlag = 1;
+  active.ColorOptions1 = 9;
+  window->RefreshAll();
+  EXPECT_EQ(window->Button(kLightOffButton).Checked, 1);
+  for (int i = 0; i < kColourChoiceCount; ++i)
+    EXPECT_EQ(window->Button(static_cast<FrameButton>(kFirstColourButton + i)).Checked, 0);
+}
+
+TEST_F(MainWindowTest, LanguageChangeReloadsCaptions) {
+  Open();
+  // An index without a language of its own shows the English code.
+  PostMessageW(window->Hwnd(), WM_PROFILE_ACTION, 7, kProfileActionSelectLanguage);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, window->Hwnd(), WM_PROFILE_ACTION, WM_PROFILE_ACTION, PM_REMOVE));
+  EXPECT_TRUE(window->PreTranslateMessage(&msg));
+  EXPECT_EQ(Caption(kLanguageCodeButton), L"EN");
+  EXPECT_FALSE(Caption(kRenameButton).empty());
+  EXPECT_NE(Caption(kProfileBar).find(L" 1/5"), std::wstring::npos);
+  window->UpdateProfileBar();
+  EXPECT_EQ(Caption(kProfileBar), std::wstring(Wide(TextOf(ActiveProfile(WorkingSettings)->ProFileName))) + L" 1/5");
+}
+
+TEST_F(MainWindowTest, ApplyWithoutMonitorWritesFilesAndEndsBusyAtOnce) {
+  Open();
+  Click(static_cast<FrameButton>(kFirstColourButton + 3));
+  Click(kApplyButton);
+  EXPECT_FALSE(window->Busy());
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+  EXPECT_TRUE(fs::exists(fs::path(ExeFolder()) / L"config.ini"));
+  EXPECT_EQ(AppliedSettings.Profiles[AppliedSettings.CurrentProfile].ColorOptions1, 2);
+}
+
+TEST_F(MainWindowTest, ConnectedApplyStaysBusyUntilTheMonitorAnswers) {
+  Simulator monitor(Simulator::Names::Standard);
+  ASSERT_TRUE(monitor.Serve({L"--done-delay", L"500"}));
+  Open();
+  Click(kNextProfileButton);
+  Click(kApplyButton);
+  EXPECT_TRUE(window->Busy());
+  EXPECT_EQ(GetCapture(), window->Hwnd());
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  // The wait cursor stays wherever the pointer goes meanwhile.
+  SendMessageW(window->Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window->Hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  ASSERT_TRUE(PumpUntil([&] { return !window->Busy(); }));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+  EXPECT_EQ(AppliedSettings.CurrentProfile, 1);
+}
+
+TEST_F(MainWindowTest, CancelAndCloseEndWithoutWritingAnything) {
+  for (FrameButton ending : {kCancelButton, kCloseButton}) {
+    Open();
+    Click(static_cast<FrameButton>(kFirstColourButton + 2));
+    Click(kNextProfileButton);
+    Click(ending);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(static_cast<int>(msg.wParam), -1);
+    window.reset();
+    EXPECT_FALSE(SettingsFilesExist());
+  }
+}
+
+}  // namespace
