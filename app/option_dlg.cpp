@@ -220,18 +220,10 @@ void COptionDlg::PaintLabels(HDC dc) const {
 }
 
 LRESULT COptionDlg::OnPaint(WPARAM, LPARAM) {
-  PaintDc paint(Hwnd());
-  RECT client;
-  GetClientRect(Hwnd(), &client);
-  // Drawn off screen and copied in one transfer, so nothing flickers.
-  MemoryDc memory(paint.Get());
-  GdiBitmap canvas(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
-  {
-    SelectScope select(memory.Get(), canvas.Get());
-    images_.PaintBackground(memory.Get());
-    PaintLabels(memory.Get());
-    BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
-  }
+  PaintBuffered(Hwnd(), [this](HDC dc) {
+    images_.PaintBackground(dc);
+    PaintLabels(dc);
+  });
   return 0;
 }
 

@@ -53,15 +53,10 @@ LRESULT CSkinnedDialog::OnInitDialog(WPARAM, LPARAM) {
 }
 
 LRESULT CSkinnedDialog::OnPaint(WPARAM, LPARAM) {
-  PaintDc paint(Hwnd());
-  RECT client;
-  GetClientRect(Hwnd(), &client);
-  MemoryDc memory(paint.Get());
-  GdiBitmap canvas(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
-  SelectScope select(memory.Get(), canvas.Get());
-  images_.PaintBackground(memory.Get());
-  PaintContent(memory.Get());
-  BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+  PaintBuffered(Hwnd(), [this](HDC dc) {
+    images_.PaintBackground(dc);
+    PaintContent(dc);
+  });
   return 0;
 }
 

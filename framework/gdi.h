@@ -76,3 +76,17 @@ class SelectScope {
 
 // Width and height of a bitmap; zero for none.
 SIZE BitmapSize(HBITMAP bitmap);
+
+// Paints a window's client area through an off-screen canvas copied in one
+// transfer, so nothing flickers; `draw` paints the canvas.
+template <typename Draw>
+void PaintBuffered(HWND window, Draw&& draw) {
+  PaintDc paint(window);
+  RECT client;
+  GetClientRect(window, &client);
+  MemoryDc memory(paint.Get());
+  GdiBitmap canvas(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
+  SelectScope select(memory.Get(), canvas.Get());
+  draw(memory.Get());
+  BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+}

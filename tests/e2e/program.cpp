@@ -13,17 +13,6 @@ namespace {
 constexpr DWORD kExitWaitMs = 20000;
 const wchar_t* const kPointerKeys[] = {L"Control Panel\\Mouse", L"Control Panel\\Desktop"};
 
-HANDLE ProgramJob() {
-  static const KernelHandle job = [] {
-    KernelHandle made(CreateJobObjectW(nullptr, nullptr));
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (made) SetInformationJobObject(made.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    return made;
-  }();
-  return job.Get();
-}
-
 void SendMouse(DWORD flags) {
   INPUT input{};
   input.type = INPUT_MOUSE;
@@ -60,7 +49,7 @@ bool Program::Start() {
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                       Folder().c_str(), &startup, &process))
     return false;
-  AssignProcessToJobObject(ProgramJob(), process.hProcess);
+  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
   ResumeThread(process.hThread);
   CloseHandle(process.hThread);
   process_.Reset(process.hProcess);

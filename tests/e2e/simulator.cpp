@@ -21,8 +21,13 @@ std::wstring SimulatorPath() {
 
 std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
 
-// Every simulator joins this job, so none outlives a test program that
-// crashed before it could close them.
+std::wstring UniqueSuffix() {
+  static int counter = 0;
+  return L" test " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+}
+
+}  // namespace
+
 HANDLE ChildrenJob() {
   static const KernelHandle job = [] {
     KernelHandle made(CreateJobObjectW(nullptr, nullptr));
@@ -33,13 +38,6 @@ HANDLE ChildrenJob() {
   }();
   return job.Get();
 }
-
-std::wstring UniqueSuffix() {
-  static int counter = 0;
-  return L" test " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
-}
-
-}  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;

@@ -16,6 +16,10 @@
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds limit = std::chrono::seconds(20));
 
+// The job every process a test starts joins: it is killed with the test
+// program, even one that crashed before it could close them.
+HANDLE ChildrenJob();
+
 // The complete lines of the simulator's apply log (a line still being
 // written is left out).
 std::vector<std::string> LogLines(const std::wstring& path);
