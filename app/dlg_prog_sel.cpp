@@ -26,10 +26,7 @@ constexpr int kHintWidth = 6;
 CDlgProgSel::CDlgProgSel() : CSkinnedDialog(IDD_PROGRAM_CHOOSER, kProgSelPictures, L"ProgSel.ini", kProgSelButtons) {}
 
 void CDlgProgSel::InitControls() {
-  const HWND edit = GetDlgItem(Hwnd(), IDC_PROGRAM_PATH);
-  SetWindowPos(edit, nullptr, kPathBox.left, kPathBox.top, kPathBox.right - kPathBox.left,
-               kPathBox.bottom - kPathBox.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowTextW(edit, path_.c_str());
+  PlaceEdit(IDC_PROGRAM_PATH, kPathBox, path_);
 }
 
 void CDlgProgSel::PaintContent(HDC dc) {

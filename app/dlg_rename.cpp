@@ -18,10 +18,7 @@ constexpr POINT kTitleAt{17, 16};
 CDlgRename::CDlgRename() : CSkinnedDialog(IDD_RENAME, kRenamePictures, L"Restore.ini", kRenameButtons) {}
 
 void CDlgRename::InitControls() {
-  const HWND edit = GetDlgItem(Hwnd(), IDC_PROFILE_NAME);
-  SetWindowPos(edit, nullptr, kNameBox.left, kNameBox.top, kNameBox.right - kNameBox.left,
-               kNameBox.bottom - kNameBox.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowTextW(edit, name_.c_str());
+  PlaceEdit(IDC_PROFILE_NAME, kNameBox, name_);
 }
 
 void CDlgRename::PaintContent(HDC dc) {

@@ -98,6 +98,13 @@ std::wstring CSkinnedDialog::EditText(int id) const {
   return text;
 }
 
+void CSkinnedDialog::PlaceEdit(int id, const RECT& box, const std::wstring& text) const {
+  const HWND edit = GetDlgItem(Hwnd(), id);
+  SetWindowPos(edit, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowTextW(edit, text.c_str());
+}
+
 UINT DialogEndKey(const MSG& msg) {
   const bool keyMessage = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_SYSKEYDOWN ||
                           msg.message == WM_SYSKEYUP;

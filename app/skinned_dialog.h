@@ -41,6 +41,8 @@ class CSkinnedDialog : public CDialog {
 
   // The dialog's text of the edit box `id`.
   std::wstring EditText(int id) const;
+  // Moves the edit box `id` to `box` and gives it `text`.
+  void PlaceEdit(int id, const RECT& box, const std::wstring& text) const;
 
  private:
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
