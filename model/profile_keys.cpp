@@ -18,8 +18,9 @@ std::vector<ProfileKey> BuildKeys() {
   auto add = [&](std::u16string name, K kind, std::size_t offset, std::size_t maxChars = 0) {
     keys.push_back({std::move(name), kind, offset, maxChars});
   };
-  auto addInts = [&](std::initializer_list<std::pair<const char16_t*, std::size_t>> ints) {
-    for (auto [name, offset] : ints) add(name, K::Int, offset);
+  // Fields of one kind, each stored under its own name.
+  auto addFields = [&](K kind, std::initializer_list<std::pair<const char16_t*, std::size_t>> fields) {
+    for (auto [name, offset] : fields) add(name, kind, offset);
   };
   auto addSeries = [&](std::u16string_view stem, K kind, std::size_t offset, std::size_t stride) {
     for (int i = 0; i < kCpiLevelCount; ++i) add(Numbered(stem, i), kind, offset + stride * i);
@@ -27,7 +28,7 @@ std::vector<ProfileKey> BuildKeys() {
 #define FIELD(f) offsetof(ProfileRecord, f)
   add(u"ProFileName", K::Text, FIELD(ProFileName), kProfileNameMaxChars);
   add(u"GameFile", K::Text, FIELD(GameFile), kGameFileMaxChars);
-  addInts({{u"DbleClickSpeed", FIELD(DbleClickSpeed)},
+  addFields(K::Int, {{u"DbleClickSpeed", FIELD(DbleClickSpeed)},
            {u"ScrollWheelSpeed", FIELD(ScrollWheelSpeed)},
            {u"ScrollWheelFlag", FIELD(ScrollWheelFlag)},
            {u"MouseSpeed", FIELD(MouseSpeed)},
@@ -45,7 +46,7 @@ std::vector<ProfileKey> BuildKeys() {
            {u"XYCpiFlag", FIELD(XYCpiFlag)}});
   addSeries(u"CpiLevel_X", K::Int, FIELD(CpiLevel_X), 4);
   addSeries(u"CpiLevel_Y", K::Int, FIELD(CpiLevel_Y), 4);
-  addInts({{u"CpiStep", FIELD(CpiStep)},
+  addFields(K::Int, {{u"CpiStep", FIELD(CpiStep)},
            {u"PollingRate", FIELD(PollingRate)},
            {u"LiftSwitch", FIELD(LiftSwitch)},
            {u"LiftLevel", FIELD(LiftLevel)},
@@ -59,8 +60,8 @@ std::vector<ProfileKey> BuildKeys() {
   addSeries(u"dpiStepFlag", K::Byte, FIELD(dpiStepFlag), 1);
   addSeries(u"dpiIndicator", K::Byte, FIELD(dpiIndicator), 1);
   add(u"DpiIndicationType", K::Byte, FIELD(DpiIndicationType));
-  addInts({{u"CpiXDefault", FIELD(CpiXDefault)}, {u"CpiYDefault", FIELD(CpiYDefault)}});
-  for (auto [name, offset] : std::initializer_list<std::pair<const char16_t*, std::size_t>>{
+  addFields(K::Int, {{u"CpiXDefault", FIELD(CpiXDefault)}, {u"CpiYDefault", FIELD(CpiYDefault)}});
+  addFields(K::Byte, {
            {u"BtnConfiguration", FIELD(BtnConfiguration)},
            {u"Color1Type", FIELD(Color1Type)},
            {u"Color2Type", FIELD(Color2Type)},
@@ -73,8 +74,7 @@ std::vector<ProfileKey> BuildKeys() {
            {u"ColorChangeModeOptions1", FIELD(ColorChangeModeOptions1)},
            {u"ColorChangeModeOptions2", FIELD(ColorChangeModeOptions2)},
            {u"FireOrOnToGoStatusIndicatorSetting", FIELD(FireOrOnToGoStatusIndicatorSetting)},
-           {u"ProfileSwitchIndictor", FIELD(ProfileSwitchIndictor)}})
-    add(name, K::Byte, offset);
+           {u"ProfileSwitchIndictor", FIELD(ProfileSwitchIndictor)}});
   for (int b = 0; b < kButtonCount; ++b)
     add(Numbered(u"MacroKeyInfo", b), K::Button, FIELD(MacroKeyInfo) + sizeof(ButtonRecord) * b);
 #undef FIELD

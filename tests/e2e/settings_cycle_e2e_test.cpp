@@ -85,7 +85,7 @@ class SettingsCycleTest : public testing::Test {
     if (!WriteWholeFile(file, BytesOf(block))) return false;
     std::vector<std::wstring> args = {L"--block", file, L"--log", log};
     args.insert(args.end(), more.begin(), more.end());
-    return ServeArgs(args);
+    return simulator.Serve(args);
   }
   // Replaces the monitor's block under its mutex, as the monitor would.
   bool MonitorWrites(const SettingsRecord& block) {
@@ -104,15 +104,6 @@ class SettingsCycleTest : public testing::Test {
   CycleTestWindow window{simulator.names().mainWindow};
   SettingsCycle cycle{link, Macros, window};
   const std::wstring log = scratch.File(L"apply.log");
-
- private:
-  bool ServeArgs(const std::vector<std::wstring>& args) {
-    switch (args.size()) {
-      case 4: return simulator.Serve({args[0], args[1], args[2], args[3]});
-      case 6: return simulator.Serve({args[0], args[1], args[2], args[3], args[4], args[5]});
-      default: return false;
-    }
-  }
 };
 
 }  // namespace

@@ -93,7 +93,7 @@ Simulator::~Simulator() {
   if (WaitForSingleObject(server_.Get(), kExitWaitMs) != WAIT_OBJECT_0) TerminateProcess(server_.Get(), 1);
 }
 
-KernelHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
+KernelHandle Simulator::Launch(const std::vector<std::wstring>& args) {
   const std::wstring exe = SimulatorPath();
   std::wstring commandLine = Quoted(exe);
   if (!suffix_.empty()) commandLine += L" --suffix " + Quoted(suffix_);
@@ -113,7 +113,7 @@ KernelHandle Simulator::Launch(std::initializer_list<std::wstring> args) {
   return KernelHandle(process.hProcess);
 }
 
-bool Simulator::Serve(std::initializer_list<std::wstring> args) {
+bool Simulator::Serve(const std::vector<std::wstring>& args) {
   server_ = Launch(args);
   if (!server_) return false;
   return WaitUntil([&] {
@@ -122,7 +122,7 @@ bool Simulator::Serve(std::initializer_list<std::wstring> args) {
   }) && FindWindowW(nullptr, names_.monitorWindow.c_str()) != nullptr;
 }
 
-int Simulator::RunClient(std::initializer_list<std::wstring> args) {
+int Simulator::RunClient(const std::vector<std::wstring>& args) {
   KernelHandle client = Launch(args);
   if (!client) return -1;
   bool ended = WaitUntil([&] { return WaitForSingleObject(client.Get(), 0) == WAIT_OBJECT_0; });

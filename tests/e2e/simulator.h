@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -50,13 +49,13 @@ class Simulator {
 
   // Starts the monitor and waits until its window exists (all its shared
   // objects are made before the window). False when it did not come up.
-  bool Serve(std::initializer_list<std::wstring> args = {});
+  bool Serve(const std::vector<std::wstring>& args = {});
   // Runs one client mode of the simulator to its end; its exit code, or -1
   // when it did not end in time.
-  int RunClient(std::initializer_list<std::wstring> args);
+  int RunClient(const std::vector<std::wstring>& args);
 
  private:
-  KernelHandle Launch(std::initializer_list<std::wstring> args);
+  KernelHandle Launch(const std::vector<std::wstring>& args);
 
   MonitorNames names_;
   std::wstring suffix_;
