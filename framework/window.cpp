@@ -1,13 +1,17 @@
 #include "framework/window.h"
 
+#include <unordered_map>
 #include <utility>
 
 #include "framework/handles.h"
 
 namespace {
 
-// The property of a bound window that holds its object.
-constexpr wchar_t kObjectProperty[] = L"Vorna.Framework.Object";
+// The objects of the windows bound on this thread (windows belong to the
+// thread that made them). A map in the process, not a window property:
+// reading a property is a trip to the window server, and every message
+// needs its object.
+thread_local std::unordered_map<HWND, CWnd*> boundObjects;
 
 // The object waiting for the next window this thread creates, and the hook
 // that binds it.
@@ -17,7 +21,7 @@ thread_local HookHandle creationHook;
 }  // namespace
 
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* object = static_cast<CWnd*>(GetPropW(window, kObjectProperty));
+  CWnd* object = CWnd::FromHandle(window);
   if (!object) return DefWindowProcW(window, message, wParam, lParam);
   return object->Route(message, wParam, lParam);
 }
@@ -25,6 +29,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && pendingObject) {
     CWnd* object = std::exchange(pendingObject, nullptr);
+    // Off at once: while a thread has a hook, every window it creates
+    // (a dialog's children too) is one more trip to the window server.
+    creationHook.Reset();
     object->Bind(reinterpret_cast<HWND>(wParam));
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -35,12 +42,13 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND window) {
-  return window ? static_cast<CWnd*>(GetPropW(window, kObjectProperty)) : nullptr;
+  const auto found = boundObjects.find(window);
+  return found != boundObjects.end() ? found->second : nullptr;
 }
 
 void CWnd::Bind(HWND window) {
   hwnd_ = window;
-  SetPropW(window, kObjectProperty, this);
+  boundObjects[window] = this;
   PreSubclassWindow();
   defaultProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWindowProc)));
@@ -92,7 +100,7 @@ LRESULT CWnd::Route(UINT message, WPARAM wParam, LPARAM lParam) {
     // The window is gone: give the control its procedure back and unbind.
     HWND window = std::exchange(hwnd_, nullptr);
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
-    RemovePropW(window, kObjectProperty);
+    boundObjects.erase(window);
     defaultProc_ = nullptr;
     PostNcDestroy();
   }
