@@ -26,7 +26,7 @@ const MessageMap& CSkinnedDialog::Messages() {
 LRESULT CSkinnedDialog::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   images_.Load(pictures_);
-  const std::wstring layout = SkinFolder() + layout_;
+  const IniSection layout = ReadButtonSection(SkinFolder() + layout_);
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     CreateSkinButton(buttons_[i], layout, rows_[i].key, Hwnd(), images_);
     if (rows_[i].caption) buttons_[i].SetCaption(LanguageText(rows_[i].caption));

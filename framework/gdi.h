@@ -77,6 +77,16 @@ class SelectScope {
 // Width and height of a bitmap; zero for none.
 SIZE BitmapSize(HBITMAP bitmap);
 
+// A 32-bit top-down DIB section of the given size (empty for a size of
+// zero): selectable into any memory DC and copied to any device. Unlike a
+// bitmap compatible with a window's DC, making one never consults the
+// display driver, which under Wine is a round trip to the window server
+// for every off-screen buffer and every cut-out.
+GdiBitmap CreateCanvasBitmap(int width, int height);
+
+// A canvas bitmap holding a copy of `source`'s pixels (empty for none).
+GdiBitmap CopyToCanvas(HBITMAP source);
+
 // Paints a window's client area through an off-screen canvas copied in one
 // transfer, so nothing flickers; `draw` paints the canvas.
 template <typename Draw>
@@ -85,7 +95,7 @@ void PaintBuffered(HWND window, Draw&& draw) {
   RECT client;
   GetClientRect(window, &client);
   MemoryDc memory(paint.Get());
-  GdiBitmap canvas(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
+  GdiBitmap canvas = CreateCanvasBitmap(client.right, client.bottom);
   SelectScope select(memory.Get(), canvas.Get());
   draw(memory.Get());
   BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);

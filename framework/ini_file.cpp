@@ -14,6 +14,12 @@ std::wstring IniFile::ReadString(const wchar_t* section, const wchar_t* key, con
   return std::wstring(value, length);
 }
 
+std::wstring IniFile::ValueIn(const IniSection& section, const wchar_t* key, const wchar_t* fallback) {
+  const std::optional<std::u16string> value = section.Get(Utf16(key));
+  if (!value) return fallback;
+  return std::wstring(Wide(*value).substr(0, kMaxValueChars));
+}
+
 bool IniFile::WriteString(const wchar_t* section, const wchar_t* key, const std::wstring& text) const {
   return WritePrivateProfileStringW(section, key, text.c_str(), path_.c_str()) != FALSE;
 }

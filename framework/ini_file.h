@@ -20,6 +20,8 @@ class IniFile {
 
   // A whole section in one call each way.
   IniSection ReadSection(const wchar_t* section) const;
+  // A key of a section read whole, as ReadString gives it.
+  static std::wstring ValueIn(const IniSection& section, const wchar_t* key, const wchar_t* fallback);
   bool WriteSection(const wchar_t* section, const IniSection& entries) const;
 
  private:

@@ -3,10 +3,17 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "framework/application.h"
 #include "skin/skin_image.h"
 
 namespace {
 constexpr UINT_PTR kToolId = 1;
+
+// Only a real change goes to the window server.
+void RemoveStyle(HWND window, LONG_PTR bits) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if (style & bits) SetWindowLongPtrW(window, GWL_STYLE, style & ~bits);
+}
 
 void DrawImage(HDC target, HBITMAP image, const RECT& client) {
   const int width = client.right - client.left;
@@ -29,6 +36,7 @@ const MessageMap& CBitmapBtn::Messages() {
       OnMessage(WM_CAPTURECHANGED, &CBitmapBtn::OnCaptureChanged),
       OnMessage(WM_LBUTTONDOWN, &CBitmapBtn::OnLButtonDown),
       OnMessage(WM_LBUTTONUP, &CBitmapBtn::OnLButtonUp),
+      OnMessage(WM_NCPAINT, &CBitmapBtn::OnNcPaint),
       OnMessage(WM_ERASEBKGND, &CBitmapBtn::OnEraseBkgnd),
       OnMessage(WM_DESTROY, &CBitmapBtn::OnDestroy),
   };
@@ -39,18 +47,16 @@ const MessageMap& CBitmapBtn::Messages() {
 void CBitmapBtn::PreSubclassWindow() {
   // Skinned buttons draw themselves and never take part in tabbing.
   const LONG_PTR style = GetWindowLongPtrW(Hwnd(), GWL_STYLE);
-  SendMessageW(Hwnd(), BM_SETSTYLE, (LOWORD(style) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
-  SetWindowLongPtrW(Hwnd(), GWL_STYLE, GetWindowLongPtrW(Hwnd(), GWL_STYLE) & ~WS_TABSTOP);
+  if ((style & BS_TYPEMASK) != BS_OWNERDRAW)
+    SendMessageW(Hwnd(), BM_SETSTYLE, (LOWORD(style) & ~BS_TYPEMASK) | BS_OWNERDRAW, TRUE);
+  RemoveStyle(Hwnd(), WS_TABSTOP);
 }
 
 void CBitmapBtn::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect) {
-  {
-    WindowDc dc(Hwnd());
-    const std::pair<GdiBitmap*, HBITMAP> images[] = {
-        {&ImageNormal, normal}, {&ImageOver, over}, {&ImageDown, down}, {&ImageDisabled, disabled}};
-    for (auto [target, source] : images) CutImage(dc.Get(), *target, source, rect.left, rect.top, rect.right, rect.bottom);
-  }
-  SetWindowLongPtrW(Hwnd(), GWL_STYLE, GetWindowLongPtrW(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+  const std::pair<GdiBitmap*, HBITMAP> images[] = {
+      {&ImageNormal, normal}, {&ImageOver, over}, {&ImageDown, down}, {&ImageDisabled, disabled}};
+  for (auto [target, source] : images) CutImage(*target, source, rect.left, rect.top, rect.right, rect.bottom);
+  RemoveStyle(Hwnd(), WS_BORDER | WS_TABSTOP);
 }
 
 void CBitmapBtn::SetCheck(int value) {
@@ -61,6 +67,7 @@ void CBitmapBtn::SetCheck(int value) {
 
 void CBitmapBtn::EnsureTooltip() {
   if (tooltip_) return;
+  CWinApp::EnsureCommonControls();
   tooltip_.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
   if (tooltip_) SendMessageW(tooltip_.Get(), TTM_ACTIVATE, FALSE, 0);
@@ -131,8 +138,11 @@ LRESULT CBitmapBtn::OnKillFocus(WPARAM, LPARAM) {
   return Default();
 }
 
-LRESULT CBitmapBtn::OnCaptureChanged(WPARAM, LPARAM) {
-  if (Hover) {
+LRESULT CBitmapBtn::OnCaptureChanged(WPARAM, LPARAM lParam) {
+  // Taken again by this button (the press does, after the hover took it):
+  // nothing is lost, and releasing it would lose the press's release, and
+  // with it the click, to whatever window is under the pointer.
+  if (Hover && reinterpret_cast<HWND>(lParam) != Hwnd()) {
     // Only our own capture is ours to release: taking another window's
     // (a slider's drag, say) would break it.
     if (GetCapture() == Hwnd()) ReleaseCapture();
@@ -155,6 +165,12 @@ LRESULT CBitmapBtn::OnLButtonUp(WPARAM, LPARAM) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
   SendMessageW(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Hwnd()), BN_CLICKED),
                reinterpret_cast<LPARAM>(Hwnd()));
+  return 0;
+}
+
+LRESULT CBitmapBtn::OnNcPaint(WPARAM, LPARAM) {
+  // No frame to draw: the default would take a window DC (a trip to the
+  // window server under Wine) only to draw nothing, once per button.
   return 0;
 }
 
@@ -196,7 +212,7 @@ void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool
   // Drawn off screen and copied in one transfer, so the caption never
   // flickers over a bare image.
   MemoryDc canvas(target);
-  GdiBitmap buffer(CreateCompatibleBitmap(target, client.right, client.bottom));
+  GdiBitmap buffer = CreateCanvasBitmap(client.right, client.bottom);
   if (!canvas || !buffer) return;
   SelectScope selectBuffer(canvas.Get(), buffer.Get());
   DrawImage(canvas.Get(), image, client);

@@ -65,6 +65,7 @@ class CBitmapBtn : public CButton {
   LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
   LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 

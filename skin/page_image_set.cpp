@@ -1,13 +1,11 @@
 #include "skin/page_image_set.h"
 
-#include <objbase.h>
-
 #include <algorithm>
 #include <array>
-#include <thread>
 #include <vector>
 
 #include "skin/bitmap_btn.h"
+#include "skin/picture_decoder.h"
 #include "skin/skin_files.h"
 #include "skin/skin_image.h"
 
@@ -18,60 +16,57 @@ bool SameFileName(const std::wstring& a, const std::wstring& b) {
          CSTR_EQUAL;
 }
 
-struct DecodedPicture {
-  GdiBitmap bitmap;
-  SIZE size{0, 0};
-};
+constexpr std::size_t kPictureCount = 5;
 
-// For a worker thread: the picture decoder needs COM on the calling thread.
-DecodedPicture DecodePicture(const std::wstring& path) {
-  DecodedPicture picture;
-  const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
-  LoadSkinImage(path, picture.bitmap, picture.size);
-  if (com) CoUninitialize();
-  return picture;
+std::array<const std::wstring*, kPictureCount> NamesInOrder(const PageImageNames& names) {
+  return {&names.mask, &names.normal, &names.over, &names.down, &names.disabled};
+}
+
+// For each picture, the first one with the same file name: the disabled
+// picture is mostly the normal one under another spelling, and the file
+// system ignores case.
+std::array<std::size_t, kPictureCount> FirstOfSameFile(const PageImageNames& names) {
+  const auto ordered = NamesInOrder(names);
+  std::array<std::size_t, kPictureCount> first{};
+  for (std::size_t i = 0; i < kPictureCount; ++i)
+    first[i] = static_cast<std::size_t>(
+        std::find_if(ordered.begin(), ordered.begin() + i, [&](const std::wstring* earlier) {
+          return SameFileName(*earlier, *ordered[i]);
+        }) - ordered.begin());
+  return first;
 }
 
 }  // namespace
+
+std::vector<std::wstring> PageImageSet::PicturePaths(const PageImageNames& names, const std::wstring& folder) {
+  const auto ordered = NamesInOrder(names);
+  const auto first = FirstOfSameFile(names);
+  std::vector<std::wstring> paths;
+  for (std::size_t i = 0; i < kPictureCount; ++i)
+    if (!ordered[i]->empty() && first[i] == i) paths.push_back(folder + *ordered[i]);
+  return paths;
+}
 
 void PageImageSet::Load(const PageImageNames& names) {
   Load(names, SkinFolder());
 }
 
 void PageImageSet::Load(const PageImageNames& names, const std::wstring& folder) {
-  const std::pair<GdiBitmap*, const std::wstring*> pictures[] = {
-      {&mask, &names.mask}, {&normal, &names.normal}, {&over, &names.over},
-      {&down, &names.down}, {&disabled, &names.disabled}};
-  constexpr std::size_t kCount = std::size(pictures);
-  // The picture a name is already given by (the disabled picture is mostly
-  // the normal one under another spelling; the file system ignores case).
-  std::array<std::size_t, kCount> source{};
-  for (std::size_t i = 0; i < kCount; ++i)
-    source[i] = static_cast<std::size_t>(std::find_if(pictures, pictures + i, [&](const auto& earlier) {
-                                           return SameFileName(*earlier.second, *pictures[i].second);
-                                         }) - pictures);
-
-  // Decoding is most of a window's start-up: each distinct file is decoded
-  // on a thread of its own, all joined before anything is used.
-  std::array<DecodedPicture, kCount> decoded;
-  {
-    std::vector<std::jthread> workers;
-    for (std::size_t i = 0; i < kCount; ++i)
-      if (!pictures[i].second->empty() && source[i] == i)
-        workers.emplace_back([&, i] { decoded[i] = DecodePicture(folder + *pictures[i].second); });
-  }
-
-  for (std::size_t i = 0; i < kCount; ++i) {
-    auto [bitmap, name] = pictures[i];
-    if (name->empty()) continue;
-    if (source[i] == i) {
-      if (!decoded[i].bitmap) continue;
-      *bitmap = std::move(decoded[i].bitmap);
-      size = decoded[i].size;
-    } else if (GdiBitmap copy(static_cast<HBITMAP>(CopyImage(pictures[source[i]].first->Get(), IMAGE_BITMAP, 0, 0, 0)));
-               copy) {
-      *bitmap = std::move(copy);
-      size = BitmapSize(bitmap->Get());
+  // The distinct files, unless they were queued earlier still.
+  DecodePicturesAhead(PicturePaths(names, folder));
+  const auto ordered = NamesInOrder(names);
+  const auto first = FirstOfSameFile(names);
+  GdiBitmap* const bitmaps[] = {&mask, &normal, &over, &down, &disabled};
+  for (std::size_t i = 0; i < kPictureCount; ++i) {
+    if (ordered[i]->empty()) continue;
+    if (first[i] == i) {
+      DecodedPicture picture = TakeDecodedPicture(folder + *ordered[i]);
+      if (!picture.bitmap) continue;
+      *bitmaps[i] = std::move(picture.bitmap);
+      size = picture.size;
+    } else if (GdiBitmap copy = CopyToCanvas(bitmaps[first[i]]->Get()); copy) {
+      *bitmaps[i] = std::move(copy);
+      size = BitmapSize(bitmaps[i]->Get());
     }
   }
 }
@@ -101,12 +96,19 @@ void PageImageSet::PaintBackground(HDC dc) const {
   BitBlt(dc, 0, 0, picture.cx, picture.cy, source.Get(), 0, 0, SRCCOPY);
 }
 
-SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const std::wstring& layoutPath, const wchar_t* key,
-                                HWND parent, const PageImageSet& images) {
-  const SkinButtonInfo info = ReadButtonInfo(layoutPath, key);
-  const RECT rect = ToRect(info.Rect);
-  if (button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, 0)) {
-    button.SetImages(images.normal.Get(), images.over.Get(), images.down.Get(), images.disabled.Get(), rect);
-  }
+void PageImageSet::CutButtonImages(CBitmapBtn& button, const SkinButtonInfo& info) const {
+  if (button.Hwnd()) button.SetImages(normal.Get(), over.Get(), down.Get(), disabled.Get(), ToRect(info.Rect));
+}
+
+SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent) {
+  const SkinButtonInfo info = ReadButtonInfo(buttons, key);
+  button.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ToRect(info.Rect), parent, 0);
+  return info;
+}
+
+SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent,
+                                const PageImageSet& images) {
+  const SkinButtonInfo info = CreateSkinButton(button, buttons, key, parent);
+  images.CutButtonImages(button, info);
   return info;
 }

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/gdi.h"
+#include "model/ini_section.h"
 #include "skin/button_info.h"
 
 class CBitmapBtn;
@@ -29,6 +31,9 @@ struct PageImageSet {
   // Size of the last picture loaded; the window takes its size from it.
   SIZE size{0, 0};
 
+  // The files Load decodes for `names`: each file once, however spelled.
+  static std::vector<std::wstring> PicturePaths(const PageImageNames& names, const std::wstring& folder);
+
   // Loads each named picture from `folder` (the skin folder unless given);
   // missing ones stay empty.
   void Load(const PageImageNames& names);
@@ -36,6 +41,9 @@ struct PageImageSet {
 
   // The names from the "SCREEN" section of a layout file.
   static PageImageNames NamesFromLayout(const std::wstring& layoutPath);
+
+  // Cuts a button's four state images from the pictures at its rectangle.
+  void CutButtonImages(CBitmapBtn& button, const SkinButtonInfo& info) const;
 
   // Drops the four state pictures once the controls have their cut-outs.
   void ReleaseStatePictures();
@@ -47,8 +55,10 @@ struct PageImageSet {
   void PaintBackground(HDC dc) const;
 };
 
-// Builds one skinned button from the layout: reads BUTTONINFO `key`,
-// creates the button (identifier 0) on `parent` at its rectangle and cuts
-// its four state images. Returns the layout read.
-SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const std::wstring& layoutPath, const wchar_t* key,
-                                HWND parent, const PageImageSet& images);
+// Builds one skinned button from the layout's BUTTONINFO section (see
+// ReadButtonSection): takes entry `key`, creates the button (identifier 0)
+// on `parent` at its rectangle and, given the pictures, cuts its four state
+// images. Returns the layout read.
+SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent);
+SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent,
+                                const PageImageSet& images);

@@ -125,21 +125,21 @@ void LoadSkinImage(const std::wstring& path, GdiBitmap& bitmap, SIZE& size) {
   }
   // The picture object owns its bitmap; keep a device-dependent copy.
   auto* decoded = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-  GdiBitmap copy(static_cast<HBITMAP>(CopyImage(decoded, IMAGE_BITMAP, 0, 0, 0)));
+  GdiBitmap copy = CopyToCanvas(decoded);
   if (!copy) return;
   bitmap = std::move(copy);
   size = BitmapSize(bitmap.Get());
 }
 
-void CutImage(HDC dc, GdiBitmap& target, HBITMAP source, int left, int top, int right, int bottom) {
+void CutImage(GdiBitmap& target, HBITMAP source, int left, int top, int right, int bottom) {
   if (!source) return;
   target.Reset();
   const int width = right - left;
   const int height = bottom - top;
   if (width <= 0 || height <= 0) return;
-  target.Reset(CreateCompatibleBitmap(dc, width, height));
-  MemoryDc from(dc);
-  MemoryDc to(dc);
+  target = CreateCanvasBitmap(width, height);
+  MemoryDc from(nullptr);
+  MemoryDc to(nullptr);
   if (!target || !from || !to) return;
   SelectScope selectFrom(from.Get(), source);
   SelectScope selectTo(to.Get(), target.Get());

@@ -12,10 +12,10 @@
 // file leaves both unchanged.
 void LoadSkinImage(const std::wstring& path, GdiBitmap& bitmap, SIZE& size);
 
-// Makes `target` a bitmap compatible with `dc` holding the rectangle
-// (left, top)-(right, bottom) of `source`. Without a source nothing
-// changes; an empty rectangle leaves `target` empty.
-void CutImage(HDC dc, GdiBitmap& target, HBITMAP source, int left, int top, int right, int bottom);
+// Makes `target` a canvas bitmap holding the rectangle (left, top)-(right,
+// bottom) of `source`. Without a source nothing changes; an empty rectangle
+// leaves `target` empty.
+void CutImage(GdiBitmap& target, HBITMAP source, int left, int top, int right, int bottom);
 
 // The window shape: every pixel that is not pure white belongs to it. Null
 // without a mask. An all-white mask gives an empty region.

@@ -129,6 +129,27 @@ TEST_F(BitmapBtnTest, OneClickCommandPerClickAndOnlyTogglesLatch) {
   EXPECT_EQ(button.Checked, 0);
 }
 
+TEST_F(BitmapBtnTest, APressAfterTheHoverKeepsItsCaptureUntilTheRelease) {
+  ASSERT_NE(GetActiveWindow(), nullptr);
+  SendMessageW(button.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 5));
+  ASSERT_EQ(button.Hover, 1);
+  ASSERT_EQ(GetCapture(), button.Hwnd());
+  // The press takes the capture again: the button keeps it, or the release
+  // (and the click) would go to whatever window is under the pointer.
+  SendMessageW(button.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 5));
+  EXPECT_EQ(GetCapture(), button.Hwnd());
+  SendMessageW(button.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(30, 5));
+  EXPECT_EQ(parent.clicks, std::vector<HWND>{button.Hwnd()});
+
+  // Losing it to another window while lit gives nothing back and keeps the
+  // light until the next move outside.
+  SendMessageW(button.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 5));
+  ASSERT_EQ(GetCapture(), button.Hwnd());
+  SetCapture(parent.Hwnd());
+  EXPECT_EQ(GetCapture(), parent.Hwnd());
+  EXPECT_EQ(button.Hover, 1);
+}
+
 TEST_F(BitmapBtnTest, SetCheckRedrawsOnlyOnAChange) {
   UpdateWindow(parent.Hwnd());
   ValidateRect(button.Hwnd(), nullptr);
@@ -213,7 +234,7 @@ TEST_F(BitmapBtnTest, MissingPicturesGiveAPlainButtonAndAMissingKeyAnInvisibleOn
   EXPECT_EQ(images.size.cx, 0);
 
   CBitmapBtn plain;
-  const SkinButtonInfo info = CreateSkinButton(plain, layout, L"1", parent.Hwnd(), images);
+  const SkinButtonInfo info = CreateSkinButton(plain, ReadButtonSection(layout), L"1", parent.Hwnd(), images);
   EXPECT_EQ(std::u16string_view(info.TooltipText), u"Apply settings");
   RECT rect;
   GetWindowRect(plain.Hwnd(), &rect);
@@ -227,7 +248,7 @@ TEST_F(BitmapBtnTest, MissingPicturesGiveAPlainButtonAndAMissingKeyAnInvisibleOn
   EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [](COLORREF c) { return c == CBitmapBtn::kEmptyImageColor; }));
 
   CBitmapBtn absent;
-  CreateSkinButton(absent, layout, L"99", parent.Hwnd(), images);
+  CreateSkinButton(absent, ReadButtonSection(layout), L"99", parent.Hwnd(), images);
   GetClientRect(absent.Hwnd(), &rect);
   EXPECT_TRUE(IsRectEmpty(&rect));
 }

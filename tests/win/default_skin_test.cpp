@@ -52,10 +52,11 @@ TEST(DefaultSkin, MainWindowBuildsFromItsSkin) {
   ASSERT_TRUE(window.Create(nullptr));
   SetWindowPos(window.Hwnd(), HWND_TOP, 0, 0, window.images.size.cx, window.images.size.cy, SWP_SHOWWINDOW);
   const std::wstring layout = kSkins + L"skin_main.ini";
+  const IniSection buttonInfo = ReadButtonSection(layout);
   std::vector<std::unique_ptr<CBitmapBtn>> buttons;
   for (int key = 0; key <= 34; ++key) {
     auto button = std::make_unique<CBitmapBtn>();
-    CreateSkinButton(*button, layout, std::to_wstring(key).c_str(), window.Hwnd(), window.images);
+    CreateSkinButton(*button, buttonInfo, std::to_wstring(key).c_str(), window.Hwnd(), window.images);
     buttons.push_back(std::move(button));
   }
   // The Apply button (key 4) shows exactly its part of the over picture.

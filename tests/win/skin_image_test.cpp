@@ -1,11 +1,14 @@
-// Skin pictures and window shapes: decoding, cut-outs and mask regions.
+// Skin pictures and window shapes: decoding (also ahead, on workers),
+// cut-outs, mask regions and the layout read once per window.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <vector>
 
 #include "pixels.h"
 #include "skin/page_image_set.h"
+#include "skin/picture_decoder.h"
 #include "skin/skin_files.h"
 #include "skin/skin_image.h"
 
@@ -76,10 +79,8 @@ TEST(RegionFromMask, MaskOfMoreThanTwoThousandRectanglesIsWhole) {
 TEST(CutImage, ShowsExactlyTheControlsRectangle) {
   // A picture where every pixel is unique near the button.
   GdiBitmap over = MakePicture(780, 690, [](int x, int y) { return RGB(x & 0xFF, y & 0xFF, (x >> 8) | (y >> 8) << 2); });
-  HDC screen = GetDC(nullptr);
   GdiBitmap cut;
-  CutImage(screen, cut, over.Get(), 120, 400, 210, 428);
-  ReleaseDC(nullptr, screen);
+  CutImage(cut, over.Get(), 120, 400, 210, 428);
   int width = 0, height = 0;
   const std::vector<COLORREF> pixels = ReadPixels(cut.Get(), width, height);
   ASSERT_EQ(width, 90);
@@ -93,7 +94,7 @@ TEST(CutImage, ShowsExactlyTheControlsRectangle) {
 
   // Without a source the target keeps what it had.
   const HBITMAP before = cut.Get();
-  CutImage(nullptr, cut, nullptr, 0, 0, 10, 10);
+  CutImage(cut, nullptr, 0, 0, 10, 10);
   EXPECT_EQ(cut.Get(), before);
 }
 
@@ -125,6 +126,51 @@ TEST(LoadSkinImage, DecodesAFileAndLeavesAllAsItWasOnAMissingOrBadOne) {
   GdiBitmap none;
   LoadSkinImage(folder + L"missing.JPG", none, size);
   EXPECT_FALSE(none);
+}
+
+TEST(PictureDecoder, TakesWhatWasDecodedAheadOnceAndDecodesAgainAfter) {
+  const std::wstring folder = FreshSkinFolder();
+  const std::vector<COLORREF> pixels(9 * 4, RGB(10, 20, 30));
+  ASSERT_TRUE(WriteBmp(folder + L"ahead.bmp", pixels, 9, 4));
+  DecodePicturesAhead({folder + L"ahead.bmp", folder + L"missing.JPG"});
+
+  for (int take = 0; take < 2; ++take) {
+    DecodedPicture picture = TakeDecodedPicture(folder + L"ahead.bmp");
+    ASSERT_TRUE(picture.bitmap) << take;
+    EXPECT_EQ(picture.size.cx, 9);
+    EXPECT_EQ(picture.size.cy, 4);
+    int width = 0, height = 0;
+    EXPECT_EQ(ReadPixels(picture.bitmap.Get(), width, height), pixels);
+  }
+  const DecodedPicture missing = TakeDecodedPicture(folder + L"missing.JPG");
+  EXPECT_FALSE(missing.bitmap);
+  EXPECT_EQ(missing.size.cx, 0);
+}
+
+TEST(SkinLayout, AButtonFromTheSectionReadOnceIsTheButtonReadByKey) {
+  const std::wstring layout = FreshSkinFolder() + L"section_test.ini";
+  const std::wstring longTip(3000, L'x');
+  struct Row {
+    const wchar_t* key;
+    std::wstring value;  // empty: the key is not written
+  };
+  const Row rows[] = {
+      {L"1", L"Apply,120,40,90,28,Apply settings"},
+      {L"2", L"  \"Quoted\",1,2,3,4,tip  "},
+      {L"3", L"Long,1,2,3,4," + longTip},
+      {L"4", L"Short,5"},
+      {L"5", L""},
+  };
+  for (const Row& row : rows)
+    if (!row.value.empty()) WritePrivateProfileStringW(L"BUTTONINFO", row.key, row.value.c_str(), layout.c_str());
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, layout.c_str());
+
+  const IniSection section = ReadButtonSection(layout);
+  for (const Row& row : rows) {
+    const SkinButtonInfo byKey = ReadButtonInfo(layout, row.key);
+    const SkinButtonInfo fromSection = ReadButtonInfo(section, row.key);
+    EXPECT_EQ(std::memcmp(&byKey, &fromSection, sizeof byKey), 0) << row.key;
+  }
 }
 
 TEST(PageImageSet, NamesFromTheScreenSectionAndMissingPictures) {
