@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "app/language.h"
+#include "app/system_dialog_scope.h"
 #include "resource.h"
 #include "skin/skin_font.h"
 
@@ -64,6 +65,7 @@ void CDlgProgSel::Browse() {
   dialog.nMaxFile = MAX_PATH;
   dialog.lpstrDefExt = L"exe";
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  SystemDialogScope systemDialog;
   if (!GetOpenFileNameW(&dialog)) return;
   path_ = file;
   SetDlgItemTextW(Hwnd(), IDC_PROGRAM_PATH, file);

@@ -2,9 +2,7 @@
 
 #include "resource.h"
 
-namespace {
-const PageImageNames kStartPictures{L"page_mask.bmp", L"start.JPG", L"", L"", L""};
-}
+const PageImageNames CDlgStart::kPictures{L"page_mask.bmp", L"start.JPG", L"", L"", L""};
 
 CDlgStart::CDlgStart() : CDialog(IDD_START_PAGE) {}
 
@@ -22,7 +20,7 @@ const MessageMap& CDlgStart::Messages() {
 
 LRESULT CDlgStart::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
-  images_.Load(kStartPictures);
+  images_.Load(kPictures);
   // The main window moves the page to its place.
   SetWindowPos(Hwnd(), nullptr, 0, 0, images_.size.cx, images_.size.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
   images_.ApplyRegion(Hwnd());

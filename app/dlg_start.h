@@ -10,6 +10,8 @@ class CDlgStart : public CDialog {
  public:
   CDlgStart();
 
+  static const PageImageNames kPictures;
+
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 

@@ -5,16 +5,31 @@
 #include "app/option_dlg.h"
 #include "skin/menu_hook.h"
 
-BOOL COptionApp::InitInstance() {
-  CWinApp::InitInstance();
+namespace {
+
+// A timer message comes only when nothing else, painting included, waits.
+void CALLBACK InstallMenuHookWhenPainted(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
   // Without the hook menus keep the system's frame; the program runs on.
   InstallMenuHook();
+}
+
+}  // namespace
+
+BOOL COptionApp::InitInstance() {
+  CWinApp::InitInstance();
+  // The menu hook waits until the main window has painted: no menu can
+  // open before, and while a thread has a message hook every message sent
+  // on it is one more trip to the window server, which would slow the
+  // thousands of the window's creation and first paint.
+  SetTimer(nullptr, 0, 0, &InstallMenuHookWhenPainted);
   KernelHandle mutex(CreateMutexW(nullptr, FALSE, kSingleInstanceMutexName));
   const DWORD created = GetLastError();
   // A second copy ends without a word; a mutex that could not be made at
   // all leaves the program running unprotected.
   if (created == ERROR_ALREADY_EXISTS) return FALSE;
   instanceMutex_ = std::move(mutex);
+  COptionDlg::DecodePicturesAhead();
   {
     const auto window = std::make_unique<COptionDlg>();
     SetMainWindow(window.get());

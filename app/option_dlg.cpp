@@ -12,6 +12,7 @@
 #include "model/settings.h"
 #include "model/text.h"
 #include "resource.h"
+#include "skin/picture_decoder.h"
 #include "skin/skin_files.h"
 #include "skin/skin_font.h"
 #include "store/macro_file.h"
@@ -61,6 +62,15 @@ COptionDlg::COptionDlg(MonitorNames names) : CDialog(IDD_MAIN), link_(std::move(
 
 COptionDlg::~COptionDlg() { DestroyWindow(); }
 
+void COptionDlg::DecodePicturesAhead() {
+  // One worker, in the order of use: a worker per picture would take the
+  // processor from the window system's start, which is the longer path.
+  const std::wstring folder = SkinFolder();
+  std::vector<std::wstring> paths = PageImageSet::PicturePaths(CDlgStart::kPictures, folder);
+  for (std::wstring& path : PageImageSet::PicturePaths(kMainPictures, folder)) paths.push_back(std::move(path));
+  ::DecodePicturesAhead(paths);
+}
+
 const MessageMap& COptionDlg::Messages() {
   static const MessageEntry entries[] = {
       OnMessage(WM_CREATE, &COptionDlg::OnCreate),
@@ -87,8 +97,11 @@ LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
   cycle_.StartupLoad();
   LoadLanguageModule();
   CreatePages();
+  // The buttons' windows are made while the pictures still decode (they
+  // were started with the program); their cut-outs follow.
+  const std::vector<SkinButtonInfo> layout = CreateButtons();
   images_.Load(kMainPictures);
-  CreateButtons();
+  for (int i = 0; i < kFrameButtonCount; ++i) images_.CutButtonImages(buttons_[i], layout[i]);
   SetWindowPos(Hwnd(), nullptr, 0, 0, images_.size.cx, images_.size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   // The buttons keep their own cut-outs; the normal picture stays as the
   // background.
@@ -113,12 +126,13 @@ void COptionDlg::CreatePages() {
   }
 }
 
-void COptionDlg::CreateButtons() {
-  const std::wstring layout = SkinFolder() + kMainLayout;
+std::vector<SkinButtonInfo> COptionDlg::CreateButtons() {
+  const IniSection layout = ReadButtonSection(SkinFolder() + kMainLayout);
+  std::vector<SkinButtonInfo> infos;
   for (int i = 0; i < kFrameButtonCount; ++i) {
     const FrameButtonRow& row = kFrameButtons[i];
     CBitmapBtn& button = buttons_[i];
-    const SkinButtonInfo info = CreateSkinButton(button, layout, row.key, Hwnd(), images_);
+    const SkinButtonInfo& info = infos.emplace_back(CreateSkinButton(button, layout, row.key, Hwnd()));
     if (row.caption != kNoCaption) button.SetCaption(LanguageText(row.caption));
     if (row.setup & kLeftCaption) button.TextAlign = 1;
     if (row.setup & kIndentedCaption) {
@@ -127,6 +141,7 @@ void COptionDlg::CreateButtons() {
     }
     if (row.setup & kStartsDisabled) EnableWindow(button.Hwnd(), FALSE);
   }
+  return infos;
 }
 
 LRESULT COptionDlg::OnInitDialog(WPARAM, LPARAM) {

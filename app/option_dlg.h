@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
 #include "app/dlg_prog_sel.h"
 #include "app/dlg_rename.h"
@@ -22,6 +23,10 @@ class COptionDlg : public CDialog, public CycleWindow {
   // uses the standard one.
   explicit COptionDlg(MonitorNames names = MonitorNames::Standard());
   ~COptionDlg();
+
+  // Starts decoding the pictures of the window and its start page, so they
+  // decode while the window system starts.
+  static void DecodePicturesAhead();
 
   // CycleWindow: an apply holds the capture and the wait cursor.
   void BeginBusy() override;
@@ -83,7 +88,8 @@ class COptionDlg : public CDialog, public CycleWindow {
   static const ClickAction kClickActions[kFrameButtonCount];
 
   void CreatePages();
-  void CreateButtons();
+  // The thirty buttons without their images; returns their layout.
+  std::vector<SkinButtonInfo> CreateButtons();
   void SetCaptionNow(FrameButton which, std::wstring_view text);
   void SelectLanguage(int index);
   void PaintLabels(HDC dc) const;

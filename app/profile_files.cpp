@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "app/system_dialog_scope.h"
 #include "framework/exe_folder.h"
 
 namespace {
@@ -25,6 +26,7 @@ std::wstring AskProfileFile(ProfileFileDialog kind) {
   dialog.lpstrDefExt = kDefaultExtension;
   dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
   if (kind == ProfileFileDialog::Open) dialog.Flags |= OFN_FILEMUSTEXIST;
+  SystemDialogScope systemDialog;
   const BOOL chosen = kind == ProfileFileDialog::Save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
   return chosen ? std::wstring(path) : std::wstring();
 }

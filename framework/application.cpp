@@ -22,9 +22,10 @@ CWinApp* CWinApp::Current() {
 }
 
 BOOL CWinApp::InitInstance() {
-  // Tooltips and the other common controls, and OLE for picture decoding.
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  // The common controls and OLE (for the system's file dialogs) from the
+  // start: loaded later, in the middle of the user's work, they change the
+  // system's controls and dialogs under way, which under Wine cost clicks.
+  EnsureCommonControls();
   oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
   return oleStarted_;
 }
@@ -33,6 +34,15 @@ int CWinApp::ExitInstance() {
   if (oleStarted_) OleUninitialize();
   oleStarted_ = false;
   return 0;
+}
+
+void CWinApp::EnsureCommonControls() {
+  // Once per process, whoever asks first.
+  static const bool initialised = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)initialised;
 }
 
 int CWinApp::Run() {

@@ -18,6 +18,9 @@ class CWinApp {
 
   virtual BOOL InitInstance();
   virtual int ExitInstance();
+  // Loads and registers the common controls (InitInstance does; a window
+  // made without the application calls it before making one).
+  static void EnsureCommonControls();
   int Run();
 
   HINSTANCE Instance() const { return instance_; }

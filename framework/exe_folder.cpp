@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-std::wstring ExeFolder() {
+std::wstring ExePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -13,5 +13,10 @@ std::wstring ExeFolder() {
     }
     path.resize(path.size() * 2);
   }
+  return path;
+}
+
+std::wstring ExeFolder() {
+  const std::wstring path = ExePath();
   return path.substr(0, path.find_last_of(L"\\/") + 1);
 }

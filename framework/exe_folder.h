@@ -5,3 +5,6 @@
 #include <string>
 
 std::wstring ExeFolder();
+
+// The executable's full path; empty when it cannot be had.
+std::wstring ExePath();

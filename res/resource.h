@@ -24,6 +24,10 @@
 #define IDC_PROGRAM_PATH 1000
 #define IDC_PROFILE_NAME 1003
 
+// The activation context of the system's own dialogs (above the numbers
+// the system keeps for its manifests).
+#define IDR_THEMED_CONTROLS_MANIFEST 17
+
 // Icons.
 #define IDI_APPLICATION_ICON 128
 #define IDI_SUBMENU_ARROW 147

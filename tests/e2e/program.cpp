@@ -11,6 +11,11 @@
 namespace {
 
 constexpr DWORD kExitWaitMs = 20000;
+// The window system's own activation (its focus event) reaches the program
+// some time after the window became the foreground one, and nothing tells
+// another process when: a press it meets half-way loses its button's focus
+// and with it the click. A pause long enough for it to arrive.
+constexpr DWORD kActivationSettleMs = 150;
 const wchar_t* const kPointerKeys[] = {L"Control Panel\\Mouse", L"Control Panel\\Desktop"};
 
 void SendMouse(DWORD flags) {
@@ -62,6 +67,14 @@ bool Program::WaitForWindow() {
     return (window_ && IsWindowVisible(window_)) || WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0;
   });
   if (!shown || !window_) return false;
+  // The window system activates a new window in its own time; a first press
+  // that meets the activation half-way loses its button's focus and with it
+  // the click.
+  WaitUntil([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) && info.hwndActive == window_;
+  });
   // Answered once its thread is idle, so the first paint is done.
   DWORD_PTR ignored;
   return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &ignored) != 0;
@@ -82,6 +95,10 @@ void Program::ClickButton(const wchar_t* key) {
   POINT at{(info.Rect.left + info.Rect.right) / 2, (info.Rect.top + info.Rect.bottom) / 2};
   ClientToScreen(window_, &at);
   SetForegroundWindow(window_);
+  WaitUntil([&] { return GetForegroundWindow() == window_; });
+  Sleep(kActivationSettleMs);
+  DWORD_PTR answered;
+  SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &answered);
   SetCursorPos(at.x, at.y);
   // The move first, so the button sees the pointer arrive.
   SendMouse(MOUSEEVENTF_MOVE);
