@@ -63,8 +63,7 @@ COptionDlg::COptionDlg(MonitorNames names) : CDialog(IDD_MAIN), link_(std::move(
 COptionDlg::~COptionDlg() { DestroyWindow(); }
 
 void COptionDlg::DecodePicturesAhead() {
-  // One worker, in the order of use: a worker per picture would take the
-  // processor from the window system's start, which is the longer path.
+  // In the order of use: the start page is made before the buttons.
   const std::wstring folder = SkinFolder();
   std::vector<std::wstring> paths = PageImageSet::PicturePaths(CDlgStart::kPictures, folder);
   for (std::wstring& path : PageImageSet::PicturePaths(kMainPictures, folder)) paths.push_back(std::move(path));
