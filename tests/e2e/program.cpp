@@ -67,14 +67,6 @@ bool Program::WaitForWindow() {
     return (window_ && IsWindowVisible(window_)) || WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0;
   });
   if (!shown || !window_) return false;
-  // The window system activates a new window in its own time; a first press
-  // that meets the activation half-way loses its button's focus and with it
-  // the click.
-  WaitUntil([&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) && info.hwndActive == window_;
-  });
   // Answered once its thread is idle, so the first paint is done.
   DWORD_PTR ignored;
   return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &ignored) != 0;
