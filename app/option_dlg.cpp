@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "app/messages.h"
 #include "app/profile_files.h"
+#include "app/save_failure.h"
 #include "framework/wide.h"
 #include "macro/macro_buttons.h"
 #include "macro/macro_list.h"
@@ -323,13 +324,13 @@ void COptionDlg::Minimise(int) { PostMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE
 void COptionDlg::EndProgram(int) { PostQuitMessage(kEndProgramCode); }
 
 void COptionDlg::Ok(int) {
-  cycle_.Apply(kApplyNormal);
-  EndProgram(0);
+  // Unsaved settings keep the window open, so the user can try again.
+  if (!ReportUnwrittenFiles(Hwnd(), IDS_SAVE_FAILED, cycle_.Apply(kApplyNormal))) EndProgram(0);
 }
 
 void COptionDlg::ApplyClicked(int) {
   RefreshAll();
-  cycle_.Apply(kApplyNormal);
+  ReportUnwrittenFiles(Hwnd(), IDS_SAVE_FAILED, cycle_.Apply(kApplyNormal));
 }
 
 void COptionDlg::PreviousProfile(int) {
@@ -384,5 +385,5 @@ void COptionDlg::ImportProfile(int) {
 
 void COptionDlg::ExportProfile(int) {
   const std::wstring path = AskProfileFile(ProfileFileDialog::Save);
-  if (!path.empty()) ::ExportProfile(path);
+  if (!path.empty()) ReportUnwrittenFiles(Hwnd(), IDS_EXPORT_FAILED, ::ExportProfile(path));
 }

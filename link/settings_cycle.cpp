@@ -26,17 +26,18 @@ void SettingsCycle::StartupLoad() {
   ReconcileWithButtons(macros_, WorkingSettings);
 }
 
-void SettingsCycle::Apply(WPARAM kind) {
+UnwrittenFiles SettingsCycle::Apply(WPARAM kind) {
   busy_ = true;
   window_.BeginBusy();
   if (kind != kApplyRestoreAll) FillChangeFlags(WorkingSettings, AppliedSettings);
   link_.WriteBlock(WorkingSettings);
   const bool notified = link_.NotifyApply(kind);
-  SaveAll(WorkingSettings);
+  UnwrittenFiles unwritten = SaveAll(WorkingSettings);
   ClearChangeTracking(WorkingSettings);
   AppliedSettings = WorkingSettings;
-  SaveMacros(macros_);
+  if (!SaveMacros(macros_)) unwritten.push_back(MacroFilePath());
   if (!notified) EndBusy();
+  return unwritten;
 }
 
 void SettingsCycle::OnMonitorReload() {

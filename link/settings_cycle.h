@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "link/monitor_link.h"
+#include "store/profile_store.h"
 
 class MacroList;
 
@@ -32,8 +33,9 @@ class SettingsCycle {
   // CurrentProfile is within 0-4.
   void StartupLoad();
   // kind: kApplyNormal, or kApplyRestoreAll when the caller has already set
-  // every change flag.
-  void Apply(WPARAM kind);
+  // every change flag. Returns the settings files it could not write; the
+  // monitor has the settings all the same.
+  UnwrittenFiles Apply(WPARAM kind);
 
   void OnMonitorReload();
   void OnMonitorSettingsChanged();

@@ -160,11 +160,13 @@ void ProfileFromKeyValues(const KeyLookup& lookup, ProfileRecord& profile) {
         SetText(TextAt(profile, key), key.maxChars + 1, value ? *value : u"", key.maxChars);
         break;
       case ProfileKeyKind::Int: {
-        const std::int32_t v = value ? ParseDecimal(*value) : -1;
+        const std::int32_t v = ProfileInt(value.value_or(u""), -1);
         std::memcpy(At(profile, key.offset), &v, sizeof v);
         break;
       }
-      case ProfileKeyKind::Byte: *At(profile, key.offset) = static_cast<std::uint8_t>(value ? ParseDecimal(*value) : -1); break;
+      case ProfileKeyKind::Byte:
+        *At(profile, key.offset) = static_cast<std::uint8_t>(ProfileInt(value.value_or(u""), -1));
+        break;
       case ProfileKeyKind::Button: ReadButton(value, profile, key.offset); break;
     }
   }

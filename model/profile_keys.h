@@ -31,8 +31,9 @@ KeyValues ProfileToKeyValues(const ProfileRecord& profile);
 // The text of a key, or nothing when the file lacks it.
 using KeyLookup = std::function<std::optional<std::u16string>(std::u16string_view key)>;
 
-// Reads every key into the profile: a missing int is -1, a missing byte 255,
-// a missing text empty; a text longer than its field is cut to fit.
+// Reads every key into the profile. Numbers are read as the platform reads
+// them (ProfileInt): a missing or empty int is -1, such a byte 255. A missing
+// text is empty; a text longer than its field is cut to fit.
 // dpiIndicator comes from the keys it is written under, or else from the
 // older "dpibyDpiIndicator%d" names. A button whose value is missing or
 // damaged gets its factory record; an event count above 40 is cut to 40.

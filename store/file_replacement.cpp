@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -10,32 +11,64 @@
 
 namespace {
 
-// Beside the target, on the same volume, so the move never copies.
-constexpr wchar_t kNewSuffix[] = L".new";
+// The new file's name: prefix, a unique number, ".tmp".
+constexpr wchar_t kNewFilePrefix[] = L"vgm";
+
+// What a replaced file keeps of its attributes.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+std::wstring FolderOf(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+}
+
+// Nothing when the file is missing; its attributes otherwise. A path whose
+// state cannot be told counts as a file that is there.
+std::optional<DWORD> ExistingAttributes(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) return attributes;
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+  return FILE_ATTRIBUTE_READONLY;
+}
 
 }  // namespace
 
-FileReplacement::FileReplacement(std::wstring target)
-    : target_(std::move(target)), newPath_(target_ + kNewSuffix) {
-  DeleteFileW(newPath_.c_str());
+FileReplacement::FileReplacement(std::wstring target) : target_(std::move(target)) {
+  // The system picks a number no file in the folder has and makes the file,
+  // so no other file is ever overwritten or deleted.
+  wchar_t name[MAX_PATH] = {};
+  if (GetTempFileNameW(FolderOf(target_).c_str(), kNewFilePrefix, 0, name)) newPath_ = name;
 }
 
 FileReplacement::~FileReplacement() {
-  if (!committed_) DeleteFileW(newPath_.c_str());
+  if (!committed_ && !newPath_.empty()) DeleteFileW(newPath_.c_str());
 }
 
 bool FileReplacement::Commit() {
+  if (newPath_.empty()) return false;
+  if (const std::optional<DWORD> attributes = ExistingAttributes(target_)) {
+    if (*attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    const DWORD kept = *attributes & kKeptAttributes;
+    SetFileAttributesW(newPath_.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+  }
   committed_ = MoveFileExW(newPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
   return committed_;
 }
 
 bool ReplaceFileWith(const std::wstring& path, const FileUpdate& update) {
+  std::vector<std::uint8_t> original;
+  if (ExistingAttributes(path)) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+    if (!bytes) return false;
+    original = std::move(*bytes);
+  }
   FileReplacement replacement(path);
-  const bool exists = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-  const std::vector<std::uint8_t> original = exists ? ReadWholeFile(path).value_or(std::vector<std::uint8_t>()) : std::vector<std::uint8_t>();
-  const bool copied = exists ? WriteWholeFile(replacement.NewPath(), original) : CreateUnicodeFile(replacement.NewPath());
-  if (!copied) return false;
-  update(replacement.NewPath(), original);
-  FlushPrivateProfile(replacement.NewPath());
+  const std::wstring& copy = replacement.NewPath();
+  if (copy.empty()) return false;
+  if (!(original.empty() ? CreateUnicodeFile(copy) : WriteWholeFile(copy, original))) return false;
+  update(copy, original);
+  FlushPrivateProfile(copy);
   return replacement.Commit();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Replaces a file without a moment in which it is missing or half written:
-// the new content goes to a file beside it, which is then moved over it in
-// one step. Until then, and if anything fails, the old file stays whole.
+// the new content goes to a file of its own beside it, which is then moved
+// over it in one step. Until then, and if anything fails, the old file stays
+// whole.
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -9,15 +10,19 @@
 
 class FileReplacement {
  public:
-  // Clears what a replacement that never finished may have left beside.
+  // Makes the new file: empty, in the target's folder, under a name no
+  // other file has.
   explicit FileReplacement(std::wstring target);
+  // Removes the new file unless it replaced the target.
   ~FileReplacement();
   FileReplacement(const FileReplacement&) = delete;
   FileReplacement& operator=(const FileReplacement&) = delete;
 
-  // Where the new content is written.
+  // Where the new content is written; empty when no new file could be made.
   const std::wstring& NewPath() const { return newPath_; }
-  // Moves the new file over the target; false leaves the target as it was.
+  // Moves the new file over the target, which keeps its attributes. False
+  // leaves the target as it was: a read-only target is never replaced, as
+  // the platform's own writers refuse it too.
   bool Commit();
 
  private:
@@ -29,5 +34,7 @@ class FileReplacement {
 // Updates an ini file through a FileReplacement: `update` works on a copy
 // of the file (a new Unicode file when there is none; `original` holds the
 // bytes it started from), and the copy replaces the file when it is done.
+// A file that exists but cannot be read is left alone: false, and `update`
+// never runs.
 using FileUpdate = std::function<void(const std::wstring& copy, std::span<const std::uint8_t> original)>;
 bool ReplaceFileWith(const std::wstring& path, const FileUpdate& update);

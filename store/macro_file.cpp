@@ -44,17 +44,18 @@ std::vector<int> StoredPositions(const std::wstring& file, int number) {
 
 std::wstring MacroFilePath() { return GetDataFolder() + kFileName; }
 
-void SaveMacros(const MacroList& list, const std::wstring& file) {
+bool SaveMacros(const MacroList& list, const std::wstring& file) {
   FileReplacement replacement(file);
   const std::wstring& next = replacement.NewPath();
+  if (next.empty()) return false;
   bool written = WritePrivateProfileStringW(kSection, kNumberKey, std::to_wstring(list.Count()).c_str(), next.c_str());
   for (int i = 0; written && i < list.Count(); ++i)
     written = WriteStruct(next, kSection, std::to_wstring(i).c_str(), *list.ElementAt(i));
   FlushPrivateProfile(next);
-  if (written) replacement.Commit();
+  return written && replacement.Commit();
 }
 
-void SaveMacros(const MacroList& list) { SaveMacros(list, MacroFilePath()); }
+bool SaveMacros(const MacroList& list) { return SaveMacros(list, MacroFilePath()); }
 
 void LoadMacros(MacroList& list, const std::wstring& file) {
   const int number = static_cast<int>(GetPrivateProfileIntW(kSection, kNumberKey, -1, file.c_str()));

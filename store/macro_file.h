@@ -9,9 +9,9 @@
 std::wstring MacroFilePath();
 
 // Writes the list in list order. The file is replaced whole: a save that
-// fails or is cut short leaves the previous file as it was.
-void SaveMacros(const MacroList& list, const std::wstring& file);
-void SaveMacros(const MacroList& list);
+// fails or is cut short leaves the previous file as it was, and says false.
+bool SaveMacros(const MacroList& list, const std::wstring& file);
+bool SaveMacros(const MacroList& list);
 
 // A file without macros empties the list; a list that already holds macros
 // is left alone. Entries that are missing or damaged are skipped, and every

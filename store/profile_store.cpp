@@ -30,10 +30,7 @@ bool CanOpen(const std::wstring& path) {
   return true;
 }
 
-int ReadInt(const IniSection& section, std::u16string_view key) {
-  auto value = section.Get(key);
-  return value ? ParseDecimal(*value) : -1;
-}
+int ReadInt(const IniSection& section, std::u16string_view key) { return ProfileInt(section.Get(key).value_or(u""), -1); }
 
 // The keys go in with one section write when that gives the same file as
 // writing them one by one; otherwise (comments, entries without a value,
@@ -48,15 +45,19 @@ void WriteKeys(const IniFile& file, std::span<const std::uint8_t> fileBytes, con
   for (const auto& [key, value] : values) file.WriteString(kSetting, Wide(key.c_str()), std::wstring(Wide(value)));
 }
 
+void NoteUnwritten(UnwrittenFiles& unwritten, bool written, const std::wstring& path) {
+  if (!written) unwritten.push_back(path);
+}
+
 }  // namespace
 
 std::wstring ConfigIniPath() { return ExeFolder() + L"config.ini"; }
 std::wstring ProfileFilePath(int profile) { return ProfilePath(profile, L".gmp"); }
 std::wstring ExportSideCopyPath(int profile) { return ProfilePath(profile, L".gkp"); }
 
-void WriteProfileFile(const ProfileRecord& profile, const std::wstring& path) {
+bool WriteProfileFile(const ProfileRecord& profile, const std::wstring& path) {
   const KeyValues values = ProfileToKeyValues(profile);
-  ReplaceFileWith(path, [&](const std::wstring& copy, std::span<const std::uint8_t> original) {
+  return ReplaceFileWith(path, [&](const std::wstring& copy, std::span<const std::uint8_t> original) {
     WriteKeys(IniFile(copy), original, values);
   });
 }
@@ -81,30 +82,37 @@ void LoadAll(SettingsRecord& settings) {
   if (ProfileRecord* current = ActiveProfile(settings)) ReadPointerSettings(*current);
 }
 
-void SaveAll(const SettingsRecord& settings) {
+UnwrittenFiles SaveAll(const SettingsRecord& settings) {
+  UnwrittenFiles unwritten;
   if (const ProfileRecord* current = ActiveProfile(settings)) WritePointerSettings(*current);
-  ReplaceFileWith(ConfigIniPath(), [&](const std::wstring& copy, auto) {
+  const bool config = ReplaceFileWith(ConfigIniPath(), [&](const std::wstring& copy, auto) {
     const IniFile config(copy);
     config.WriteInt(kSetting, L"CurrentProfile", settings.CurrentProfile);
     config.WriteInt(kSetting, L"MouseType", settings.MouseType);
     config.WriteInt(kSetting, L"MouseColor", settings.MouseColor);
   });
+  NoteUnwritten(unwritten, config, ConfigIniPath());
   CreateConfigFolder();
-  for (int k = 0; k < kProfileCount; ++k) WriteProfileFile(settings.Profiles[k], ProfileFilePath(k));
+  for (int k = 0; k < kProfileCount; ++k)
+    NoteUnwritten(unwritten, WriteProfileFile(settings.Profiles[k], ProfileFilePath(k)), ProfileFilePath(k));
+  return unwritten;
 }
 
-bool ExportProfile(const std::wstring& path) {
+UnwrittenFiles ExportProfile(const std::wstring& path) {
   const ProfileRecord* active = ActiveProfile(WorkingSettings);
-  if (!active) return false;
+  if (!active) return {path};
+  UnwrittenFiles unwritten;
   DeleteFileW(path.c_str());
-  WriteProfileFile(*active, path);
+  NoteUnwritten(unwritten, WriteProfileFile(*active, path), path);
   const std::size_t name = path.find_last_of(L"\\/") + 1;
   const std::size_t dot = path.find_last_of(L'.');
   const std::size_t end = dot == std::wstring::npos || dot < name ? path.size() : dot;
-  WriteProfileFileName(WorkingSettings.CurrentProfile + 1, path.substr(name, end - name));
+  NoteUnwritten(unwritten, WriteProfileFileName(WorkingSettings.CurrentProfile + 1, path.substr(name, end - name)),
+                ConfigIniPath());
   CreateConfigFolder();
-  WriteProfileFile(*active, ExportSideCopyPath(WorkingSettings.CurrentProfile));
-  return true;
+  const std::wstring sideCopy = ExportSideCopyPath(WorkingSettings.CurrentProfile);
+  NoteUnwritten(unwritten, WriteProfileFile(*active, sideCopy), sideCopy);
+  return unwritten;
 }
 
 bool ImportProfile(const std::wstring& path) {
@@ -114,8 +122,8 @@ bool ImportProfile(const std::wstring& path) {
   return true;
 }
 
-void WriteProfileFileName(int n, const std::wstring& title) {
+bool WriteProfileFileName(int n, const std::wstring& title) {
   const std::wstring section = L"Profile" + std::to_wstring(n);
-  ReplaceFileWith(ConfigIniPath(),
+  return ReplaceFileWith(ConfigIniPath(),
                   [&](const std::wstring& copy, auto) { IniFile(copy).WriteString(section.c_str(), L"FileName", title); });
 }

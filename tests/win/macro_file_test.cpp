@@ -170,26 +170,22 @@ TEST_F(MacroFile, AHugeNumberReadsOnlyTheKeysPresent) {
   EXPECT_EQ(Names(loaded), (std::vector<std::u16string_view>{u"one", u"two"}));
 }
 
-TEST_F(MacroFile, ASaveThatCannotBeWrittenKeepsThePreviousFile) {
+TEST_F(MacroFile, ASaveThatCannotBeWrittenKeepsThePreviousFileAndSaysSo) {
   saved.Append(NewMacro(u"kept"));
-  SaveMacros(saved, file);
+  ASSERT_TRUE(SaveMacros(saved, file));
   const std::vector<char> before = FileBytes(file);
 
-  // Something in the way of the new file that cannot be removed.
-  const std::wstring blocked = file + L".new";
-  ASSERT_TRUE(CreateDirectoryW(blocked.c_str(), nullptr));
+  // Read-only is the user's word that the file stays as it is.
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
   saved.Append(NewMacro(u"lost"));
-  SaveMacros(saved, file);
+  EXPECT_FALSE(SaveMacros(saved, file));
   EXPECT_EQ(FileBytes(file), before);
-  RemoveDirectoryW(blocked.c_str());
 
-  // A new file a save left half written is replaced, and never read.
-  { std::ofstream(std::filesystem::path(blocked)) << "[Macros]\nnumber=9\n0=00\n"; }
-  LoadMacros(loaded, file);
-  EXPECT_EQ(Names(loaded), std::vector<std::u16string_view>{u"kept"});
-  SaveMacros(saved, file);
-  EXPECT_EQ(GetFileAttributesW(blocked.c_str()), INVALID_FILE_ATTRIBUTES);
-  loaded.Clear();
+  // A replaced file keeps its other attributes.
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_TRUE(SaveMacros(saved, file));
+  EXPECT_EQ(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
   LoadMacros(loaded, file);
   EXPECT_EQ(Names(loaded), (std::vector<std::u16string_view>{u"kept", u"lost"}));
 }

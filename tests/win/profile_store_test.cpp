@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "framework/handles.h"
 #include "framework/wide.h"
 #include "model/factory.h"
 #include "model/profile_keys.h"
@@ -60,7 +62,7 @@ class ProfileStore : public testing::Test {
       DeleteFileW(ExportSideCopyPath(k).c_str());
     }
     DeleteFileW(ConfigIniPath().c_str());
-    for (const wchar_t* name : {L"export.gmp", L"a.ini", L"b.ini", L"broken.gmp"})
+    for (const wchar_t* name : {L"export.gmp", L"export.gmp.new", L"a.ini", L"b.ini", L"broken.gmp"})
       DeleteFileW((ExeFolder() + name).c_str());
     RemoveDirectoryW((ExeFolder() + L"config").c_str());
   }
@@ -162,7 +164,7 @@ TEST_F(ProfileStore, ExportWritesTheFileItsTitleAndTheSideCopy) {
   WorkingSettings.CurrentProfile = 2;
   const std::wstring path = ExeFolder() + L"export.gmp";
   WriteBytes(path, "old content that must go");
-  ASSERT_TRUE(ExportProfile(path));
+  ASSERT_TRUE(ExportProfile(path).empty());
 
   wchar_t title[64] = {};
   GetPrivateProfileStringW(L"Profile3", L"FileName", L"", title, 64, ConfigIniPath().c_str());
@@ -178,7 +180,7 @@ TEST_F(ProfileStore, ImportReplacesTheActiveProfileOnly) {
   WorkingSettings = *s;
   WorkingSettings.CurrentProfile = 1;
   const std::wstring path = ExeFolder() + L"export.gmp";
-  ASSERT_TRUE(ExportProfile(path));
+  ASSERT_TRUE(ExportProfile(path).empty());
 
   WorkingSettings.CurrentProfile = 0;
   ASSERT_TRUE(ImportProfile(path));
@@ -201,22 +203,117 @@ TEST_F(ProfileStore, ImportOfAFileThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(std::memcmp(&WorkingSettings, s.get(), sizeof(SettingsRecord)), 0);
   WorkingSettings.CurrentProfile = -1;
   EXPECT_FALSE(ImportProfile(ProfileFilePath(0)));
-  EXPECT_FALSE(ExportProfile(ExeFolder() + L"export.gmp"));
+  EXPECT_EQ(ExportProfile(ExeFolder() + L"export.gmp"), UnwrittenFiles{ExeFolder() + L"export.gmp"});
 }
 
-TEST_F(ProfileStore, ALeftoverFromAnInterruptedSaveDoesNoHarm) {
+TEST_F(ProfileStore, AFileThatCannotBeReadIsNeverReplacedAndNoOtherFileIsTouched) {
   auto s = Distinct();
-  SaveAll(*s);
-  const std::wstring path = ProfileFilePath(0);
-  const auto before = Bytes(path);
-  WriteBytes(path + L".new", "[Setting]\r\nProFileName=half writ");
-  s->Profiles[0].OTGSpeed = 77;
-  WriteProfileFile(s->Profiles[0], path);
+  ASSERT_TRUE(SaveAll(*s).empty());
+  ASSERT_TRUE(WriteProfileFileName(1, L"kept"));
+  const auto before = Bytes(ConfigIniPath());
+  {
+    FileHandle held(CreateFileW(ConfigIniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    EXPECT_EQ(SaveAll(*s), UnwrittenFiles{ConfigIniPath()});
+  }
+  EXPECT_EQ(Bytes(ConfigIniPath()), before);
 
-  EXPECT_EQ(GetFileAttributesW((path + L".new").c_str()), INVALID_FILE_ATTRIBUTES);
-  ProfileRecord read{};
-  ReadProfileFile(read, path);
-  EXPECT_EQ(read.OTGSpeed, 77);
-  EXPECT_EQ(TextOf(read.ProFileName), u"Profile two");
-  EXPECT_NE(Bytes(path), before);
+  // A stranger's file named like a copy of the target survives an export.
+  WorkingSettings = *s;
+  const std::wstring path = ExeFolder() + L"export.gmp";
+  WriteBytes(path + L".new", "not ours");
+  EXPECT_TRUE(ExportProfile(path).empty());
+  EXPECT_EQ(Bytes(path + L".new"), std::vector<std::uint8_t>({'n', 'o', 't', ' ', 'o', 'u', 'r', 's'}));
+  WIN32_FIND_DATAW found;
+  EXPECT_EQ(FindFirstFileW((ExeFolder() + L"vgm*.tmp").c_str(), &found), INVALID_HANDLE_VALUE);
+}
+
+TEST_F(ProfileStore, NumbersAreReadAsThePlatformReadsThem) {
+  const std::string forms[] = {"",      "   ",        "0x10",       "0X10",  "-0x10", "0o17",  "0b101", "0x",
+                               "12abc", " +7",        "--5",        "-1",    "256",   "\"42\"", "'0x1F'", "abc",
+                               "1 2",   "4294967297", "2147483648", "99999999999999999999999999999999"};
+  const std::wstring path = ExeFolder() + L"a.ini";
+  auto loaded = std::make_unique<SettingsRecord>();
+  for (const std::string& form : forms) {
+    WriteBytes(path, "[Setting]\r\nDbleClickSpeed=" + form + "\r\ndpiStepFlag0=" + form + "\r\n");
+    WriteBytes(ConfigIniPath(), "[Setting]\r\nCurrentProfile=" + form + "\r\n");
+    const int platform = static_cast<int>(GetPrivateProfileIntW(L"Setting", L"DbleClickSpeed", -1, path.c_str()));
+    ProfileRecord read{};
+    ReadProfileFile(read, path);
+    LoadAll(*loaded);
+    EXPECT_EQ(read.DbleClickSpeed, platform) << form;
+    EXPECT_EQ(read.dpiStepFlag[0], static_cast<std::uint8_t>(platform)) << form;
+    EXPECT_EQ(loaded->CurrentProfile, platform) << form;
+  }
+}
+
+namespace {
+
+// The golden files are kept as UTF-8 text with plain line ends; the store
+// writes UTF-16 with a byte-order mark and CR LF line ends.
+std::vector<std::uint8_t> Golden(const wchar_t* name) {
+  const std::vector<std::uint8_t> utf8 = Bytes(std::wstring(GOLDEN_DIR) + name);
+  std::wstring text(utf8.size(), L'\0');
+  text.resize(MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(utf8.data()), static_cast<int>(utf8.size()),
+                                  text.data(), static_cast<int>(text.size())));
+  std::vector<std::uint8_t> bytes{0xFF, 0xFE};
+  for (wchar_t c : text) {
+    if (c == L'\n') bytes.insert(bytes.end(), {'\r', 0});
+    bytes.insert(bytes.end(), {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8)});
+  }
+  return bytes;
+}
+
+// What the golden profile file holds: each int its own offset in the record,
+// each byte the low byte of its offset, each button a pattern of its own.
+ProfileRecord GoldenProfile() {
+  ProfileRecord p{};
+  SetText(p.ProFileName, u"Golden \u00dc profile");
+  SetText(p.GameFile, u"C:\\Games\\golden.exe");
+  auto* bytes = reinterpret_cast<std::uint8_t*>(&p);
+  auto setInts = [&](std::int32_t first, std::int32_t last) {
+    for (std::int32_t at = first; at <= last; at += 4) std::memcpy(bytes + at, &at, sizeof at);
+  };
+  auto setBytes = [&](int first, int last) {
+    for (int at = first; at <= last; ++at) bytes[at] = static_cast<std::uint8_t>(at);
+  };
+  setInts(1500, 1644);
+  setBytes(1648, 1658);
+  setInts(1660, 1664);
+  setBytes(1668, 1680);
+  for (int b = 0; b < kButtonCount; ++b) {
+    auto* record = reinterpret_cast<std::uint8_t*>(&p.MacroKeyInfo[b]);
+    for (int i = 0; i < static_cast<int>(sizeof(ButtonRecord)); ++i) record[i] = static_cast<std::uint8_t>(i * 7 + b * 31);
+    record[0] = static_cast<std::uint8_t>(b);
+    p.MacroKeyInfo[b].EntryCount = static_cast<std::uint16_t>(b + 1);
+  }
+  return p;
+}
+
+// The offset of the first byte that differs, or -1.
+long FirstDifference(const ProfileRecord& a, const ProfileRecord& b) {
+  const auto* x = reinterpret_cast<const std::uint8_t*>(&a);
+  const auto* y = reinterpret_cast<const std::uint8_t*>(&b);
+  const auto [at, _] = std::mismatch(x, x + sizeof a, y);
+  return at == x + sizeof a ? -1 : static_cast<long>(at - x);
+}
+
+}  // namespace
+
+TEST_F(ProfileStore, GoldenFilesAreReadAndWrittenFieldForField) {
+  CreateDirectoryW((ExeFolder() + L"config").c_str(), nullptr);
+  WriteWholeFile(ConfigIniPath(), Golden(L"config.ini.txt"));
+  WriteWholeFile(ProfileFilePath(2), Golden(L"profile.gmp.txt"));
+  auto loaded = std::make_unique<SettingsRecord>();
+  InitializeSettings(*loaded);
+  LoadAll(*loaded);
+  EXPECT_EQ(loaded->CurrentProfile, 2);
+  EXPECT_EQ(loaded->MouseType, 63324);
+  EXPECT_EQ(loaded->MouseColor, 63328);
+  EXPECT_EQ(FirstDifference(loaded->Profiles[2], GoldenProfile()), -1);
+
+  RemoveFiles();
+  ASSERT_TRUE(SaveAll(*loaded).empty());
+  EXPECT_EQ(Bytes(ConfigIniPath()), Golden(L"config.ini.txt"));
+  EXPECT_EQ(Bytes(ProfileFilePath(2)), Golden(L"profile.gmp.txt"));
 }

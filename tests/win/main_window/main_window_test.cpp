@@ -11,7 +11,9 @@
 #include "app/option_dlg.h"
 #include "model/frame_choices.h"
 #include "framework/exe_folder.h"
+#include "framework/handles.h"
 #include "framework/wide.h"
+#include "main_window/modal_driver.h"
 #include "message_pump.h"
 #include "model/factory.h"
 #include "model/settings.h"
@@ -43,6 +45,28 @@ void SaveNamedProfiles(int current) {
     SetText(ProfileAt(WorkingSettings, p)->ProFileName, u"Profile" + std::u16string(1, u'A' + p));
   WorkingSettings.CurrentProfile = current;
   SaveAll(WorkingSettings);
+}
+
+// The identifier of a message box's text.
+constexpr int kMessageBoxText = 0xFFFF;
+
+// A dialog box the window owns, such as a message box.
+HWND OwnedDialog(HWND owner) {
+  struct Search {
+    HWND owner, found;
+  } search{owner, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND candidate, LPARAM param) {
+        auto& s = *reinterpret_cast<Search*>(param);
+        wchar_t className[16] = {};
+        GetClassNameW(candidate, className, 16);
+        if (GetWindow(candidate, GW_OWNER) != s.owner || std::wstring_view(className) != L"#32770") return TRUE;
+        s.found = candidate;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -223,6 +247,27 @@ TEST_F(MainWindowTest, ConnectedApplyStaysBusyUntilTheMonitorAnswers) {
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_EQ(AppliedSettings.CurrentProfile, 1);
+}
+
+TEST_F(MainWindowTest, ASaveThatFailsIsToldAndOkKeepsTheWindowOpen) {
+  Open();
+  Click(kApplyButton);
+  const std::wstring config = ExeFolder() + L"config.ini";
+  FileHandle held(CreateFileW(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
+  std::wstring told;
+  ModalDriver driver([&] { return OwnedDialog(window->Hwnd()) != nullptr; },
+                     [&] {
+                       const HWND box = OwnedDialog(window->Hwnd());
+                       wchar_t text[1024] = {};
+                       GetDlgItemTextW(box, kMessageBoxText, text, 1024);
+                       told = text;
+                       PostMessageW(box, WM_COMMAND, IDOK, 0);
+                     });
+  Click(kOkButton);
+  EXPECT_NE(told.find(config), std::wstring::npos);
+  MSG msg;
+  EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(MainWindowTest, CancelAndCloseEndWithoutWritingAnything) {
