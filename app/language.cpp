@@ -50,12 +50,6 @@ bool LanguageLibrary::Replace(const std::wstring& path) {
   return true;
 }
 
-bool LanguageLibrary::LoadDefault(const std::wstring& folder) {
-  if (Replace(folder + kDefaultLibrary)) return true;
-  Unload();
-  return false;
-}
-
 bool LanguageLibrary::Select(const std::wstring& folder, int index) {
   return Replace(folder + kLanguageFolder + LanguageLibraryName(index)) ||
          Replace(folder + kDefaultLibrary);
@@ -67,14 +61,21 @@ void LanguageLibrary::Unload() {
 }
 
 std::wstring LanguageLibrary::Text(int id) const {
+  if (std::wstring text = TextOf(module_, id); !text.empty()) return text;
+  return TextOf(GetModuleHandleW(nullptr), id);
+}
+
+std::wstring LanguageLibrary::TextOf(HMODULE module, int id) {
   // A null module would make LoadStringW read the program's own resources.
-  if (!module_) return {};
+  if (!module) return {};
   wchar_t text[kMaxTextLength + 1];
-  const int length = LoadStringW(module_, static_cast<UINT>(id), text, static_cast<int>(std::size(text)));
+  const int length = LoadStringW(module, static_cast<UINT>(id), text, static_cast<int>(std::size(text)));
   return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
 }
 
-void LoadLanguageModule() { ProcessLibrary().LoadDefault(ExeFolder()); }
+// The library the first language selection takes, so the captions made at
+// creation and the texts painted after it come from one library.
+void LoadLanguageModule() { ProcessLibrary().Select(ExeFolder(), 0); }
 
 const wchar_t* SelectLanguage(int index) {
   ProcessLibrary().Select(ExeFolder(), index);

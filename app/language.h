@@ -1,8 +1,9 @@
 #pragma once
 // The language library: a resource-only DLL of string tables. The main
 // window loads it when it is created and frees it when it is destroyed;
-// every window fetches its texts from it by number. Without a library every
-// text is empty and the windows show their pictures alone.
+// every window fetches its texts from it by number. The program carries the
+// English texts in its own resources: they stand in for a missing library
+// and for any text a library lacks, so every window always reads.
 #include <windows.h>
 
 #include <string>
@@ -25,25 +26,25 @@ class LanguageLibrary {
   LanguageLibrary(const LanguageLibrary&) = delete;
   LanguageLibrary& operator=(const LanguageLibrary&) = delete;
 
-  // Loads folder\Lang.dll. False, and no library held, when it cannot.
-  bool LoadDefault(const std::wstring& folder);
   // Loads folder\Lang\<library of the index>, or folder\Lang.dll when that
   // one is missing. The library held so far stays when neither loads.
   bool Select(const std::wstring& folder, int index);
   void Unload();
 
   bool Loaded() const { return module_ != nullptr; }
-  // The text with this ID, at most kMaxTextLength units; empty without a
-  // library or when the library lacks the ID.
+  // The text with this ID, at most kMaxTextLength units: the library's, or
+  // the program's own English one; empty when neither has the ID.
   std::wstring Text(int id) const;
 
  private:
   bool Replace(const std::wstring& path);
+  static std::wstring TextOf(HMODULE module, int id);
 
   HMODULE module_ = nullptr;
 };
 
-// The process-wide library, from the executable's folder.
+// The process-wide library, from the executable's folder: the one the
+// first language, index 0, selects.
 void LoadLanguageModule();
 // Switches to the language of the index and returns its code, which the
 // main window shows; the texts come from the new library from now on.

@@ -30,13 +30,12 @@ BOOL COptionApp::InitInstance() {
   if (created == ERROR_ALREADY_EXISTS) return FALSE;
   instanceMutex_ = std::move(mutex);
   COptionDlg::DecodePicturesAhead();
-  {
-    const auto window = std::make_unique<COptionDlg>();
-    SetMainWindow(window.get());
-    window->DoModal();
-    SetMainWindow(nullptr);
-  }
-  return TRUE;
+  const auto window = std::make_unique<COptionDlg>();
+  SetMainWindow(window.get());
+  window->DoModal();
+  SetMainWindow(nullptr);
+  // Without a window no quit message will come: the program ends here.
+  return !window->SkinUnusable();
 }
 
 int COptionApp::ExitInstance() {

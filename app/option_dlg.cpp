@@ -1,11 +1,12 @@
 #include "app/option_dlg.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/language.h"
 #include "app/messages.h"
 #include "app/profile_files.h"
-#include "app/save_failure.h"
+#include "app/message_box.h"
 #include "framework/wide.h"
 #include "macro/macro_buttons.h"
 #include "macro/macro_list.h"
@@ -101,6 +102,7 @@ LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
   // were started with the program); their cut-outs follow.
   const std::vector<SkinButtonInfo> layout = CreateButtons();
   images_.Load(kMainPictures);
+  if ((skinUnusable_ = ReportUnusableSkin(layout))) return -1;
   for (int i = 0; i < kFrameButtonCount; ++i) images_.CutButtonImages(buttons_[i], layout[i]);
   SetWindowPos(Hwnd(), nullptr, 0, 0, images_.size.cx, images_.size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   // The buttons keep their own cut-outs; the normal picture stays as the
@@ -142,6 +144,21 @@ std::vector<SkinButtonInfo> COptionDlg::CreateButtons() {
     if (row.setup & kStartsDisabled) EnableWindow(button.Hwnd(), FALSE);
   }
   return infos;
+}
+
+bool COptionDlg::ReportUnusableSkin(const std::vector<SkinButtonInfo>& layout) const {
+  std::vector<std::wstring> missing;
+  if (!images_.normal)
+    missing.push_back(LanguageText(IDS_SKIN_NO_PICTURE) + L"\n" + SkinFolder() + kMainPictures.normal);
+  const bool anyButton = std::ranges::any_of(layout, [](const SkinButtonInfo& info) {
+    return info.Rect.right > info.Rect.left && info.Rect.bottom > info.Rect.top;
+  });
+  if (!anyButton) missing.push_back(LanguageText(IDS_SKIN_NO_BUTTONS) + L"\n" + SkinFolder() + kMainLayout);
+  if (missing.empty()) return false;
+  missing.insert(missing.begin(), LanguageText(IDS_SKIN_UNUSABLE));
+  missing.push_back(LanguageText(IDS_REINSTALL));
+  ShowMessage(nullptr, MB_OK | MB_ICONERROR, missing);
+  return true;
 }
 
 LRESULT COptionDlg::OnInitDialog(WPARAM, LPARAM) {
@@ -269,7 +286,8 @@ LRESULT COptionDlg::OnDestroy(WPARAM, LPARAM) {
   const LRESULT result = Default();
   link_.Close();
   images_ = PageImageSet();
-  SaveMacros(Macros);
+  // A window that never started leaves the user's macros as they were.
+  if (!skinUnusable_) SaveMacros(Macros);
   Macros.Clear();
   UnloadLanguageModule();
   startPage_.DestroyWindow();
@@ -296,6 +314,8 @@ void COptionDlg::EndBusy() {
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   ReleaseCapture();
 }
+
+void COptionDlg::ReportNoAnswer() { ShowMessage(Hwnd(), MB_OK | MB_ICONWARNING, {LanguageText(IDS_NO_ANSWER)}); }
 
 void COptionDlg::InvalidateReloadArea() { InvalidateRect(Hwnd(), &kReloadArea, TRUE); }
 

@@ -31,6 +31,7 @@ class COptionDlg : public CDialog, public CycleWindow {
   // CycleWindow: an apply holds the capture and the wait cursor.
   void BeginBusy() override;
   void EndBusy() override;
+  void ReportNoAnswer() override;
   void InvalidateReloadArea() override;
   void RefreshAll() override;
 
@@ -47,6 +48,9 @@ class COptionDlg : public CDialog, public CycleWindow {
   CDlgStart& StartPage() { return startPage_; }
   const SettingsCycle& Cycle() const { return cycle_; }
   bool Busy() const { return cycle_.Busy(); }
+  // Whether the skin could not give a usable window: the user was told and
+  // the window was not made.
+  bool SkinUnusable() const { return skinUnusable_; }
 
   BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -90,6 +94,9 @@ class COptionDlg : public CDialog, public CycleWindow {
   void CreatePages();
   // The thirty buttons without their images; returns their layout.
   std::vector<SkinButtonInfo> CreateButtons();
+  // Tells the user when the skin gives no background or none of the
+  // buttons; true when it does.
+  bool ReportUnusableSkin(const std::vector<SkinButtonInfo>& layout) const;
   void SetCaptionNow(FrameButton which, std::wstring_view text);
   void SelectLanguage(int index);
   void PaintLabels(HDC dc) const;
@@ -104,4 +111,5 @@ class COptionDlg : public CDialog, public CycleWindow {
   CDlgProgSel programDialog_;
   CDlgRename renameDialog_;
   HICON icon_ = nullptr;
+  bool skinUnusable_ = false;
 };

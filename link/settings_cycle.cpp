@@ -1,9 +1,23 @@
 #include "settings_cycle.h"
 
+#include <map>
+
 #include "macro/macro_buttons.h"
 #include "model/settings.h"
 #include "store/macro_file.h"
 #include "store/profile_store.h"
+
+namespace {
+
+// The cycles waiting for an answer, by the thread timer of their wait.
+std::map<UINT_PTR, SettingsCycle*>& Waiting() {
+  static std::map<UINT_PTR, SettingsCycle*> waiting;
+  return waiting;
+}
+
+}  // namespace
+
+SettingsCycle::~SettingsCycle() { StopWaiting(); }
 
 bool SettingsCycle::ReadMonitorBlock() {
   if (!link_.ReadBlock(AppliedSettings)) return false;
@@ -30,14 +44,28 @@ UnwrittenFiles SettingsCycle::Apply(WPARAM kind) {
   busy_ = true;
   window_.BeginBusy();
   if (kind != kApplyRestoreAll) FillChangeFlags(WorkingSettings, AppliedSettings);
-  link_.WriteBlock(WorkingSettings);
-  const bool notified = link_.NotifyApply(kind);
+  const bool notified = link_.WriteBlock(WorkingSettings) && link_.NotifyApply(kind);
   UnwrittenFiles unwritten = SaveAll(WorkingSettings);
   ClearChangeTracking(WorkingSettings);
   AppliedSettings = WorkingSettings;
   if (!SaveMacros(macros_)) unwritten.push_back(MacroFilePath());
-  if (!notified) EndBusy();
+  if (!notified) {
+    EndBusy();
+  } else if ((answerTimer_ = SetTimer(nullptr, 0, kMonitorAnswerTimeoutMs, &SettingsCycle::OnAnswerOverdue))) {
+    Waiting()[answerTimer_] = this;
+  }
   return unwritten;
+}
+
+void CALLBACK SettingsCycle::OnAnswerOverdue(HWND, UINT, UINT_PTR timer, DWORD) {
+  const auto found = Waiting().find(timer);
+  if (found == Waiting().end()) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  SettingsCycle& cycle = *found->second;
+  cycle.EndBusy();
+  cycle.window_.ReportNoAnswer();
 }
 
 void SettingsCycle::OnMonitorReload() {
@@ -58,7 +86,9 @@ void SettingsCycle::OnMonitorSettingsChanged() {
   window_.RefreshAll();
 }
 
-void SettingsCycle::OnMonitorApplyDone() { EndBusy(); }
+void SettingsCycle::OnMonitorApplyDone() {
+  if (busy_) EndBusy();
+}
 
 void SettingsCycle::OnMonitorSensorChanged() {
   if (!link_.ReadBlock(AppliedSettings)) return;
@@ -77,7 +107,15 @@ void SettingsCycle::OnMonitorSensorChanged() {
   window_.RefreshAll();
 }
 
+void SettingsCycle::StopWaiting() {
+  if (!answerTimer_) return;
+  KillTimer(nullptr, answerTimer_);
+  Waiting().erase(answerTimer_);
+  answerTimer_ = 0;
+}
+
 void SettingsCycle::EndBusy() {
+  StopWaiting();
   busy_ = false;
   window_.EndBusy();
 }

@@ -9,12 +9,20 @@
 
 class MacroList;
 
+// How long an apply waits for the monitor's answer. The monitor hands a
+// few hundred bytes to the device and answers well within a second; five
+// seconds leave a busy device room without a user taking the program for
+// hung.
+inline constexpr UINT kMonitorAnswerTimeoutMs = 5000;
+
 // What the cycle needs of the main window.
 class CycleWindow {
  public:
   // Mouse capture and the wait cursor while an apply is under way.
   virtual void BeginBusy() = 0;
   virtual void EndBusy() = 0;
+  // The monitor was told of an apply and did not answer in time.
+  virtual void ReportNoAnswer() = 0;
   // The part of the window a reload repaints.
   virtual void InvalidateReloadArea() = 0;
   // Every page shown again from WorkingSettings.
@@ -28,13 +36,17 @@ class SettingsCycle {
  public:
   SettingsCycle(MonitorLink& link, MacroList& macros, CycleWindow& window)
       : link_(link), macros_(macros), window_(window) {}
+  ~SettingsCycle();
+  SettingsCycle(const SettingsCycle&) = delete;
+  SettingsCycle& operator=(const SettingsCycle&) = delete;
 
   // At main-window creation, before the pages exist. Afterwards
   // CurrentProfile is within 0-4.
   void StartupLoad();
   // kind: kApplyNormal, or kApplyRestoreAll when the caller has already set
-  // every change flag. Returns the settings files it could not write; the
-  // monitor has the settings all the same.
+  // every change flag. The monitor is told only when its block was written
+  // (else it would apply its own old block). Returns the settings files it
+  // could not write; the monitor has the settings all the same.
   UnwrittenFiles Apply(WPARAM kind);
 
   void OnMonitorReload();
@@ -43,17 +55,24 @@ class SettingsCycle {
   void OnMonitorSensorChanged();
 
   // From the start of an apply until it is done: at once when standalone,
-  // at WM_MONITOR_APPLY_DONE when the monitor was told.
+  // at WM_MONITOR_APPLY_DONE when the monitor was told, or when the answer
+  // is kMonitorAnswerTimeoutMs overdue. An answer that comes later changes
+  // nothing.
   bool Busy() const { return busy_; }
 
  private:
+  static void CALLBACK OnAnswerOverdue(HWND, UINT, UINT_PTR timer, DWORD);
+
   // The monitor's block into AppliedSettings, made safe; false when
   // nothing could be read.
   bool ReadMonitorBlock();
   void EndBusy();
+  void StopWaiting();
 
   MonitorLink& link_;
   MacroList& macros_;
   CycleWindow& window_;
   bool busy_ = false;
+  // The thread timer of the wait for the monitor's answer; 0 when none.
+  UINT_PTR answerTimer_ = 0;
 };

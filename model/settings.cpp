@@ -65,17 +65,21 @@ void InitializeSettings(SettingsRecord& settings) {
   settings.CurrentProfile = -1;
 }
 
+void SanitizeLoadedProfile(ProfileRecord& profile) {
+  TerminateText(profile.ProFileName, kProfileNameMaxChars);
+  TerminateText(profile.GameFile, kGameFileMaxChars);
+  for (int b = 0; b < kButtonCount; ++b) {
+    ButtonRecord& button = profile.MacroKeyInfo[b];
+    button.ButtonIndex = static_cast<std::uint8_t>(b);
+    TerminateText(button.Name, kNameMaxChars);
+    TerminateText(button.ProgramPath, kProgramPathMaxChars);
+    button.EntryCount = static_cast<std::uint16_t>(ValidEntryCount(button));
+  }
+}
+
 void SanitizeLoadedSettings(SettingsRecord& settings) {
   if (!ValidProfile(settings.CurrentProfile)) settings.CurrentProfile = 0;
-  for (ProfileRecord& profile : settings.Profiles) {
-    TerminateText(profile.ProFileName, kProfileNameMaxChars);
-    TerminateText(profile.GameFile, kGameFileMaxChars);
-    for (ButtonRecord& button : profile.MacroKeyInfo) {
-      TerminateText(button.Name, kNameMaxChars);
-      TerminateText(button.ProgramPath, kProgramPathMaxChars);
-      button.EntryCount = static_cast<std::uint16_t>(ValidEntryCount(button));
-    }
-  }
+  for (ProfileRecord& profile : settings.Profiles) SanitizeLoadedProfile(profile);
 }
 
 void ClearChangeTracking(SettingsRecord& settings) {

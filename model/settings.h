@@ -19,9 +19,13 @@ ButtonRecord* ButtonAt(ProfileRecord& profile, int button);
 // Before anything is loaded: no current profile (-1), everything else zero.
 void InitializeSettings(SettingsRecord& settings);
 
-// Makes a record read from the monitor or the files safe for every later
-// user: CurrentProfile brought into 0-4 (0 when it is not), every text
-// terminated within its stated maximum, every EntryCount at most 40.
+// Makes a profile read from outside (the monitor, a file) safe for every
+// later user: every text terminated within its stated maximum, every
+// button's ButtonIndex its position and EntryCount at most 40. Function
+// codes stay as read.
+void SanitizeLoadedProfile(ProfileRecord& profile);
+// The same for every profile of a record, and CurrentProfile brought into
+// 0-4 (0 when it is not).
 void SanitizeLoadedSettings(SettingsRecord& settings);
 
 // Zeroes ButtonChangedFlags, ProfileChangedFlags and OTGSpeedChangedFlags;

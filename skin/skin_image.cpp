@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/handles.h"
+#include "skin/bmp_check.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ struct ComReleaseTraits {
   static void Close(Type p) { p->Release(); }
 };
 
-// The whole file in a movable global block, or empty.
+// The whole file in a movable global block, or empty; so is a bitmap cut
+// short, which the decoder would complete from whatever memory follows.
 GlobalMemory ReadFileToGlobal(const std::wstring& path, SIZE_T& bytes) {
   KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -46,7 +48,8 @@ GlobalMemory ReadFileToGlobal(const std::wstring& path, SIZE_T& bytes) {
   if (!memory) return {};
   void* data = GlobalLock(memory.Get());
   DWORD read = 0;
-  const bool ok = data && ReadFile(file.Get(), data, static_cast<DWORD>(bytes), &read, nullptr) && read == bytes;
+  const bool ok = data && ReadFile(file.Get(), data, static_cast<DWORD>(bytes), &read, nullptr) && read == bytes &&
+                  BitmapFileComplete({static_cast<const std::uint8_t*>(data), bytes});
   GlobalUnlock(memory.Get());
   return ok ? std::move(memory) : GlobalMemory{};
 }

@@ -9,7 +9,7 @@
 
 // Replaces `bitmap` with the picture decoded from the file (JPEG or BMP, as
 // its data says) and writes its size into `size`. A missing or undecodable
-// file leaves both unchanged.
+// file, or a bitmap shorter than its header says, leaves both unchanged.
 void LoadSkinImage(const std::wstring& path, GdiBitmap& bitmap, SIZE& size);
 
 // Makes `target` a canvas bitmap holding the rectangle (left, top)-(right,

@@ -119,6 +119,7 @@ bool ImportProfile(const std::wstring& path) {
   ProfileRecord* active = ActiveProfile(WorkingSettings);
   if (!active || !CanOpen(path)) return false;
   ReadProfileFile(*active, path);
+  SanitizeLoadedProfile(*active);
   return true;
 }
 

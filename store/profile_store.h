@@ -35,8 +35,9 @@ UnwrittenFiles SaveAll(const SettingsRecord& settings);
 // there), its file title into config.ini, and the side copy. Without an
 // active profile nothing is written and `path` is reported unwritten.
 UnwrittenFiles ExportProfile(const std::wstring& path);
-// `path` into the active profile of WorkingSettings; false, changing
-// nothing, when the file cannot be opened or there is no active profile.
+// `path` into the active profile of WorkingSettings, made safe; false,
+// changing nothing, when the file cannot be opened or there is no active
+// profile.
 bool ImportProfile(const std::wstring& path);
 
 // Section "Profile<n>" key "FileName" of config.ini.

@@ -20,11 +20,13 @@ class CycleTestWindow : public CycleWindow {
 
   void BeginBusy() override;
   void EndBusy() override;
+  void ReportNoAnswer() override { ++unanswered; }
   void InvalidateReloadArea() override { ++invalidated; }
   void RefreshAll() override { ++refreshed; }
 
   bool HasCapture() const { return GetCapture() == window_; }
 
+  int unanswered = 0;
   int invalidated = 0;
   int refreshed = 0;
 

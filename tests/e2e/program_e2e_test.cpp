@@ -140,6 +140,59 @@ TEST_F(ProgramTest, ASecondStartEndsAtOnceAndLeavesOneWindow) {
   EXPECT_TRUE(third.WaitForWindow());
 }
 
+// The program's own message box, answered with OK.
+void DismissMessageBox(Program& program) {
+  const HWND box = program.WaitForDialog();
+  ASSERT_TRUE(box);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+}
+
+TEST_F(ProgramTest, WithoutItsSkinTheProgramSaysSoAndEnds) {
+  const std::wstring skins = Program::Folder() + L"Skins";
+  ASSERT_TRUE(MoveFileW(skins.c_str(), (skins + L".away").c_str()));
+  {
+    Program program;
+    ASSERT_TRUE(program.Start());
+    ASSERT_NO_FATAL_FAILURE(DismissMessageBox(program));
+    EXPECT_TRUE(program.WaitForExit());
+  }
+  ASSERT_TRUE(MoveFileW((skins + L".away").c_str(), skins.c_str()));
+  Program again;
+  ASSERT_TRUE(again.Start());
+  EXPECT_TRUE(again.WaitForWindow());
+}
+
+TEST_F(ProgramTest, AMonitorThatNeverAnswersKeepsTheProgramBusyOnlyUntilTheTimeOut) {
+  Simulator monitor(Simulator::Names::Standard);
+  const std::wstring log = scratch.File(L"apply.jsonl");
+  ASSERT_TRUE(monitor.Serve({L"--log", log, L"--no-done"}));
+  Program program;
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(program.WaitForWindow());
+  program.ClickButton(kApply);
+  ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
+  EXPECT_TRUE(program.HasCapture());
+  // The user is told, and the window works again.
+  ASSERT_NO_FATAL_FAILURE(DismissMessageBox(program));
+  EXPECT_FALSE(program.HasCapture());
+  program.ClickButton(kClose);
+  EXPECT_TRUE(program.WaitForExit());
+}
+
+TEST_F(ProgramTest, ABlockThatCannotBeWrittenIsNotAppliedButTheFilesAreSaved) {
+  Simulator monitor(Simulator::Names::Standard);
+  const std::wstring log = scratch.File(L"apply.jsonl");
+  ASSERT_TRUE(monitor.Serve({L"--log", log, L"--no-mutex"}));
+  Program program;
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(program.WaitForWindow());
+  program.ClickButton(kApply);
+  ASSERT_TRUE(WaitUntil([&] { return fs::exists(Program::Folder() + L"config\\Default4.gmp"); }));
+  EXPECT_TRUE(WaitUntil([&] { return !program.HasCapture(); }));
+  EXPECT_TRUE(LogLines(log).empty());
+}
+
 class ProfileFilesTest : public ProgramTest {
  protected:
   void Rename(Program& program, const std::wstring& name) {

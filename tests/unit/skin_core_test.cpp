@@ -2,9 +2,12 @@
 // choice and caption placement.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/text.h"
+#include "skin/bmp_check.h"
 #include "skin/button_info.h"
 #include "skin/button_look.h"
 
@@ -112,3 +115,57 @@ TEST(LayoutCaption, RectanglesAndFormats) {
 }
 
 }  // namespace
+
+namespace {
+
+// A 3 x 2 bitmap of `bits` per pixel: the file header, an info header and
+// the rows, each padded to whole 32-bit words.
+std::vector<std::uint8_t> Bitmap(std::uint16_t bits, std::int32_t height = 2, std::uint32_t compression = 0,
+                                 std::uint32_t imageBytes = 0) {
+  std::vector<std::uint8_t> file(54 + (3 * bits + 31) / 32 * 4 * 2, 0);
+  auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put(2, static_cast<std::uint32_t>(file.size()), 4);
+  put(10, 54, 4);
+  put(14, 40, 4);
+  put(18, 3, 4);
+  put(22, static_cast<std::uint32_t>(height), 4);
+  put(26, 1, 2);
+  put(28, bits, 2);
+  put(30, compression, 4);
+  put(34, imageBytes, 4);
+  return file;
+}
+
+}  // namespace
+
+TEST(BitmapFileComplete, ABitmapCutShortIsRefused) {
+  auto cut = [](std::vector<std::uint8_t> file, std::size_t bytes) {
+    file.resize(file.size() - bytes);
+    return file;
+  };
+  auto declaring = [](std::vector<std::uint8_t> file, std::uint8_t extra) {
+    file[2] = static_cast<std::uint8_t>(file[2] + extra);
+    return file;
+  };
+  const struct {
+    std::vector<std::uint8_t> file;
+    bool complete;
+  } rows[] = {
+      {Bitmap(24), true},
+      {Bitmap(24, -2), true},  // top-down rows
+      {Bitmap(1), true},
+      {cut(Bitmap(24), 1), false},
+      {cut(Bitmap(1), 4), false},
+      {declaring(Bitmap(24), 1), false},  // shorter than the file size it states
+      {cut(Bitmap(24), 20), false},       // the header itself cut
+      {Bitmap(8, 2, 1, 100), false},      // compressed rows beyond the end
+      {Bitmap(8, 2, 1, 8), true},
+      {{0xFF, 0xD8, 0xFF}, true},  // a JPEG is not a bitmap
+      {{'B'}, true},
+  };
+  for (const auto& row : rows) EXPECT_EQ(BitmapFileComplete(row.file), row.complete) << row.file.size();
+}

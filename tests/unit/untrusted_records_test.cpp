@@ -55,15 +55,18 @@ TEST(SanitizeLoadedSettings, HostileBlockEndsUpWithBoundedTextsAndCounts) {
   for (const ProfileRecord& p : settings->Profiles) {
     EXPECT_EQ(TextOf(p.ProFileName).size(), 249u);
     EXPECT_EQ(TextOf(p.GameFile).size(), 499u);
-    for (const ButtonRecord& b : p.MacroKeyInfo) {
-      EXPECT_EQ(TextOf(b.Name).size(), 18u);
-      EXPECT_EQ(TextOf(b.ProgramPath).size(), 259u);
-      EXPECT_EQ(b.EntryCount, 40);
+    for (int b = 0; b < kButtonCount; ++b) {
+      EXPECT_EQ(p.MacroKeyInfo[b].ButtonIndex, b);
+      EXPECT_EQ(TextOf(p.MacroKeyInfo[b].Name).size(), 18u);
+      EXPECT_EQ(TextOf(p.MacroKeyInfo[b].ProgramPath).size(), 259u);
+      EXPECT_EQ(p.MacroKeyInfo[b].EntryCount, 40);
+      EXPECT_EQ(p.MacroKeyInfo[b].FunctionCode, 0x41) << "codes stay as read";
     }
   }
-  // Only the terminators, the counts and the current profile were written.
+  // Only the terminators, the indexes, the counts and the current profile
+  // were written.
   std::size_t changed = DifferingOffsets(before, *settings).size();
-  EXPECT_EQ(changed, 4u + 5 * (2 * 2 + 15 * (2 + 2 + 2)));
+  EXPECT_EQ(changed, 4u + 5 * (2 * 2 + 15 * (1 + 2 + 2 + 2)));
 }
 
 TEST(SanitizeLoadedSettings, LeavesASoundRecordAsItIs) {
@@ -72,6 +75,7 @@ TEST(SanitizeLoadedSettings, LeavesASoundRecordAsItIs) {
   for (ProfileRecord& p : settings->Profiles) {
     SetText(p.ProFileName, std::u16string(249, u'n'));
     for (ButtonRecord& b : p.MacroKeyInfo) {
+      b.ButtonIndex = static_cast<std::uint8_t>(&b - p.MacroKeyInfo);
       SetText(b.Name, u"eighteen-chars-abc");
       b.EntryCount = 40;
       std::fill(std::begin(b.ProgramPath) + 1, std::end(b.ProgramPath), u'z');  // after an empty text

@@ -97,29 +97,26 @@ TEST(LanguageLibraries, MissingLanguageFallsBackToLangDll) {
   EXPECT_EQ(library.Text(IDS_CANCEL), L"Cancel");
 }
 
-TEST(LanguageLibraries, NoLibraryGivesEmptyTexts) {
+TEST(LanguageLibraries, WithoutALibraryTheBuiltInEnglishTextsRead) {
   TempFolder empty;
   LanguageLibrary library;
-  EXPECT_FALSE(library.LoadDefault(FolderOf(empty)));
   EXPECT_FALSE(library.Select(FolderOf(empty), 1));
-  EXPECT_EQ(library.Text(IDS_OK), L"");
-
-  // A load that fails drops the library held before, as a missing Lang.dll leaves none.
-  ASSERT_TRUE(library.LoadDefault(OutputFolder()));
-  EXPECT_FALSE(library.LoadDefault(FolderOf(empty)));
   EXPECT_FALSE(library.Loaded());
+  EXPECT_EQ(library.Text(IDS_OK), L"OK");
+  EXPECT_EQ(library.Text(1), L"") << "an ID nobody has";
 
   // A language whose library is missing keeps the language shown so far.
   ASSERT_TRUE(library.Select(OutputFolder(), 3));
   EXPECT_FALSE(library.Select(FolderOf(empty), 1));
   EXPECT_EQ(library.Text(IDS_APPLY), L"Applica");
 
-  // The test program's folder has no Lang.dll: the process-wide library.
+  // The test program's folder has no library: the process-wide texts are
+  // the built-in ones, for captions and painted texts alike.
   LoadLanguageModule();
-  EXPECT_EQ(LanguageText(IDS_OK), L"");
-  EXPECT_STREQ(SelectLanguage(7), L"EN");
-  EXPECT_EQ(LanguageText(IDS_PROFILE), L"");
-  EXPECT_EQ(FunctionName(kFnPrimaryClick, LanguageTexts()), u"");
+  EXPECT_EQ(LanguageText(IDS_CANCEL), L"Cancel");
+  EXPECT_STREQ(SelectLanguage(1), L"DE");
+  EXPECT_EQ(LanguageText(IDS_APPLY), L"Apply");
+  EXPECT_EQ(FunctionName(kFnPrimaryClick, LanguageTexts()), u"Left click");
   UnloadLanguageModule();
   UnloadLanguageModule();
 }
@@ -128,11 +125,11 @@ TEST(LanguageLibraries, UnloadingLeavesNoLibraryLoaded) {
   const std::wstring folder = OutputFolder();
   {
     LanguageLibrary library;
-    ASSERT_TRUE(library.LoadDefault(folder));
-    ASSERT_TRUE(library.LoadDefault(folder));
+    ASSERT_TRUE(library.Select(folder, 0));
+    ASSERT_TRUE(library.Select(folder, 0));
     ASSERT_TRUE(library.Select(folder, 1));
     EXPECT_TRUE(IsLoaded(folder + L"Lang\\Lang_Ge.dll"));
-    EXPECT_FALSE(IsLoaded(folder + L"Lang.dll")) << "replaced libraries are freed";
+    EXPECT_FALSE(IsLoaded(folder + L"Lang\\Lang_EN.dll")) << "replaced libraries are freed";
     for (const int index : {4, 4, 0, 2, 3}) ASSERT_TRUE(library.Select(folder, index));
     EXPECT_FALSE(IsLoaded(folder + L"Lang\\Lang_Ge.dll"));
     library.Unload();

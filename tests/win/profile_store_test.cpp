@@ -16,6 +16,7 @@
 #include "reference_profile_io.h"
 #include "registry_sandbox.h"
 #include "store/file_bytes.h"
+#include "store/private_profile.h"
 #include "store/profile_store.h"
 
 namespace {
@@ -187,6 +188,15 @@ TEST_F(ProfileStore, ImportReplacesTheActiveProfileOnly) {
   EXPECT_EQ(TextOf(WorkingSettings.Profiles[0].ProFileName), u"Sniper \u00e9\u4e2d\u0416");
   EXPECT_EQ(WorkingSettings.Profiles[0].Sensitivity_X, 15);
   EXPECT_EQ(std::memcmp(&WorkingSettings.Profiles[4], &s->Profiles[4], sizeof(ProfileRecord)), 0);
+
+  // A record from the file keeps its code but not a foreign button index.
+  ButtonRecord foreign = s->Profiles[1].MacroKeyInfo[3];
+  foreign.ButtonIndex = 200;
+  foreign.FunctionCode = 99;
+  WriteStruct(path, L"Setting", L"MacroKeyInfo3", foreign);
+  ASSERT_TRUE(ImportProfile(path));
+  EXPECT_EQ(WorkingSettings.Profiles[0].MacroKeyInfo[3].ButtonIndex, 3);
+  EXPECT_EQ(WorkingSettings.Profiles[0].MacroKeyInfo[3].FunctionCode, 99);
 
   // Without a name key the profile ends up unnamed.
   WriteBytes(path, "[Setting]\r\nSensitivity_X=3\r\n");

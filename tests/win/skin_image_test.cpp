@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "pixels.h"
@@ -107,6 +108,10 @@ TEST(LoadSkinImage, DecodesAFileAndLeavesAllAsItWasOnAMissingOrBadOne) {
   DWORD written = 0;
   WriteFile(bad, "not a picture at all", 20, &written, nullptr);
   CloseHandle(bad);
+  // The same bitmap without its last row: the decoder would take it.
+  std::filesystem::remove(folder + L"cut.bmp");
+  std::filesystem::copy_file(folder + L"load_test.bmp", folder + L"cut.bmp");
+  std::filesystem::resize_file(folder + L"cut.bmp", std::filesystem::file_size(folder + L"cut.bmp") - 31 * 3);
 
   GdiBitmap bitmap;
   SIZE size{1, 2};
@@ -118,7 +123,7 @@ TEST(LoadSkinImage, DecodesAFileAndLeavesAllAsItWasOnAMissingOrBadOne) {
   EXPECT_EQ(ReadPixels(bitmap.Get(), width, height), pixels);
 
   const HBITMAP kept = bitmap.Get();
-  for (const wchar_t* name : {L"missing.JPG", L"bad.JPG"}) {
+  for (const wchar_t* name : {L"missing.JPG", L"bad.JPG", L"cut.bmp"}) {
     LoadSkinImage(folder + name, bitmap, size);
     EXPECT_EQ(bitmap.Get(), kept) << name;
     EXPECT_EQ(size.cx, 31) << name;
