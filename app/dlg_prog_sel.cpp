@@ -75,11 +75,3 @@ void CDlgProgSel::Confirm() {
   path_ = EditText(IDC_PROGRAM_PATH);
   EndDialog(IDOK);
 }
-
-BOOL CDlgProgSel::PreTranslateMessage(MSG* msg) {
-  switch (DialogEndKey(*msg)) {
-    case VK_RETURN: Confirm(); return TRUE;
-    case VK_ESCAPE: EndDialog(IDCANCEL); return TRUE;
-    default: return FALSE;
-  }
-}

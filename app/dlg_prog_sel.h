@@ -13,15 +13,12 @@ class CDlgProgSel : public CSkinnedDialog {
   // The chosen path after OK; the initial one otherwise.
   const std::wstring& GetPath() const { return path_; }
 
-  // Enter confirms and Escape cancels, before the dialog manager sees them.
-  BOOL PreTranslateMessage(MSG* msg) override;
-
  private:
   void PaintContent(HDC dc) override;
   void OnSkinButton(int index) override;
   void InitControls() override;
   void Browse();
-  void Confirm();
+  void Confirm() override;
 
   std::wstring path_;
 };

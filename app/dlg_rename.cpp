@@ -43,11 +43,3 @@ void CDlgRename::OnSkinButton(int index) {
     EndDialog(IDCANCEL);
   }
 }
-
-BOOL CDlgRename::PreTranslateMessage(MSG* msg) {
-  switch (DialogEndKey(*msg)) {
-    case VK_RETURN: Confirm(); return TRUE;
-    case VK_ESCAPE: EndDialog(IDCANCEL); return TRUE;
-    default: return FALSE;
-  }
-}

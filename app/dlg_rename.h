@@ -11,14 +11,11 @@ class CDlgRename : public CSkinnedDialog {
   void SetName(std::wstring name) { name_ = std::move(name); }
   const std::wstring& Name() const { return name_; }
 
-  // Enter confirms and Escape cancels, before the dialog manager sees them.
-  BOOL PreTranslateMessage(MSG* msg) override;
-
  private:
   void PaintContent(HDC dc) override;
   void OnSkinButton(int index) override;
   void InitControls() override;
-  void Confirm();
+  void Confirm() override;
 
   std::wstring name_;
 };

@@ -19,15 +19,6 @@ constexpr COLORREF kTitleColour = 0x5B5B5B;
 
 CDlgRestore::CDlgRestore() : CSkinnedDialog(IDD_RESTORE, kRestorePictures, L"Restore.ini", kRestoreButtons) {}
 
-const MessageMap& CDlgRestore::Messages() {
-  static const MessageEntry entries[] = {
-      OnCommand(BN_CLICKED, IDOK, &CDlgRestore::OnOk),
-      OnCommand(BN_CLICKED, IDCANCEL, &CDlgRestore::OnCancel),
-  };
-  static const MessageMap map{&CSkinnedDialog::Messages(), entries};
-  return map;
-}
-
 void CDlgRestore::PaintContent(HDC dc) {
   GdiFont font = CreateSkinFont(kDialogTitleHeight, kDialogTitleWidth);
   SelectScope select(dc, font.Get());
@@ -43,13 +34,3 @@ void CDlgRestore::PaintContent(HDC dc) {
 }
 
 void CDlgRestore::OnSkinButton(int index) { EndDialog(index == kOkIndex ? IDOK : IDCANCEL); }
-
-LRESULT CDlgRestore::OnOk(WPARAM, LPARAM) {
-  EndDialog(IDOK);
-  return 0;
-}
-
-LRESULT CDlgRestore::OnCancel(WPARAM, LPARAM) {
-  EndDialog(IDCANCEL);
-  return 0;
-}

@@ -6,13 +6,7 @@ class CDlgRestore : public CSkinnedDialog {
  public:
   CDlgRestore();
 
-  const MessageMap* GetMessageMap() const override { return &Messages(); }
-  static const MessageMap& Messages();
-
  private:
   void PaintContent(HDC dc) override;
   void OnSkinButton(int index) override;
-  // Enter and Escape through the dialog manager.
-  LRESULT OnOk(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCancel(WPARAM wParam, LPARAM lParam);
 };

@@ -3,24 +3,11 @@
 // page is chosen. No controls, no texts, no state.
 #include <windows.h>
 
-#include "framework/dialog.h"
-#include "skin/page_image_set.h"
+#include "skin/skinned_page.h"
 
-class CDlgStart : public CDialog {
+class CDlgStart : public CSkinnedPage {
  public:
-  CDlgStart();
+  explicit CDlgStart(UINT templateId);
 
   static const PageImageNames kPictures;
-
-  const MessageMap* GetMessageMap() const override { return &Messages(); }
-  static const MessageMap& Messages();
-
- private:
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
-
-  PageImageSet images_;
 };

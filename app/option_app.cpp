@@ -30,7 +30,7 @@ BOOL COptionApp::InitInstance() {
   if (created == ERROR_ALREADY_EXISTS) return FALSE;
   instanceMutex_ = std::move(mutex);
   COptionDlg::DecodePicturesAhead();
-  const auto window = std::make_unique<COptionDlg>();
+  const auto window = std::make_unique<Window<COptionDlg>>();
   SetMainWindow(window.get());
   window->DoModal();
   SetMainWindow(nullptr);

@@ -8,22 +8,24 @@
 #include <span>
 #include <string>
 
-#include "framework/dialog.h"
-#include "lang/string_ids.h"
 #include "framework/gdi.h"
+#include "lang/string_ids.h"
 #include "skin/bitmap_btn.h"
-#include "skin/page_image_set.h"
+#include "skin/skinned_window.h"
 
 struct SkinDialogButton {
   const wchar_t* key;
   int caption;  // string ID, 0 for none
 };
 
-class CSkinnedDialog : public CDialog {
+class CSkinnedDialog : public CSkinnedWindow {
  public:
   static constexpr int kMaxButtons = 4;
 
   CBitmapBtn& Button(int index) { return buttons_[index]; }
+
+  // Enter confirms and Escape cancels, before the dialog manager sees them.
+  PreTranslation PreTranslateMessage(MSG* msg) override;
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
@@ -32,10 +34,10 @@ class CSkinnedDialog : public CDialog {
   CSkinnedDialog(UINT templateId, PageImageNames pictures, const wchar_t* layout,
                  std::span<const SkinDialogButton> buttons);
 
-  // What the dialog draws over its background picture.
-  virtual void PaintContent(HDC dc) = 0;
   // A click on button `index` of the dialog's table.
   virtual void OnSkinButton(int index) = 0;
+  // Ends the dialog with OK, keeping what it asked for.
+  virtual void Confirm() { EndDialog(IDOK); }
   // Places and fills the dialog's own controls once it is built.
   virtual void InitControls() {}
 
@@ -45,19 +47,12 @@ class CSkinnedDialog : public CDialog {
   void PlaceEdit(int id, const RECT& box, const std::wstring& text) const;
 
  private:
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+  void CreateControls() override;
   LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
   LRESULT OnCtlColorEdit(WPARAM wParam, LPARAM lParam);
-  LRESULT OnClicked(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
-  PageImageNames pictures_;
   const wchar_t* layout_;
   std::span<const SkinDialogButton> rows_;
-  PageImageSet images_;
   std::array<CBitmapBtn, kMaxButtons> buttons_;
   GdiBrush editBrush_;
 };
@@ -69,5 +64,7 @@ inline constexpr int kDialogTitleWidth = 7;
 inline constexpr COLORREF kDialogTitleColour = 0x0808FF;
 inline constexpr COLORREF kDialogBackground = 0x1F1F1F;
 
-// Enter or Escape in any of the four key messages; 0 for anything else.
+// Enter or Escape going down; 0 for anything else. Only a key going down
+// ends a dialog: the release of a key pressed in another window (the
+// system's file dialog) must not.
 UINT DialogEndKey(const MSG& msg);

@@ -53,9 +53,8 @@ int CWinApp::Run() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     CWnd* main = mainWindow_;
-    if (main && main->Hwnd() && PreTranslateChain(msg, main->Hwnd())) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    if (main && main->Hwnd() && PreTranslateChain(msg, main->Hwnd()) == PreTranslation::Consumed) continue;
+    TranslateAndDispatch(msg);
   }
   return ExitInstance();
 }

@@ -51,17 +51,24 @@ void CDialog::EndDialog(INT_PTR result) {
   PostMessageW(Hwnd(), WM_NULL, 0, 0);
 }
 
-bool PreTranslateChain(MSG& msg, HWND top) {
+PreTranslation PreTranslateChain(MSG& msg, HWND top) {
   if (!msg.hwnd) {
     CWnd* topObject = CWnd::FromHandle(top);
-    return topObject && topObject->PreTranslateMessage(&msg);
+    return topObject ? topObject->PreTranslateMessage(&msg) : PreTranslation::Continue;
   }
   for (HWND window = msg.hwnd; window; window = GetParent(window)) {
-    CWnd* object = CWnd::FromHandle(window);
-    if (object && object->PreTranslateMessage(&msg)) return true;
+    if (CWnd* object = CWnd::FromHandle(window)) {
+      if (const PreTranslation outcome = object->PreTranslateMessage(&msg); outcome != PreTranslation::Continue)
+        return outcome;
+    }
     if (window == top) break;
   }
-  return false;
+  return PreTranslation::Continue;
+}
+
+void TranslateAndDispatch(const MSG& msg) {
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
 }
 
 INT_PTR RunModalLoop(CDialog& dialog) {
@@ -74,10 +81,10 @@ INT_PTR RunModalLoop(CDialog& dialog) {
       PostQuitMessage(0);
       return -1;
     }
-    if (PreTranslateChain(msg, dialog.Hwnd())) continue;
-    if (dialog.Hwnd() && IsDialogMessageW(dialog.Hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    const PreTranslation outcome = PreTranslateChain(msg, dialog.Hwnd());
+    if (outcome == PreTranslation::Consumed) continue;
+    if (outcome == PreTranslation::Continue && dialog.Hwnd() && IsDialogMessageW(dialog.Hwnd(), &msg)) continue;
+    TranslateAndDispatch(msg);
   }
   return dialog.endModal_ ? dialog.result_ : -1;
 }

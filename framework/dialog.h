@@ -30,10 +30,13 @@ class CDialog : public CWnd {
 
 // The modal loop: takes every queued message; offers it to the target
 // window's PreTranslateMessage and then each ancestor's, up to `dialog`;
-// then to the dialog manager's keyboard handling; then dispatches it. Ends
+// then (unless a window asked to dispatch it only) to the dialog manager's
+// keyboard handling; then dispatches it. Ends
 // when `dialog` ends or on a quit message, which it answers by posting a
 // quit message with code 0 for the loop outside.
 INT_PTR RunModalLoop(CDialog& dialog);
 
-// The pre-translation chain on its own: true when a window took the message.
-bool PreTranslateChain(MSG& msg, HWND top);
+// The pre-translation chain on its own: the first outcome other than
+// Continue, from the target window up to `top`.
+PreTranslation PreTranslateChain(MSG& msg, HWND top);
+void TranslateAndDispatch(const MSG& msg);

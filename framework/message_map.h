@@ -14,6 +14,12 @@ using MessageHandler = LRESULT (CWnd::*)(WPARAM, LPARAM);
 // Matches any control of a WM_COMMAND or WM_NOTIFY row.
 inline constexpr UINT kAnyControl = 0xFFFFFFFF;
 
+// A notification a parent hands back to the control that sent it (see
+// CWnd): the parent's message number moved into a range of its own, the one
+// the system's control hosts use for the same purpose.
+inline constexpr UINT kReflectedBase = WM_USER + 0x1C00;
+constexpr UINT Reflected(UINT message) { return kReflectedBase + message; }
+
 struct MessageEntry {
   UINT message;
   UINT code;     // notification code of WM_COMMAND / WM_NOTIFY rows
@@ -46,4 +52,15 @@ constexpr MessageEntry OnCommand(UINT code, UINT control, LRESULT (T::*handler)(
 template <class T>
 constexpr MessageEntry OnNotify(UINT code, UINT control, LRESULT (T::*handler)(WPARAM, LPARAM)) {
   return {WM_NOTIFY, code, control, static_cast<MessageHandler>(handler)};
+}
+
+// Rows of a control for the notifications its parent hands back to it.
+template <class T>
+constexpr MessageEntry OnReflected(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
+  return {Reflected(message), 0, kAnyControl, static_cast<MessageHandler>(handler)};
+}
+
+template <class T>
+constexpr MessageEntry OnReflectedCommand(UINT code, LRESULT (T::*handler)(WPARAM, LPARAM)) {
+  return {Reflected(WM_COMMAND), code, kAnyControl, static_cast<MessageHandler>(handler)};
 }

@@ -1,5 +1,6 @@
 #include "framework/window.h"
 
+#include <map>
 #include <unordered_map>
 #include <utility>
 
@@ -12,6 +13,10 @@ namespace {
 // reading a property is a trip to the window server, and every message
 // needs its object.
 thread_local std::unordered_map<HWND, CWnd*> boundObjects;
+// Controls by parent and identifier, from before their window exists.
+thread_local std::map<std::pair<HWND, UINT>, CWnd*> controlsById;
+
+bool IsControlColour(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
 
 // The object waiting for the next window this thread creates, and the hook
 // that binds it.
@@ -62,10 +67,21 @@ bool CWnd::SubclassWindow(HWND window) {
 
 bool CWnd::CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& rect, HWND parent,
                          UINT id, DWORD exStyle) {
+  // Known by identifier first: an owner-drawn list is measured while it is made.
+  RegisterIdentifier(parent, id);
   HWND window = CreateWindowExW(exStyle, className, text, style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
-  return window && SubclassWindow(window);
+  if (window && SubclassWindow(window)) return true;
+  RegisterIdentifier(nullptr, 0);
+  return false;
+}
+
+void CWnd::RegisterIdentifier(HWND parent, UINT id) {
+  if (id_) controlsById.erase({idParent_, id_});
+  idParent_ = parent;
+  id_ = parent ? id : 0;
+  if (id_) controlsById[{idParent_, id_}] = this;
 }
 
 bool CWnd::DestroyWindow() {
@@ -82,8 +98,8 @@ void CWnd::EndBindNextCreatedWindow() {
   creationHook.Reset();
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) {
-  return FALSE;
+PreTranslation CWnd::PreTranslateMessage(MSG*) {
+  return PreTranslation::Continue;
 }
 
 const MessageMap& CWnd::Messages() {
@@ -101,6 +117,7 @@ LRESULT CWnd::Route(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = std::exchange(hwnd_, nullptr);
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     boundObjects.erase(window);
+    RegisterIdentifier(nullptr, 0);
     defaultProc_ = nullptr;
     PostNcDestroy();
   }
@@ -111,11 +128,42 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (const MessageEntry* entry = FindMessageEntry(GetMessageMap(), message, wParam, lParam)) {
     return (this->*entry->handler)(wParam, lParam);
   }
-  if (message == WM_DRAWITEM && lParam) {
-    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (CWnd* control = FromHandle(item.hwndItem); control && control != this && control->DrawItem(item)) return TRUE;
+  LRESULT result = 0;
+  if (CWnd* control = NotifyingControl(message, wParam, lParam);
+      control && control != this && control->HandleReflected(message, wParam, lParam, result)) {
+    return result;
   }
   return DefaultFor(message, wParam, lParam);
+}
+
+CWnd* CWnd::NotifyingControl(UINT message, WPARAM, LPARAM lParam) const {
+  if (message == WM_COMMAND || message == WM_HSCROLL || message == WM_VSCROLL || IsControlColour(message))
+    return FromHandle(reinterpret_cast<HWND>(lParam));
+  if (!lParam) return nullptr;
+  switch (message) {
+    case WM_NOTIFY: return FromHandle(reinterpret_cast<const NMHDR*>(lParam)->hwndFrom);
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      return item.CtlType == ODT_MENU ? nullptr : FromHandle(item.hwndItem);
+    }
+    case WM_MEASUREITEM: {
+      const auto& item = *reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+      if (item.CtlType == ODT_MENU) return nullptr;
+      const auto found = controlsById.find({hwnd_, item.CtlID});
+      return found != controlsById.end() ? found->second : nullptr;
+    }
+    default: return nullptr;
+  }
+}
+
+bool CWnd::HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const MessageEntry* entry = FindMessageEntry(GetMessageMap(), Reflected(message), wParam, lParam);
+  if (!entry) return false;
+  MSG current{hwnd_, Reflected(message), wParam, lParam, 0, {}};
+  const MSG* outer = std::exchange(current_, &current);
+  result = (this->*entry->handler)(wParam, lParam);
+  current_ = outer;
+  return true;
 }
 
 LRESULT CWnd::Default() {

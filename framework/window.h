@@ -7,6 +7,13 @@
 
 #include "framework/message_map.h"
 
+// What a window's pre-translation made of a queued message.
+enum class PreTranslation {
+  Continue,      // on to the next window up, the dialog's keyboard handling, dispatch
+  Consumed,      // taken: nothing else sees it
+  DispatchOnly,  // dispatched to its window as usual, but no dialog's keyboard handling sees it
+};
+
 class CWnd {
  public:
   CWnd() = default;
@@ -31,12 +38,8 @@ class CWnd {
   bool DestroyWindow();
 
   // Offered every queued message for this window or one of its
-  // descendants before it is dispatched; true consumes it.
-  virtual BOOL PreTranslateMessage(MSG* msg);
-
-  // An owner-drawn control draws itself: the parent hands its WM_DRAWITEM
-  // back to the control's object. True when the control drew.
-  virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }
+  // descendants before it is dispatched.
+  virtual PreTranslation PreTranslateMessage(MSG* msg);
 
   // The message table of the most derived class.
   virtual const MessageMap* GetMessageMap() const { return &Messages(); }
@@ -50,7 +53,13 @@ class CWnd {
   // unbound by then.
   virtual void PostNcDestroy() {}
 
-  // The table lookup; a class may override it to see every message.
+  // The table lookup; a class may override it to see every message. A
+  // control's notification (WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL,
+  // WM_CTLCOLOR*, WM_MEASUREITEM, WM_DRAWITEM) that this window's table does
+  // not take is handed back to the control's object, found by its handle or,
+  // for WM_MEASUREITEM (which comes before the control is subclassed), by
+  // its identifier: its table's Reflected(message) row answers for this
+  // window. Such rows do not call Default().
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // What the window would do without this class: the subclassed control's
   // procedure, the dialog manager, or DefWindowProc.
@@ -67,11 +76,34 @@ class CWnd {
   friend LRESULT CALLBACK CreationHook(int, WPARAM, LPARAM);
   void Bind(HWND window);
   LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
+  // The bound control a notification to this window came from, or null.
+  CWnd* NotifyingControl(UINT message, WPARAM wParam, LPARAM lParam) const;
+  // Runs the control's row for a notification handed back to it; false
+  // when its table has none.
+  bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // A control is also known by its parent and identifier.
+  void RegisterIdentifier(HWND parent, UINT id);
 
   HWND hwnd_ = nullptr;
   WNDPROC defaultProc_ = nullptr;
   // The message being routed, for Default().
   const MSG* current_ = nullptr;
+  // Where the object is known by identifier; id 0 when it is not.
+  HWND idParent_ = nullptr;
+  UINT id_ = 0;
+};
+
+// A window object whose window goes before any part of the object does, so
+// the class's own destruction steps (its WM_DESTROY row) always run, also
+// when the object's end is what ends the window. Window objects that may
+// end before their window are held as Window<T>; modal dialogs (their loop
+// ends the window) and the child windows of such an object (its window
+// takes them along) need not be.
+template <class T>
+class Window final : public T {
+ public:
+  using T::T;
+  ~Window() override { this->DestroyWindow(); }
 };
 
 // A subclassed system push button.

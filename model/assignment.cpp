@@ -85,3 +85,9 @@ void RestoreAll(SettingsRecord& settings) {
   FactorySettings(settings);
   MarkEverythingChanged(settings);
 }
+
+bool ButtonSelectable(const ProfileRecord& profile, int button) {
+  if (button < 0 || button >= kButtonCount) return false;
+  if (profile.MacroKeyInfo[button].FunctionCode != kFnPrimaryClick) return true;
+  return std::ranges::count_if(profile.MacroKeyInfo, [](const ButtonRecord& r) { return r.FunctionCode == kFnPrimaryClick; }) > 1;
+}

@@ -40,3 +40,8 @@ bool AssignMacro(SettingsRecord& settings, int button, const MacroData* macro);
 bool RestoreButton(SettingsRecord& settings, int button);
 // Every profile back to factory values, everything marked changed.
 void RestoreAll(SettingsRecord& settings);
+
+// Whether the mouse picture lets `button` be chosen for a new function: the
+// only button of a profile with the primary click never is, so the mouse
+// always keeps one.
+bool ButtonSelectable(const ProfileRecord& profile, int button);

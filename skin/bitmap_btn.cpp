@@ -39,6 +39,8 @@ const MessageMap& CBitmapBtn::Messages() {
       OnMessage(WM_NCPAINT, &CBitmapBtn::OnNcPaint),
       OnMessage(WM_ERASEBKGND, &CBitmapBtn::OnEraseBkgnd),
       OnMessage(WM_DESTROY, &CBitmapBtn::OnDestroy),
+      OnReflected(WM_DRAWITEM, &CBitmapBtn::OnDrawItem),
+      OnReflectedCommand(BN_CLICKED, &CBitmapBtn::OnClicked),
   };
   static const MessageMap map{&CButton::Messages(), entries};
   return map;
@@ -90,7 +92,7 @@ void CBitmapBtn::SetTooltip(const wchar_t* text, bool activate) {
   SendMessageW(tooltip_.Get(), TTM_ACTIVATE, activate, 0);
 }
 
-BOOL CBitmapBtn::PreTranslateMessage(MSG* msg) {
+PreTranslation CBitmapBtn::PreTranslateMessage(MSG* msg) {
   // Only a button given a tooltip has one to feed: a tooltip window made
   // for every button at its first message (its first paint) costs a
   // top-level window each and shows nothing without a tool.
@@ -193,7 +195,14 @@ HBITMAP CBitmapBtn::ImageFor(ButtonImage image) const {
   return ImageNormal.Get();
 }
 
-bool CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
+LRESULT CBitmapBtn::OnClicked(WPARAM, LPARAM) {
+  // The action may end the button's window (a dialog closing): run a copy.
+  if (const std::function<void()> action = clickAction_) action();
+  return 0;
+}
+
+LRESULT CBitmapBtn::OnDrawItem(WPARAM, LPARAM lParam) {
+  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   const bool pressed = item.itemState & ODS_SELECTED;
   const bool disabled = item.itemState & ODS_DISABLED;
   const HBITMAP image =
@@ -205,7 +214,7 @@ bool CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   } else {
     DrawCaption(item.hDC, image, client, pressed, disabled);
   }
-  return true;
+  return TRUE;
 }
 
 void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) {

@@ -3,9 +3,12 @@
 // most static captions. An owner-drawn system push button that shows one of
 // four state images cut from its window's pictures, with an optional caption,
 // and lights up while the pointer is over it. Clicks reach the parent as
-// BN_CLICKED with the button's handle (all have identifier 0).
+// BN_CLICKED with the button's handle (all have identifier 0); the parent
+// hands them back to the button, which runs the click action its owner
+// gave it.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/gdi.h"
@@ -49,9 +52,10 @@ class CBitmapBtn : public CButton {
   void SetCaption(std::wstring_view text) { Caption = text; }
   void SetTooltip(const wchar_t* text, bool activate);
   HWND Tooltip() const { return tooltip_.Get(); }
+  // What a click does; without one, a click is its parent's business.
+  void OnClick(std::function<void()> action) { clickAction_ = std::move(action); }
 
-  BOOL PreTranslateMessage(MSG* msg) override;
-  bool DrawItem(const DRAWITEMSTRUCT& item) override;
+  PreTranslation PreTranslateMessage(MSG* msg) override;
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
@@ -68,6 +72,8 @@ class CBitmapBtn : public CButton {
   LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+  LRESULT OnClicked(WPARAM wParam, LPARAM lParam);
 
   HBITMAP ImageFor(ButtonImage image) const;
   void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);
@@ -75,4 +81,5 @@ class CBitmapBtn : public CButton {
   HWND OwnerOrParent() const;
 
   OwnedWindow tooltip_;
+  std::function<void()> clickAction_;
 };

@@ -76,20 +76,22 @@ class CDerivedDlg : public CBaseDlg {
     return 0;
   }
   // Takes the test note in the pre-translation step, like a main window
-  // taking its pages' posted messages.
-  BOOL PreTranslateMessage(MSG* msg) override {
-    if (msg->message != WM_TEST_NOTE) return FALSE;
+  // taking its pages' posted messages; keeps Escape from the dialog's
+  // keyboard handling.
+  PreTranslation PreTranslateMessage(MSG* msg) override {
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) return PreTranslation::DispatchOnly;
+    if (msg->message != WM_TEST_NOTE) return PreTranslation::Continue;
     journal.push_back("modal pre-translate");
-    return msg->wParam == 1;
+    return msg->wParam == 1 ? PreTranslation::Consumed : PreTranslation::Continue;
   }
 };
 
 class CPage : public CDialog {
  public:
   CPage() : CDialog(kPageTemplate) {}
-  BOOL PreTranslateMessage(MSG* msg) override {
+  PreTranslation PreTranslateMessage(MSG* msg) override {
     if (msg->message == WM_TEST_NOTE) journal.push_back("page pre-translate");
-    return FALSE;
+    return PreTranslation::Continue;
   }
 };
 
@@ -109,9 +111,10 @@ class CCountingButton : public CButton {
     ++presses;
     return Default();
   }
-  BOOL PreTranslateMessage(MSG* msg) override {
+  PreTranslation PreTranslateMessage(MSG* msg) override {
     if (msg->message == WM_TEST_NOTE) journal.push_back("button pre-translate");
-    return FALSE;
+    if (msg->message == WM_KEYDOWN) journal.push_back("button key");
+    return PreTranslation::Continue;
   }
 
  protected:
@@ -182,6 +185,8 @@ TEST(Framework, ModalLoopOffersMessagesUpTheChainBeforeDispatch) {
     PostMessageW(modalButton->Hwnd(), WM_TEST_NOTE, 0, 0);
     // Posted to the modal window itself: its own step, then its table.
     PostMessageW(modal->Hwnd(), WM_TEST_NOTE, 0, 0);
+    // Dispatched, but never made the dialog's cancel command.
+    PostMessageW(modalButton->Hwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
     PostMessageW(modal->Hwnd(), WM_TEST_END, 42, 0);
   });
   EXPECT_EQ(dialog.DoModal(), 42);
@@ -189,7 +194,7 @@ TEST(Framework, ModalLoopOffersMessagesUpTheChainBeforeDispatch) {
   EXPECT_EQ(journal, (std::vector<std::string>{
                          "button pre-translate", "page pre-translate", "modal pre-translate",
                          "button pre-translate", "page pre-translate", "modal pre-translate",
-                         "modal pre-translate", "base note"}));
+                         "modal pre-translate", "base note", "button key"}));
 }
 
 TEST(Framework, QuitMessageEndsTheModalLoopAndIsPassedOnWithCodeZero) {
@@ -207,6 +212,70 @@ TEST(Framework, QuitMessageEndsTheModalLoopAndIsPassedOnWithCodeZero) {
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
   EXPECT_EQ(msg.wParam, 0u);
   Pump();
+}
+
+// A control that answers the notifications its parent hands back.
+class CReflectingList : public CWnd {
+ public:
+  int clicks = 0;
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages() {
+    static const MessageEntry entries[] = {
+        OnReflected(WM_MEASUREITEM, &CReflectingList::OnMeasureItem),
+        OnReflectedCommand(LBN_DBLCLK, &CReflectingList::OnDoubleClick),
+    };
+    static const MessageMap map{&CWnd::Messages(), entries};
+    return map;
+  }
+  LRESULT OnMeasureItem(WPARAM, LPARAM lParam) {
+    reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 23;
+    return TRUE;
+  }
+  LRESULT OnDoubleClick(WPARAM, LPARAM) {
+    ++clicks;
+    return 0;
+  }
+};
+
+// Its own destruction step, in its table.
+class CRecordingDlg : public CDialog {
+ public:
+  CRecordingDlg() : CDialog(kModalTemplate) {}
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages() {
+    static const MessageEntry entries[] = {OnMessage(WM_DESTROY, &CRecordingDlg::OnDestroy)};
+    static const MessageMap map{&CDialog::Messages(), entries};
+    return map;
+  }
+  LRESULT OnDestroy(WPARAM, LPARAM) {
+    journal.push_back("own destruction step");
+    return Default();
+  }
+};
+
+TEST(Framework, NotificationsReachTheControlThatSentThem) {
+  CRecordingDlg host;
+  ASSERT_TRUE(host.Create(nullptr));
+  CReflectingList list;
+  // Measured while it is made, before it is subclassed: found by identifier.
+  ASSERT_TRUE(list.CreateControl(L"LISTBOX", L"", WS_CHILD | LBS_OWNERDRAWFIXED | LBS_NOTIFY, RECT{0, 0, 80, 80},
+                                 host.Hwnd(), 5));
+  EXPECT_EQ(SendMessageW(list.Hwnd(), LB_GETITEMHEIGHT, 0, 0), 23);
+  // Found by handle; a notification of another sender is not its business.
+  SendMessageW(host.Hwnd(), WM_COMMAND, MAKEWPARAM(5, LBN_DBLCLK), reinterpret_cast<LPARAM>(list.Hwnd()));
+  SendMessageW(host.Hwnd(), WM_COMMAND, MAKEWPARAM(5, LBN_DBLCLK), 0);
+  SendMessageW(host.Hwnd(), WM_COMMAND, MAKEWPARAM(5, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list.Hwnd()));
+  EXPECT_EQ(list.clicks, 1);
+  host.DestroyWindow();
+}
+
+TEST(Framework, AWindowEndedByItsObjectRunsItsOwnDestructionSteps) {
+  journal.clear();
+  {
+    Window<CRecordingDlg> page;
+    ASSERT_TRUE(page.Create(nullptr));
+  }
+  EXPECT_EQ(journal, std::vector<std::string>{"own destruction step"});
 }
 
 class CTestApp : public CWinApp {

@@ -52,7 +52,7 @@ class DialogsTest : public ::testing::Test {
   std::wstring Name() { return std::wstring(Wide(TextOf(Active().ProFileName))); }
 
   RegistrySandbox registry;
-  COptionDlg window;
+  Window<COptionDlg> window;
 };
 
 TEST_F(DialogsTest, RenameStoresTheNameAsTypedCutTo249) {
@@ -69,12 +69,12 @@ TEST_F(DialogsTest, RenameStoresTheNameAsTypedCutTo249) {
       {L"", false, L""},
   };
   for (const Row& row : rows) {
-    RunDialog(kRenameButton, window.RenameDialog(), [&](HWND dialog) {
+    RunDialog(kRenameButton, window.Profiles().RenameDialog(), [&](HWND dialog) {
       Type(dialog, IDC_PROFILE_NAME, row.typed);
       if (row.byEnter) {
         PressKey(dialog, IDC_PROFILE_NAME, VK_RETURN);
       } else {
-        ClickButton(window.RenameDialog().Button(0));
+        ClickButton(window.Profiles().RenameDialog().Button(0));
       }
     });
     EXPECT_EQ(Name(), row.stored);
@@ -84,17 +84,17 @@ TEST_F(DialogsTest, RenameStoresTheNameAsTypedCutTo249) {
 
 TEST_F(DialogsTest, RenameOpensWithTheNameAndCancelKeepsIt) {
   SetText(Active().ProFileName, u"Shooter");
-  window.UpdateProfileBar();
+  window.Frame().UpdateProfileBar();
   for (int way = 0; way < 3; ++way) {
     std::wstring shown;
-    RunDialog(kRenameButton, window.RenameDialog(), [&](HWND dialog) {
+    RunDialog(kRenameButton, window.Profiles().RenameDialog(), [&](HWND dialog) {
       wchar_t text[300];
       GetDlgItemTextW(dialog, IDC_PROFILE_NAME, text, 300);
       shown = text;
       Type(dialog, IDC_PROFILE_NAME, L"Changed");
       if (way == 0) PressKey(dialog, IDC_PROFILE_NAME, VK_ESCAPE);
-      if (way == 1) ClickButton(window.RenameDialog().Button(1));
-      if (way == 2) ClickButton(window.RenameDialog().Button(2));
+      if (way == 1) ClickButton(window.Profiles().RenameDialog().Button(1));
+      if (way == 2) ClickButton(window.Profiles().RenameDialog().Button(2));
     });
     EXPECT_EQ(shown, L"Shooter");
     EXPECT_EQ(Name(), L"Shooter") << way;
@@ -104,20 +104,20 @@ TEST_F(DialogsTest, RenameOpensWithTheNameAndCancelKeepsIt) {
 
 TEST_F(DialogsTest, ProgramChooserReturnsTheEditedPathOnlyOnConfirm) {
   SetText(Active().GameFile, u"C:\\Games\\old.exe");
-  RunDialog(kProgramButton, window.ProgramDialog(), [&](HWND dialog) {
+  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
     Type(dialog, IDC_PROGRAM_PATH, L"C:\\Games\\closed.exe");
-    ClickButton(window.ProgramDialog().Button(0));  // close
+    ClickButton(window.Profiles().ProgramDialog().Button(0));  // close
   });
   EXPECT_EQ(std::wstring(Wide(TextOf(Active().GameFile))), L"C:\\Games\\old.exe");
-  RunDialog(kProgramButton, window.ProgramDialog(), [&](HWND dialog) {
+  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
     Type(dialog, IDC_PROGRAM_PATH, L"D:\\Tools\\new tool.exe");
     PressKey(dialog, IDC_PROGRAM_PATH, VK_RETURN);
   });
   EXPECT_EQ(std::wstring(Wide(TextOf(Active().GameFile))), L"D:\\Tools\\new tool.exe");
   const std::wstring longest(kGameFileMaxChars + 20, L'p');
-  RunDialog(kProgramButton, window.ProgramDialog(), [&](HWND dialog) {
+  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
     Type(dialog, IDC_PROGRAM_PATH, longest);
-    ClickButton(window.ProgramDialog().Button(2));  // confirm
+    ClickButton(window.Profiles().ProgramDialog().Button(2));  // confirm
   });
   EXPECT_EQ(TextOf(Active().GameFile).size(), static_cast<std::size_t>(kGameFileMaxChars));
 }

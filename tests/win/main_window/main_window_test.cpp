@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <string>
 
+#include "app/language.h"
 #include "app/messages.h"
 #include "app/option_dlg.h"
 #include "model/frame_choices.h"
+#include "pages/assign/function_tab_strip.h"
 #include "framework/exe_folder.h"
 #include "framework/handles.h"
 #include "framework/wide.h"
@@ -78,7 +80,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   COptionDlg& Open() {
-    window = std::make_unique<COptionDlg>();
+    window = std::make_unique<Window<COptionDlg>>();
     EXPECT_TRUE(window->Create(nullptr));
     PumpMessages();
     return *window;
@@ -94,7 +96,7 @@ class MainWindowTest : public ::testing::Test {
 
   // Apply also writes the pointer settings.
   RegistrySandbox registry;
-  std::unique_ptr<COptionDlg> window;
+  std::unique_ptr<Window<COptionDlg>> window;
 };
 
 TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
@@ -121,7 +123,7 @@ TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
   GdiRegion region(CreateRectRgn(0, 0, 0, 0));
   EXPECT_NE(GetWindowRgn(dlg.Hwnd(), region.Get()), ERROR) << "shaped by the mask";
   // The start page fills the function page area.
-  const HWND start = dlg.StartPage().Hwnd();
+  const HWND start = dlg.Pages().Existing(PageId::Start)->Hwnd();
   ASSERT_TRUE(IsWindowVisible(start));
   RECT page;
   GetWindowRect(start, &page);
@@ -134,7 +136,7 @@ TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
 
 TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindow) {
   COptionDlg& dlg = Open();
-  const HWND backgrounds[] = {dlg.Hwnd(), dlg.StartPage().Hwnd()};
+  const HWND backgrounds[] = {dlg.Hwnd(), dlg.Pages().Existing(PageId::Start)->Hwnd()};
   for (HWND background : backgrounds) {
     PumpMessages();
     SendMessageW(background, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
@@ -208,15 +210,21 @@ TEST_F(MainWindowTest, ColourAndLightingChoicesWriteTheActiveProfile) {
 
 TEST_F(MainWindowTest, LanguageChangeReloadsCaptions) {
   Open();
-  // An index without a language of its own shows the English code.
-  PostMessageW(window->Hwnd(), WM_PROFILE_ACTION, 7, kProfileActionSelectLanguage);
+  CFunctionTabStrip& tabs = *window->Pages().PageAs<CFunctionTabStrip>(PageId::FourTabStrip);
+  // Taken in pre-translation, or dispatched straight to the window by a
+  // system loop; an index without a language of its own shows English.
+  PostMessageW(window->Hwnd(), WM_PROFILE_ACTION, 1, kProfileActionSelectLanguage);
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, window->Hwnd(), WM_PROFILE_ACTION, WM_PROFILE_ACTION, PM_REMOVE));
-  EXPECT_TRUE(window->PreTranslateMessage(&msg));
-  EXPECT_EQ(Caption(kLanguageCodeButton), L"EN");
-  EXPECT_FALSE(Caption(kRenameButton).empty());
+  EXPECT_EQ(window->PreTranslateMessage(&msg), PreTranslation::Consumed);
+  EXPECT_EQ(Caption(kLanguageCodeButton), L"DE");
+  EXPECT_EQ(Caption(kApplyButton), L"\u00dcbernehmen");
+  EXPECT_EQ(tabs.Tab(0).Caption, LanguageText(IDS_TAB_HOME));
   EXPECT_NE(Caption(kProfileBar).find(L" 1/5"), std::wstring::npos);
-  window->UpdateProfileBar();
+  SendMessageW(window->Hwnd(), WM_PROFILE_ACTION, 7, kProfileActionSelectLanguage);
+  EXPECT_EQ(Caption(kLanguageCodeButton), L"EN");
+  EXPECT_EQ(Caption(kApplyButton), L"Apply");
+  window->Frame().UpdateProfileBar();
   EXPECT_EQ(Caption(kProfileBar), std::wstring(Wide(TextOf(ActiveProfile(WorkingSettings)->ProFileName))) + L" 1/5");
 }
 

@@ -1,0 +1,76 @@
+#include "app/assignment_dispatch.h"
+
+#include "app/messages.h"
+#include "app/option_dlg.h"
+#include "framework/keys.h"
+#include "model/assignment.h"
+#include "model/function_codes.h"
+#include "model/settings.h"
+
+PreTranslation AssignmentDispatch::PreTranslate(const MSG& msg) {
+  if (IsEnterSpaceOrEscape(msg)) return PreTranslation::DispatchOnly;
+  if (msg.hwnd != window_.Hwnd()) return PreTranslation::Continue;
+  switch (msg.message) {
+    case WM_PROFILE_ACTION:
+    case WM_SHOW_FUNCTION_PAGE:
+    case WM_ASSIGN_FUNCTION:
+    case WM_SELECT_BUTTON:
+      return Handle(msg.message, msg.wParam, msg.lParam) ? PreTranslation::Consumed : PreTranslation::Continue;
+    default: return PreTranslation::Continue;
+  }
+}
+
+bool AssignmentDispatch::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PROFILE_ACTION: ProfileAction(wParam, lParam); return true;
+    case WM_SHOW_FUNCTION_PAGE: ShowFunctionPage(wParam); return true;
+    case WM_ASSIGN_FUNCTION: return AssignFunction(wParam, lParam);
+    case WM_SELECT_BUTTON: SelectButton(wParam, lParam); return true;
+    default: return false;
+  }
+}
+
+void AssignmentDispatch::ProfileAction(WPARAM wParam, LPARAM lParam) {
+  if (lParam == kProfileActionSelectLanguage) {
+    window_.SelectLanguage(static_cast<int>(wParam));
+    window_.ReloadCaptions();
+  } else if (lParam == kProfileActionRefreshAll) {
+    window_.RefreshAll();
+  }
+}
+
+void AssignmentDispatch::ShowFunctionPage(WPARAM page) {
+  pages_.ShowFunctionPage(static_cast<unsigned>(page));
+  window_.Frame().CheckSettingsButton(false);
+}
+
+bool AssignmentDispatch::AssignFunction(WPARAM action, LPARAM argument) {
+  if (action != kAssignRestore) return true;
+  if (argument == kRestoreAllProfiles) {
+    RestoreAll(WorkingSettings);
+    window_.RefreshAll();
+    window_.ApplyAndTell(kApplyRestoreAll);
+  } else if (argument == kRestoreSelectedButton) {
+    RestoreButton(WorkingSettings, pages_.SelectedButton());
+  }
+  return true;
+}
+
+void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {
+  if (button == kSelectButtonTrace) {
+    OutputDebugStringW(L"stander key message \n");
+    return;
+  }
+  if (tag != kSelectButtonTag) return;
+  OutputDebugStringW(L"Macro key message \n");
+  // Any index outside 0-14 selects no button.
+  const int index = button >= 0 && button < kButtonCount ? static_cast<int>(button) : -1;
+  pages_.SetSelectedButton(index);
+  const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, index);
+  if (!record) return;
+  const int page = HomePage(record->FunctionCode);
+  pages_.ShowTabStrip(true, page);
+  window_.Frame().CheckSettingsButton(false);
+  pages_.ShowFunctionPage(static_cast<unsigned>(page));
+  pages_.RefreshFunctionPages(0);
+}

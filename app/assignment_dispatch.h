@@ -1,0 +1,40 @@
+#pragma once
+// What the main window makes of its pages' messages and of the requests
+// from outside: a language change or a full refresh, the function page and
+// the tab strip to show, the selected button, and every assignment written
+// into the selected button's record of the active profile with its change
+// flag.
+#include <windows.h>
+
+#include "framework/window.h"
+
+class COptionDlg;
+class PageHost;
+
+class AssignmentDispatch {
+ public:
+  AssignmentDispatch(COptionDlg& window, PageHost& pages) : window_(window), pages_(pages) {}
+
+  // The main window's pre-translation of a message queued for it or one of
+  // its descendants: Enter, Space and Escape go to their window but never
+  // to the dialog's keyboard handling (so they never close the window or
+  // press a default button); the private messages to the main window are
+  // handled here.
+  PreTranslation PreTranslate(const MSG& msg);
+
+  // WM_PROFILE_ACTION, WM_SHOW_FUNCTION_PAGE, WM_ASSIGN_FUNCTION and
+  // WM_SELECT_BUTTON, whichever way they come (a system loop, a file
+  // dialog's or a window drag's, dispatches them straight to the window).
+  // False when the message was not taken: the macro of an assignment is
+  // missing.
+  bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void ProfileAction(WPARAM wParam, LPARAM lParam);
+  void ShowFunctionPage(WPARAM page);
+  bool AssignFunction(WPARAM action, LPARAM argument);
+  void SelectButton(WPARAM tag, LPARAM button);
+
+  COptionDlg& window_;
+  PageHost& pages_;
+};

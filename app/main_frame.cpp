@@ -1,0 +1,187 @@
+#include "app/main_frame.h"
+
+#include <algorithm>
+
+#include "app/language.h"
+#include "app/option_dlg.h"
+#include "framework/wide.h"
+#include "model/frame_choices.h"
+#include "model/settings.h"
+#include "model/text.h"
+#include "skin/skin_files.h"
+#include "skin/skin_font.h"
+
+namespace {
+
+// Set-up after creation.
+enum FrameButtonSetup : unsigned {
+  kPlain = 0,
+  kStartsDisabled = 1,
+  kLeftCaption = 2,
+  // The caption starts 5 pixels in from the left edge.
+  kIndentedCaption = 4,
+};
+
+constexpr int kNoCaption = 0;
+
+using FrameAction = void (*)(COptionDlg& window, FrameButton button);
+
+struct FrameButtonRow {
+  const wchar_t* key;
+  int caption;  // string ID, or kNoCaption
+  unsigned setup;
+  FrameAction click;  // null: a label, no action
+};
+
+constexpr FrameAction kEndProgram = [](COptionDlg& w, FrameButton) { w.EndProgram(); };
+constexpr FrameAction kChooseLight = [](COptionDlg& w, FrameButton b) { w.Frame().ChooseLight(b); };
+constexpr FrameAction kChooseColour = [](COptionDlg& w, FrameButton b) { w.Frame().ChooseColour(b); };
+
+// In the order of FrameButton. The rename button shows IDS_RENAME in both
+// the first build and after a language change, so the text always names
+// what the button does.
+constexpr FrameButtonRow kFrameButtons[kFrameButtonCount] = {
+    {L"1", kNoCaption, kPlain, [](COptionDlg& w, FrameButton) { w.Minimise(); }},
+    {L"2", kNoCaption, kPlain, kEndProgram},
+    {L"3", IDS_OK, kPlain, [](COptionDlg& w, FrameButton) { w.Ok(); }},
+    {L"4", IDS_APPLY, kPlain, [](COptionDlg& w, FrameButton) { w.Apply(); }},
+    {L"5", IDS_CANCEL, kPlain, kEndProgram},
+    {L"6", kNoCaption, kStartsDisabled, nullptr},
+    {L"7", kNoCaption, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Previous(); }},
+    {L"8", kNoCaption, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Next(); }},
+    {L"9", IDS_LINK_PROGRAM, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().ChooseProgram(); }},
+    {L"10", IDS_RENAME, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Rename(); }},
+    {L"11", IDS_IMPORT, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Import(); }},
+    {L"12", IDS_EXPORT, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Export(); }},
+    {L"0", kNoCaption, kLeftCaption, nullptr},
+    {L"0", kNoCaption, kLeftCaption, nullptr},
+    {L"23", kNoCaption, kPlain, kChooseLight},
+    {L"24", kNoCaption, kPlain, kChooseLight},
+    {L"25", kNoCaption, kPlain, kChooseLight},
+    {L"27", kNoCaption, kPlain, kChooseColour},
+    {L"28", kNoCaption, kPlain, kChooseColour},
+    {L"29", kNoCaption, kPlain, kChooseColour},
+    {L"30", kNoCaption, kPlain, kChooseColour},
+    {L"31", kNoCaption, kPlain, kChooseColour},
+    {L"32", kNoCaption, kPlain, kChooseColour},
+    {L"33", kNoCaption, kPlain, kChooseColour},
+    {L"34", kNoCaption, kPlain, kChooseColour},
+    {L"21", IDS_SETTINGS, kLeftCaption, [](COptionDlg& w, FrameButton) { w.ShowSettings(); }},
+    {L"0", IDS_LANGUAGE_LABEL, kStartsDisabled | kLeftCaption, nullptr},
+    {L"0", IDS_PROFILE_LABEL, kStartsDisabled | kLeftCaption, nullptr},
+    {L"22", IDS_LIGHTING, kStartsDisabled | kLeftCaption, nullptr},
+    {L"26", IDS_COLOUR_CYCLE, kStartsDisabled | kLeftCaption | kIndentedCaption, nullptr},
+};
+
+// The captions a language change sets again, in the order they are repainted.
+constexpr FrameButton kReloadedCaptions[] = {kProgramButton, kSettingsButton, kRenameButton, kImportButton,
+                                             kExportButton,  kLanguageLabel,  kProfileLabel, kLightingLabel,
+                                             kColourLabel,   kOkButton,       kApplyButton,  kCancelButton};
+
+// What a language change repaints besides the buttons: three areas of the
+// background, and the painted labels.
+constexpr RECT kLanguageAreas[] = {{221, 343, 586, 362}, {221, 382, 534, 401}, {652, 382, 780, 405}};
+
+constexpr int kLabelFontHeight = 17;
+constexpr int kLabelFontWidth = 6;
+
+constexpr LightChoice kLightChoices[] = {LightChoice::EffectA, LightChoice::EffectB, LightChoice::Off};
+
+void RepaintNow(HWND window) {
+  InvalidateRect(window, nullptr, TRUE);
+  UpdateWindow(window);
+}
+
+}  // namespace
+
+std::vector<SkinButtonInfo> MainFrame::Create(COptionDlg& window, const IniSection& layout) {
+  std::vector<SkinButtonInfo> infos;
+  for (int i = 0; i < kFrameButtonCount; ++i) {
+    const FrameButtonRow& row = kFrameButtons[i];
+    CBitmapBtn& button = buttons_[i];
+    const SkinButtonInfo& info = infos.emplace_back(CreateSkinButton(button, layout, row.key, window.Hwnd()));
+    if (row.caption != kNoCaption) button.SetCaption(LanguageText(row.caption));
+    if (row.setup & kLeftCaption) button.TextAlign = 1;
+    if (row.setup & kIndentedCaption) {
+      button.UseTextRect = 1;
+      button.TextRect = {5, 0, info.Rect.right - info.Rect.left, info.Rect.bottom - info.Rect.top};
+    }
+    if (row.setup & kStartsDisabled) EnableWindow(button.Hwnd(), FALSE);
+    if (row.click) button.OnClick([&window, click = row.click, which = static_cast<FrameButton>(i)] { click(window, which); });
+  }
+  return infos;
+}
+
+void MainFrame::CutImages(const PageImageSet& images, const std::vector<SkinButtonInfo>& layout) {
+  for (int i = 0; i < kFrameButtonCount; ++i) images.CutButtonImages(buttons_[i], layout[i]);
+}
+
+void MainFrame::SetCaptionNow(FrameButton which, std::wstring_view text) {
+  buttons_[which].SetCaption(text);
+  if (buttons_[which].Hwnd()) RepaintNow(buttons_[which].Hwnd());
+}
+
+void MainFrame::UpdateProfileBar() {
+  const int profile = WorkingSettings.CurrentProfile;
+  EnableWindow(buttons_[kPreviousProfileButton].Hwnd(), profile > 0);
+  EnableWindow(buttons_[kNextProfileButton].Hwnd(), profile < kProfileCount - 1);
+  const ProfileRecord* active = ActiveProfile(WorkingSettings);
+  const std::u16string_view name = active ? TextOf(active->ProFileName) : std::u16string_view();
+  SetCaptionNow(kProfileBar, Wide(ProfileBarText(name, profile)));
+}
+
+void MainFrame::UpdateLightEffectChoice() {
+  const FrameButton lightButtons[] = {kLightOffButton, kEffectAButton, kEffectBButton};
+  for (FrameButton button : lightButtons) buttons_[button].SetCheck(0);
+  if (const ProfileRecord* active = ActiveProfile(WorkingSettings))
+    buttons_[lightButtons[static_cast<int>(LightChoiceOf(*active))]].SetCheck(1);
+}
+
+void MainFrame::UpdateColorChoice() {
+  const ProfileRecord* active = ActiveProfile(WorkingSettings);
+  const int shown = active ? ColourChoiceOf(*active) : kNoColourChoice;
+  for (int i = 0; i < kColourChoiceCount; ++i) buttons_[kFirstColourButton + i].SetCheck(i == shown);
+}
+
+void MainFrame::ChooseLight(FrameButton button) {
+  if (ProfileRecord* active = ActiveProfile(WorkingSettings)) SetLightChoice(*active, kLightChoices[button - kEffectAButton]);
+  UpdateLightEffectChoice();
+}
+
+void MainFrame::ChooseColour(FrameButton button) {
+  if (ProfileRecord* active = ActiveProfile(WorkingSettings)) SetColourChoice(*active, button - kFirstColourButton);
+  UpdateColorChoice();
+}
+
+void MainFrame::CheckSettingsButton(bool checked) {
+  buttons_[kSettingsButton].SetCheck(checked ? 1 : 0);
+  UpdateWindow(buttons_[kSettingsButton].Hwnd());
+}
+
+void MainFrame::ShowLanguage(std::wstring_view code) {
+  SetCaptionNow(kLanguageCodeButton, code);
+  SetCaptionNow(kProfileBar,
+                Wide(ProfileBarText(Utf16(LanguageText(IDS_PROFILE)), WorkingSettings.CurrentProfile)));
+}
+
+void MainFrame::ReloadCaptions(HWND window) {
+  for (FrameButton button : kReloadedCaptions) SetCaptionNow(button, LanguageText(kFrameButtons[button].caption));
+  for (const RECT& area : kLanguageAreas) InvalidateRect(window, &area, TRUE);
+  RECT client;
+  GetClientRect(window, &client);
+  const RECT labels{kFrameLabelX, std::ranges::min(kFrameLabels, {}, &FrameLabel::y).y, client.right,
+                    std::ranges::max(kFrameLabels, {}, &FrameLabel::y).y + kLabelFontHeight};
+  InvalidateRect(window, &labels, TRUE);
+  UpdateWindow(window);
+}
+
+void MainFrame::PaintLabels(HDC dc) const {
+  GdiFont font = CreateSkinFont(kLabelFontHeight, kLabelFontWidth);
+  SelectScope select(dc, font.Get());
+  SetBkMode(dc, TRANSPARENT);
+  for (const FrameLabel& label : kFrameLabels) {
+    const std::wstring text = LanguageText(label.text);
+    SetTextColor(dc, label.colour);
+    TextOutW(dc, kFrameLabelX, label.y, text.c_str(), static_cast<int>(text.size()));
+  }
+}

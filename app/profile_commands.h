@@ -1,0 +1,29 @@
+#pragma once
+// The frame's profile commands: switching to the previous or next profile,
+// its program file, renaming, import and export. Each works on the active
+// profile of WorkingSettings.
+#include "app/dlg_prog_sel.h"
+#include "app/dlg_rename.h"
+
+class COptionDlg;
+
+class ProfileCommands {
+ public:
+  explicit ProfileCommands(COptionDlg& window) : window_(window) {}
+
+  void Previous();
+  void Next();
+  void ChooseProgram();
+  void Rename();
+  void Import();
+  void Export();
+
+  // The dialogs, kept ready; each run builds its window afresh.
+  CDlgProgSel& ProgramDialog() { return programDialog_; }
+  CDlgRename& RenameDialog() { return renameDialog_; }
+
+ private:
+  COptionDlg& window_;
+  CDlgProgSel programDialog_;
+  CDlgRename renameDialog_;
+};

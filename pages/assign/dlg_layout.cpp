@@ -1,0 +1,93 @@
+#include "pages/assign/dlg_layout.h"
+
+#include <string>
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "framework/wide.h"
+#include "lang/string_ids.h"
+#include "model/assignment.h"
+#include "model/function_codes.h"
+#include "model/settings.h"
+#include "skin/skin_files.h"
+
+namespace {
+
+constexpr wchar_t kLayout[] = L"skin_mouse.ini";
+constexpr wchar_t kDefaultCaptionKey[] = L"20";
+constexpr wchar_t kDefaultFunctionKey[] = L"21";
+constexpr int kFontHeight = 16;
+constexpr int kFontWidth = 6;
+// Hot spot captions start this far in from the left edge.
+constexpr int kHotCaptionInset = 2;
+
+void SetCaptionNow(CBitmapBtn& button, const std::wstring& text) {
+  button.SetCaption(text);
+  InvalidateRect(button.Hwnd(), nullptr, TRUE);
+  UpdateWindow(button.Hwnd());
+}
+
+void UseTextLook(CBitmapBtn& button) {
+  button.TextAlign = 1;
+  button.FontHeight = kFontHeight;
+  button.FontWidth = kFontWidth;
+}
+
+}  // namespace
+
+const PageImageNames CDlgLayout::kPictures{L"mouse_mask.bmp", L"mouse_normal.JPG", L"mouse_over.JPG",
+                                           L"mouse_down.JPG", L"mouse_normal.jpg"};
+
+CDlgLayout::CDlgLayout(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Parent, Keys::Passed) {}
+
+void CDlgLayout::CreateControls() {
+  const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
+  // The two text fields show the down picture in every state.
+  const HBITMAP down = Images().down.Get();
+  for (auto [field, key] : {std::pair{&defaultCaption_, kDefaultCaptionKey}, {&defaultFunction_, kDefaultFunctionKey}}) {
+    const SkinButtonInfo info = CreateSkinButton(*field, layout, key, Hwnd());
+    field->SetImages(down, down, down, down, ToRect(info.Rect));
+    UseTextLook(*field);
+    EnableWindow(field->Hwnd(), FALSE);
+    ShowWindow(field->Hwnd(), SW_HIDE);
+  }
+  for (int button = 0; button < kButtonCount; ++button) {
+    CBitmapBtn& hot = hotButtons_[button];
+    const SkinButtonInfo info =
+        CreateSkinButton(hot, layout, std::to_wstring(ButtonSkinKey(button)).c_str(), Hwnd(), Images());
+    UseTextLook(hot);
+    hot.UseTextRect = 1;
+    hot.TextRect = {kHotCaptionInset, 0, info.Rect.right - info.Rect.left, info.Rect.bottom - info.Rect.top};
+    hot.OnClick([this, button] { OnHotButton(button); });
+  }
+}
+
+void CDlgLayout::RefreshLabels() {
+  for (int button = 0; button < kButtonCount; ++button)
+    SetCaptionNow(hotButtons_[button], LanguageText(ButtonLabelText[button]));
+}
+
+void CDlgLayout::RefreshTexts() {
+  RefreshLabels();
+  if (selectedOnce_) ShowDefaultFunction();
+}
+
+void CDlgLayout::OnHotButton(int button) {
+  const ProfileRecord* active = ActiveProfile(WorkingSettings);
+  if (!active || !ButtonSelectable(*active, button)) return;
+  RefreshLabels();
+  hotButtons_[selected_].SetCheck(0);
+  selected_ = button;
+  selectedOnce_ = true;
+  hotButtons_[selected_].SetCheck(1);
+  ShowDefaultFunction();
+  PostMessageW(GetParent(Hwnd()), WM_SELECT_BUTTON, kSelectButtonTag, button);
+}
+
+void CDlgLayout::ShowDefaultFunction() {
+  SetCaptionNow(defaultCaption_, LanguageText(IDS_DEFAULT_FUNCTION));
+  ShowWindow(defaultCaption_.Hwnd(), SW_SHOW);
+  const std::u16string name = FunctionName(DefaultButtonFunctions[selected_], LanguageTexts());
+  SetCaptionNow(defaultFunction_, std::wstring(Wide(name)));
+  ShowWindow(defaultFunction_.Hwnd(), SW_SHOW);
+}

@@ -1,0 +1,57 @@
+#include "pages/assign/function_tab_strip.h"
+
+#include <string>
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "skin/skin_files.h"
+
+CFunctionTabStrip::CFunctionTabStrip(UINT templateId, PageImageNames pictures, const Look& look)
+    : CSkinnedPage(templateId, std::move(pictures), Drag::Parent, Keys::Stopped),
+      look_(look),
+      captions_(look.captions.first(std::min<std::size_t>(look.captions.size(), kMaxTabs))) {}
+
+const MessageMap& CFunctionTabStrip::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_INITDIALOG, &CFunctionTabStrip::OnInitDialog),
+  };
+  static const MessageMap map{&CSkinnedPage::Messages(), entries};
+  return map;
+}
+
+void CFunctionTabStrip::CreateControls() {
+  const IniSection layout = ReadButtonSection(SkinFolder() + look_.layout);
+  for (int tab = 0; tab < TabCount(); ++tab) {
+    CBitmapBtn& button = tabs_[tab];
+    CreateSkinButton(button, layout, std::to_wstring(tab + 1).c_str(), Hwnd(), Images());
+    button.SetCaption(LanguageText(captions_[tab]));
+    button.TextAlign = 1;
+    button.FontHeight = look_.fontHeight;
+    button.FontWidth = look_.fontWidth;
+    button.OnClick([this, tab] { OnTab(tab); });
+  }
+}
+
+LRESULT CFunctionTabStrip::OnInitDialog(WPARAM, LPARAM) {
+  const LRESULT result = Default();
+  SetWindowTextW(Hwnd(), look_.windowText);
+  return result;
+}
+
+void CFunctionTabStrip::OnTab(int tab) {
+  CheckOnly(tab);
+  PostMessageW(GetParent(Hwnd()), WM_SHOW_FUNCTION_PAGE, static_cast<WPARAM>(tab), 0);
+}
+
+void CFunctionTabStrip::CheckOnly(int tab) {
+  for (int other = 0; other < TabCount(); ++other) tabs_[other].SetCheck(0);
+  if (tab >= 0 && tab < TabCount()) tabs_[tab].SetCheck(1);
+}
+
+void CFunctionTabStrip::RefreshTexts() {
+  for (int tab = 0; tab < TabCount(); ++tab) {
+    tabs_[tab].SetCaption(LanguageText(captions_[tab]));
+    InvalidateRect(tabs_[tab].Hwnd(), nullptr, TRUE);
+    UpdateWindow(tabs_[tab].Hwnd());
+  }
+}

@@ -1,0 +1,49 @@
+#pragma once
+// A window drawn from the skin: pictures and shape from the skin folder,
+// the background painted without erasing, controls built from its layout
+// once the pictures are there, and a press on the background that drags
+// the main window or nothing. The main window, the small modal dialogs and
+// every page are built on it.
+#include <windows.h>
+
+#include "framework/dialog.h"
+#include "skin/page_image_set.h"
+
+class CSkinnedWindow : public CDialog {
+ public:
+  // What a press on the window's own background drags.
+  enum class Drag { Itself, Parent, Nothing };
+
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages();
+
+ protected:
+  CSkinnedWindow(UINT templateId, PageImageNames pictures, Drag drag);
+
+  // Builds the window's controls: the state pictures are loaded, for the
+  // controls' cut-outs, and dropped afterwards.
+  virtual void CreateControls() {}
+  // What the window paints over its background.
+  virtual void PaintContent(HDC) {}
+  // The window's own steps when it is destroyed (its pictures are gone).
+  virtual void DestroyContent() {}
+
+  // The skin's steps of creation, for a window that does more between them:
+  // the pictures; then the window's size from them, the state pictures
+  // dropped, and the shape from the mask.
+  void LoadPictures();
+  void TakeShape();
+
+  const PageImageSet& Images() const { return images_; }
+
+ private:
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+
+  PageImageNames pictures_;
+  Drag drag_;
+  PageImageSet images_;
+};
