@@ -45,14 +45,14 @@ const MessageMap& COptionDlg::Messages() {
       OnMessage(WM_QUERYDRAGICON, &COptionDlg::OnQueryDragIcon),
       OnMessage(WM_SETCURSOR, &COptionDlg::OnSetCursor),
       OnMessage(WM_CLOSE, &COptionDlg::OnClose),
-      OnMessage(WM_MONITOR_RELOAD, &COptionDlg::OnMonitorReload),
-      OnMessage(WM_MONITOR_SETTINGS_CHANGED, &COptionDlg::OnMonitorSettingsChanged),
-      OnMessage(WM_MONITOR_APPLY_DONE, &COptionDlg::OnMonitorApplyDone),
-      OnMessage(WM_MONITOR_SENSOR_CHANGED, &COptionDlg::OnMonitorSensorChanged),
-      OnMessage(WM_PROFILE_ACTION, &COptionDlg::OnProfileAction),
-      OnMessage(WM_SHOW_FUNCTION_PAGE, &COptionDlg::OnShowFunctionPage),
-      OnMessage(WM_ASSIGN_FUNCTION, &COptionDlg::OnAssignFunction),
-      OnMessage(WM_SELECT_BUTTON, &COptionDlg::OnSelectButton),
+      OnMessage(WM_MONITOR_RELOAD, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorReload>),
+      OnMessage(WM_MONITOR_SETTINGS_CHANGED, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSettingsChanged>),
+      OnMessage(WM_MONITOR_APPLY_DONE, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorApplyDone>),
+      OnMessage(WM_MONITOR_SENSOR_CHANGED, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSensorChanged>),
+      OnMessage(WM_PROFILE_ACTION, &COptionDlg::OnPageMessage<WM_PROFILE_ACTION>),
+      OnMessage(WM_SHOW_FUNCTION_PAGE, &COptionDlg::OnPageMessage<WM_SHOW_FUNCTION_PAGE>),
+      OnMessage(WM_ASSIGN_FUNCTION, &COptionDlg::OnPageMessage<WM_ASSIGN_FUNCTION>),
+      OnMessage(WM_SELECT_BUTTON, &COptionDlg::OnPageMessage<WM_SELECT_BUTTON>),
   };
   static const MessageMap map{&CSkinnedWindow::Messages(), entries};
   return map;
@@ -164,46 +164,6 @@ void COptionDlg::EndBusy() {
 void COptionDlg::ReportNoAnswer() { ShowMessage(Hwnd(), MB_OK | MB_ICONWARNING, {LanguageText(IDS_NO_ANSWER)}); }
 
 void COptionDlg::InvalidateReloadArea() { InvalidateRect(Hwnd(), &kReloadArea, TRUE); }
-
-LRESULT COptionDlg::OnMonitorReload(WPARAM, LPARAM) {
-  cycle_.OnMonitorReload();
-  return 0;
-}
-
-LRESULT COptionDlg::OnMonitorSettingsChanged(WPARAM, LPARAM) {
-  cycle_.OnMonitorSettingsChanged();
-  return 0;
-}
-
-LRESULT COptionDlg::OnMonitorApplyDone(WPARAM, LPARAM) {
-  cycle_.OnMonitorApplyDone();
-  return 0;
-}
-
-LRESULT COptionDlg::OnMonitorSensorChanged(WPARAM, LPARAM) {
-  cycle_.OnMonitorSensorChanged();
-  return 0;
-}
-
-LRESULT COptionDlg::OnProfileAction(WPARAM wParam, LPARAM lParam) {
-  dispatch_.Handle(WM_PROFILE_ACTION, wParam, lParam);
-  return 0;
-}
-
-LRESULT COptionDlg::OnShowFunctionPage(WPARAM wParam, LPARAM lParam) {
-  dispatch_.Handle(WM_SHOW_FUNCTION_PAGE, wParam, lParam);
-  return 0;
-}
-
-LRESULT COptionDlg::OnAssignFunction(WPARAM wParam, LPARAM lParam) {
-  dispatch_.Handle(WM_ASSIGN_FUNCTION, wParam, lParam);
-  return 0;
-}
-
-LRESULT COptionDlg::OnSelectButton(WPARAM wParam, LPARAM lParam) {
-  dispatch_.Handle(WM_SELECT_BUTTON, wParam, lParam);
-  return 0;
-}
 
 void COptionDlg::Minimise() { PostMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }
 

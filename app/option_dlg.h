@@ -65,16 +65,20 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow {
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMonitorReload(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMonitorSettingsChanged(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMonitorApplyDone(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMonitorSensorChanged(WPARAM wParam, LPARAM lParam);
-  // The pages' messages and the requests from outside, when a system loop
-  // dispatches them straight to the window (else pre-translation takes them).
-  LRESULT OnProfileAction(WPARAM wParam, LPARAM lParam);
-  LRESULT OnShowFunctionPage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnAssignFunction(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSelectButton(WPARAM wParam, LPARAM lParam);
+  // A monitor notification, handed to the settings cycle's handler.
+  template <void (SettingsCycle::*Handler)()>
+  LRESULT OnMonitor(WPARAM, LPARAM) {
+    (cycle_.*Handler)();
+    return 0;
+  }
+  // A page's message or a request from outside, when a system loop (a file
+  // dialog's, a window drag's) dispatches it straight to the window; else
+  // pre-translation takes it.
+  template <UINT Message>
+  LRESULT OnPageMessage(WPARAM wParam, LPARAM lParam) {
+    dispatch_.Handle(Message, wParam, lParam);
+    return 0;
+  }
 
   void PaintContent(HDC dc) override;
   void DestroyContent() override;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "framework/application.h"
 #include "skin/skin_image.h"
 
@@ -39,6 +41,10 @@ const MessageMap& CBitmapBtn::Messages() {
       OnMessage(WM_NCPAINT, &CBitmapBtn::OnNcPaint),
       OnMessage(WM_ERASEBKGND, &CBitmapBtn::OnEraseBkgnd),
       OnMessage(WM_DESTROY, &CBitmapBtn::OnDestroy),
+      // The caption is the button's text for whoever asks (a screen
+      // reader, another program), though the window's own text stays empty.
+      OnMessage(WM_GETTEXT, &CBitmapBtn::OnGetText),
+      OnMessage(WM_GETTEXTLENGTH, &CBitmapBtn::OnGetTextLength),
       OnReflected(WM_DRAWITEM, &CBitmapBtn::OnDrawItem),
       OnReflectedCommand(BN_CLICKED, &CBitmapBtn::OnClicked),
   };
@@ -200,6 +206,17 @@ LRESULT CBitmapBtn::OnClicked(WPARAM, LPARAM) {
   if (const std::function<void()> action = clickAction_) action();
   return 0;
 }
+
+LRESULT CBitmapBtn::OnGetText(WPARAM wParam, LPARAM lParam) {
+  auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+  if (!buffer || wParam == 0) return 0;
+  const std::size_t count = std::min<std::size_t>(Caption.size(), wParam - 1);
+  Caption.copy(buffer, count);
+  buffer[count] = L'\0';
+  return static_cast<LRESULT>(count);
+}
+
+LRESULT CBitmapBtn::OnGetTextLength(WPARAM, LPARAM) { return static_cast<LRESULT>(Caption.size()); }
 
 LRESULT CBitmapBtn::OnDrawItem(WPARAM, LPARAM lParam) {
   const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

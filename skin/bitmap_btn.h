@@ -73,6 +73,8 @@ class CBitmapBtn : public CButton {
   LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
   LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
   LRESULT OnClicked(WPARAM wParam, LPARAM lParam);
 
   HBITMAP ImageFor(ButtonImage image) const;

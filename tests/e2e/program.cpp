@@ -25,6 +25,13 @@ void SendMouse(DWORD flags) {
   SendInput(1, &input, sizeof input);
 }
 
+// The middle of a layout key, in the main window's client coordinates.
+POINT Middle(const wchar_t* key, const SkinPlace& place) {
+  const SkinButtonInfo info = ReadButtonInfo(Program::Folder() + L"Skins\\" + place.layout, key);
+  return {place.origin.x + (info.Rect.left + info.Rect.right) / 2,
+          place.origin.y + (info.Rect.top + info.Rect.bottom) / 2};
+}
+
 }  // namespace
 
 std::wstring Program::Folder() {
@@ -82,9 +89,16 @@ DWORD Program::ExitCode() const {
   return code;
 }
 
-void Program::ClickButton(const wchar_t* key) {
-  const SkinButtonInfo info = ReadButtonInfo(Folder() + L"Skins\\skin_main.ini", key);
-  POINT at{(info.Rect.left + info.Rect.right) / 2, (info.Rect.top + info.Rect.bottom) / 2};
+HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const {
+  const POINT at = Middle(key, place);
+  HWND page = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE);
+  POINT inPage = at;
+  MapWindowPoints(window_, page, &inPage, 1);
+  return page && page != window_ ? ChildWindowFromPointEx(page, inPage, CWP_SKIPINVISIBLE) : page;
+}
+
+void Program::ClickButton(const wchar_t* key, const SkinPlace& place) {
+  POINT at = Middle(key, place);
   ClientToScreen(window_, &at);
   SetForegroundWindow(window_);
   WaitUntil([&] { return GetForegroundWindow() == window_; });

@@ -8,6 +8,15 @@
 
 #include "framework/handles.h"
 
+// A window of the program's skin: its layout file and where its client area
+// lies in the main window's.
+struct SkinPlace {
+  const wchar_t* layout;
+  POINT origin;
+};
+inline constexpr SkinPlace kFrame{L"skin_main.ini", {0, 0}};
+inline constexpr SkinPlace kLayoutPage{L"skin_mouse.ini", {165, 63}};
+
 class Program {
  public:
   // The folder the program runs from, with a trailing backslash.
@@ -30,8 +39,10 @@ class Program {
   bool WaitForExit();
   DWORD ExitCode() const;
 
-  // A real click in the middle of the frame button of layout key `key`.
-  void ClickButton(const wchar_t* key);
+  // A real click in the middle of the button of layout key `key`.
+  void ClickButton(const wchar_t* key, const SkinPlace& place = kFrame);
+  // The control in the middle of layout key `key`, hidden ones left out.
+  HWND ControlAt(const wchar_t* key, const SkinPlace& place) const;
   // The thread of its window holds the mouse capture.
   bool HasCapture() const;
   // Waits for a dialog (a "#32770" window other than the main window) of

@@ -55,17 +55,24 @@ class ProgramTest : public ::testing::Test {
     return fs::exists(Program::Folder() + L"config.ini") || fs::exists(Program::Folder() + L"config");
   }
 
+  // The monitor simulator (logging to `log`, with `args`), then the program
+  // with its window shown.
+  void StartWithMonitor(Simulator& monitor, Program& program, std::vector<std::wstring> args) {
+    args.insert(args.begin(), {L"--log", log});
+    ASSERT_TRUE(monitor.Serve(args));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForWindow());
+  }
+
   PointerSettingsBackup pointerSettings;
   ScratchFolder scratch;
+  const std::wstring log = scratch.File(L"apply.jsonl");
 };
 
 TEST_F(ProgramTest, NextProfileThenApplyReachesTheMonitorAndWaitsForItsAnswer) {
   Simulator monitor(Simulator::Names::Standard);
-  const std::wstring log = scratch.File(L"apply.jsonl");
-  ASSERT_TRUE(monitor.Serve({L"--log", log, L"--done-delay", std::to_wstring(kAnswerDelayMs)}));
   Program program;
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(program.WaitForWindow());
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {L"--done-delay", std::to_wstring(kAnswerDelayMs)}));
 
   program.ClickButton(kNextProfile);
   program.ClickButton(kApply);
@@ -99,11 +106,8 @@ TEST_F(ProgramTest, WithoutMonitorApplyWritesTheFilesAndIsDoneAtOnce) {
 
 TEST_F(ProgramTest, CloseAfterEditsLeavesFilesAndMonitorUntouched) {
   Simulator monitor(Simulator::Names::Standard);
-  const std::wstring log = scratch.File(L"apply.jsonl");
-  ASSERT_TRUE(monitor.Serve({L"--log", log}));
   Program program;
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(program.WaitForWindow());
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {}));
   program.ClickButton(kNextProfile);
   program.ClickButton(kFirstColour);
   program.ClickButton(kClose);
@@ -165,11 +169,8 @@ TEST_F(ProgramTest, WithoutItsSkinTheProgramSaysSoAndEnds) {
 
 TEST_F(ProgramTest, AMonitorThatNeverAnswersKeepsTheProgramBusyOnlyUntilTheTimeOut) {
   Simulator monitor(Simulator::Names::Standard);
-  const std::wstring log = scratch.File(L"apply.jsonl");
-  ASSERT_TRUE(monitor.Serve({L"--log", log, L"--no-done"}));
   Program program;
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(program.WaitForWindow());
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {L"--no-done"}));
   program.ClickButton(kApply);
   ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
   EXPECT_TRUE(program.HasCapture());
@@ -182,15 +183,56 @@ TEST_F(ProgramTest, AMonitorThatNeverAnswersKeepsTheProgramBusyOnlyUntilTheTimeO
 
 TEST_F(ProgramTest, ABlockThatCannotBeWrittenIsNotAppliedButTheFilesAreSaved) {
   Simulator monitor(Simulator::Names::Standard);
-  const std::wstring log = scratch.File(L"apply.jsonl");
-  ASSERT_TRUE(monitor.Serve({L"--log", log, L"--no-mutex"}));
   Program program;
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(program.WaitForWindow());
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {L"--no-mutex"}));
   program.ClickButton(kApply);
   ASSERT_TRUE(WaitUntil([&] { return fs::exists(Program::Folder() + L"config\\Default4.gmp"); }));
   EXPECT_TRUE(WaitUntil([&] { return !program.HasCapture(); }));
   EXPECT_TRUE(LogLines(log).empty());
+}
+
+// The text of a string of the program's language library.
+std::wstring LibraryText(int id) {
+  const HMODULE library =
+      LoadLibraryExW((Program::Folder() + L"Lang.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  wchar_t text[260] = {};
+  LoadStringW(library, static_cast<UINT>(id), text, 260);
+  FreeLibrary(library);
+  return text;
+}
+
+std::wstring ControlText(HWND control) {
+  wchar_t text[260] = {};
+  SendMessageW(control, WM_GETTEXT, 260, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+TEST_F(ProgramTest, AButtonChosenOnTheMouseShowsItsFactoryFunctionAndRestoreAllReachesTheMonitor) {
+  Simulator monitor(Simulator::Names::Standard);
+  Program program;
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {}));
+
+  // Button 6 has no function of its own from the factory.
+  program.ClickButton(L"7", kLayoutPage);
+  HWND caption = nullptr, function = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    caption = program.ControlAt(L"20", kLayoutPage);
+    function = program.ControlAt(L"21", kLayoutPage);
+    return caption && function && ControlText(function) == LibraryText(1209);
+  }));
+  EXPECT_EQ(ControlText(caption), LibraryText(1601));
+
+  // From outside, as the settings page will ask for it.
+  PostMessageW(program.Window(), 11026, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
+  const std::string line = LogLines(log).front();
+  std::string allSet;
+  for (int flag = 0; flag < 75; ++flag) allSet += flag ? ",1" : "1";
+  EXPECT_TRUE(Contains(line, "{\"wParam\":1,")) << line;
+  EXPECT_TRUE(Contains(line, ("\"ButtonChangedFlags\":[" + allSet + "]").c_str())) << line;
+  EXPECT_TRUE(Contains(line, "\"ProfileChangedFlags\":[1,1,1,1,1]")) << line;
+  EXPECT_TRUE(Contains(line, "\"OTGSpeedChangedFlags\":[1,1,1,1,1]")) << line;
+  EXPECT_TRUE(Contains(line, "\"CurrentProfileChanged\":1")) << line;
 }
 
 class ProfileFilesTest : public ProgramTest {

@@ -188,3 +188,18 @@ TEST_F(Assignment, RestoreAllResetsEveryProfileAndMarksEverything) {
   const std::int32_t* flags = &settings->ButtonChangedFlags[0][0];
   EXPECT_TRUE(std::all_of(flags, flags + 86, [](std::int32_t f) { return f == 1; }));
 }
+
+TEST(ButtonSelectable, TheOnlyPrimaryClickButtonIsNeverChosen) {
+  ProfileRecord profile{};
+  FactoryProfile(profile, 0);
+  const struct {
+    int secondPrimary;  // a button given code 1 as well, or -1
+    int button;
+    bool selectable;
+  } rows[] = {{-1, 0, false}, {-1, 1, true}, {-1, 14, true}, {-1, 15, false}, {-1, -1, false}, {3, 0, true}, {3, 3, true}};
+  for (const auto& row : rows) {
+    ProfileRecord p = profile;
+    if (row.secondPrimary >= 0) p.MacroKeyInfo[row.secondPrimary].FunctionCode = kFnPrimaryClick;
+    EXPECT_EQ(ButtonSelectable(p, row.button), row.selectable) << row.secondPrimary << "/" << row.button;
+  }
+}

@@ -1,0 +1,163 @@
+// The main window's dispatch of its pages' messages, in process: each
+// message and action value, the key filter, the layout page's rule and the
+// two tab strips.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "app/messages.h"
+#include "app/option_dlg.h"
+#include "debug_output.h"
+#include "framework/exe_folder.h"
+#include "message_pump.h"
+#include "model/factory.h"
+#include "model/function_codes.h"
+#include "model/settings.h"
+#include "pages/assign/dlg_layout.h"
+#include "pages/assign/function_tab_strip.h"
+#include "registry_sandbox.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DispatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RemoveFiles();
+    ASSERT_TRUE(window.Create(nullptr));
+    PumpMessages();
+  }
+  void TearDown() override {
+    window.DestroyWindow();
+    RemoveFiles();
+  }
+  static void RemoveFiles() {
+    std::error_code ignored;
+    fs::remove(fs::path(ExeFolder()) / L"config.ini", ignored);
+    fs::remove_all(fs::path(ExeFolder()) / L"config", ignored);
+  }
+
+  // A message as the main window's loop meets it.
+  PreTranslation Queue(UINT message, WPARAM wParam, LPARAM lParam, HWND target = nullptr) {
+    MSG msg{target ? target : window.Hwnd(), message, wParam, lParam, 0, {}};
+    return window.PreTranslateMessage(&msg);
+  }
+  CFunctionTabStrip& Strip(PageId id) { return *window.Pages().PageAs<CFunctionTabStrip>(id); }
+  CDlgLayout& Layout() { return *window.Pages().PageAs<CDlgLayout>(PageId::Layout); }
+  bool Shown(PageId id) {
+    const CSkinnedPage* page = window.Pages().Existing(id);
+    return page && IsWindowVisible(page->Hwnd());
+  }
+  int CheckedTab(PageId id) {
+    for (int tab = 0; tab < Strip(id).TabCount(); ++tab)
+      if (Strip(id).Tab(tab).Checked) return tab;
+    return -1;
+  }
+
+  RegistrySandbox registry;
+  Window<COptionDlg> window;
+};
+
+TEST_F(DispatchTest, ValuesWithoutAnActionChangeNothing) {
+  DebugOutputRecorder traces;
+  const auto before = std::make_unique<SettingsRecord>(WorkingSettings);
+  const struct {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  } rows[] = {
+      {WM_ASSIGN_FUNCTION, 1, 0},      {WM_ASSIGN_FUNCTION, 6, 0},        {WM_ASSIGN_FUNCTION, kAssignRestore, 2},
+      {WM_PROFILE_ACTION, 0, 2},       {WM_SELECT_BUTTON, 39999, 3},      {WM_SELECT_BUTTON, kSelectButtonTag, kSelectButtonTrace},
+      {WM_SHOW_FUNCTION_PAGE, 12, 0},  {WM_SHOW_FUNCTION_PAGE, WPARAM(-1), 0},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(Queue(row.message, row.wParam, row.lParam), PreTranslation::Consumed) << row.message;
+    EXPECT_EQ(std::memcmp(&WorkingSettings, before.get(), sizeof(SettingsRecord)), 0) << row.message;
+    EXPECT_EQ(window.Pages().SelectedButton(), -1) << row.message;
+    EXPECT_TRUE(Shown(PageId::Start)) << "a page number without a page shows the start page";
+  }
+  EXPECT_EQ(traces.Lines(), std::vector<std::wstring>{L"stander key message \n"});
+  EXPECT_FALSE(fs::exists(fs::path(ExeFolder()) / L"config.ini")) << "nothing was applied";
+}
+
+TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
+  const HWND targets[] = {window.Hwnd(), Layout().HotButton(3).Hwnd()};
+  for (HWND target : targets) {
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE, VK_SPACE}) {
+      MSG msg{target, WM_KEYDOWN, key, 1, 0, {}};
+      EXPECT_EQ(PreTranslateChain(msg, window.Hwnd()), PreTranslation::DispatchOnly) << key;
+    }
+  }
+  // A tab strip keeps them from its tabs altogether.
+  MSG onTab{Strip(PageId::FourTabStrip).Tab(1).Hwnd(), WM_KEYUP, VK_SPACE, 1, 0, {}};
+  EXPECT_EQ(PreTranslateChain(onTab, window.Hwnd()), PreTranslation::Consumed);
+  MSG other{window.Hwnd(), WM_KEYDOWN, 'A', 1, 0, {}};
+  EXPECT_EQ(PreTranslateChain(other, window.Hwnd()), PreTranslation::Continue);
+}
+
+TEST_F(DispatchTest, SelectingAButtonOpensTheTabOfItsFunction) {
+  ProfileRecord& active = *ActiveProfile(WorkingSettings);
+  active.MacroKeyInfo[2].FunctionCode = kFnMacro;
+  // The only button with the primary click is not offered.
+  SendMessageW(Layout().Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Layout().HotButton(0).Hwnd()));
+  MSG posted;
+  EXPECT_FALSE(PeekMessageW(&posted, window.Hwnd(), WM_SELECT_BUTTON, WM_SELECT_BUTTON, PM_NOREMOVE));
+  SendMessageW(Layout().Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Layout().HotButton(2).Hwnd()));
+  ASSERT_TRUE(PeekMessageW(&posted, window.Hwnd(), WM_SELECT_BUTTON, WM_SELECT_BUTTON, PM_REMOVE));
+  EXPECT_EQ(posted.lParam, 2);
+  EXPECT_EQ(Queue(posted.message, posted.wParam, posted.lParam), PreTranslation::Consumed);
+  EXPECT_EQ(window.Pages().SelectedButton(), 2);
+  EXPECT_TRUE(Shown(PageId::EightTabStrip));
+  EXPECT_FALSE(Shown(PageId::FourTabStrip));
+  EXPECT_EQ(CheckedTab(PageId::EightTabStrip), kPageMacroManager);
+  EXPECT_EQ(Layout().HotButton(2).Checked, 1);
+  EXPECT_TRUE(IsWindowVisible(Layout().DefaultFunctionLabel().Hwnd()));
+
+  // Restoring the button writes its record and flag, and applies nothing.
+  EXPECT_EQ(Queue(WM_ASSIGN_FUNCTION, kAssignRestore, kRestoreSelectedButton), PreTranslation::Consumed);
+  EXPECT_EQ(active.MacroKeyInfo[2].FunctionCode, DefaultButtonFunctions[2]);
+  EXPECT_EQ(WorkingSettings.ButtonChangedFlags[WorkingSettings.CurrentProfile][2], 1);
+  EXPECT_FALSE(fs::exists(fs::path(ExeFolder()) / L"config.ini"));
+  // A number out of range selects no button.
+  Queue(WM_SELECT_BUTTON, kSelectButtonTag, 15);
+  EXPECT_EQ(window.Pages().SelectedButton(), -1);
+}
+
+TEST_F(DispatchTest, TabStripsMarkTheCurrentPageEachInItsWay) {
+  window.Pages().ShowTabStrip(true, 1);  // makes the 8-tab strip
+  const struct {
+    PageId strip;
+    int selected;
+    int checked;
+  } rows[] = {
+      {PageId::FourTabStrip, 2, 2}, {PageId::FourTabStrip, 5, 2}, {PageId::FourTabStrip, 8, -1},
+      {PageId::FourTabStrip, 3, 3}, {PageId::EightTabStrip, 6, 6}, {PageId::EightTabStrip, 8, -1},
+      {PageId::EightTabStrip, 7, 7}, {PageId::EightTabStrip, -1, -1},
+  };
+  for (const auto& row : rows) {
+    Strip(row.strip).SelectTab(row.selected);
+    EXPECT_EQ(CheckedTab(row.strip), row.checked) << static_cast<int>(row.strip) << "/" << row.selected;
+  }
+  // The settings button: no tab, no function page, the button checked.
+  window.ShowSettings();
+  EXPECT_EQ(CheckedTab(PageId::FourTabStrip), -1);
+  EXPECT_EQ(CheckedTab(PageId::EightTabStrip), -1);
+  EXPECT_FALSE(Shown(PageId::Start));
+  EXPECT_EQ(window.Button(kSettingsButton).Checked, 1);
+  // A tab click asks for its page again, and the button is let go.
+  SendMessageW(Strip(PageId::EightTabStrip).Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Strip(PageId::EightTabStrip).Tab(0).Hwnd()));
+  MSG posted;
+  ASSERT_TRUE(PeekMessageW(&posted, window.Hwnd(), WM_SHOW_FUNCTION_PAGE, WM_SHOW_FUNCTION_PAGE, PM_REMOVE));
+  Queue(posted.message, posted.wParam, posted.lParam);
+  EXPECT_TRUE(Shown(PageId::Start));
+  EXPECT_EQ(window.Button(kSettingsButton).Checked, 0);
+}
+
+}  // namespace
