@@ -2,9 +2,11 @@
 // they were drawn from, and the mask has the window's shape.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "artwork.h"
+#include "render_skin.h"
 
 namespace {
 
@@ -69,6 +71,19 @@ TEST_F(DefaultSkin, MaskIsTheRoundedWindowInBlackAndWhite) {
   for (const SkinControl& c : main->controls) {
     EXPECT_EQ(mask.At(static_cast<int>(c.rect.left), static_cast<int>(c.rect.top)), black) << "key " << c.key;
   }
+}
+
+TEST(SkinArtwork, OneFileDrawnTwoWaysIsRefused) {
+  const std::filesystem::path out = std::filesystem::path(testing::TempDir()) / "skingen_test_out";
+  std::filesystem::create_directories(out);
+  const std::string window = "Size=40,30\nNormal=n.JPG\nMask=";
+  std::string error;
+  EXPECT_TRUE(RenderSkin(IniDocument::Parse("[a]\n" + window + "m.bmp\n[b]\n" + window + "M.BMP\n"),
+                         DEFAULT_SKIN_DIR, out.string(), error)) << error;
+  EXPECT_FALSE(RenderSkin(IniDocument::Parse("[a]\n" + window + "m.bmp\n[b]\nCorner=6\n" + window + "M.BMP\n"),
+                          DEFAULT_SKIN_DIR, out.string(), error));
+  EXPECT_NE(error.find("M.BMP"), std::string::npos) << error;
+  std::filesystem::remove_all(out);
 }
 
 TEST(SkinArtwork, ControlOutsideTheWindowIsRefused) {
