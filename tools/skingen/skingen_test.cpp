@@ -2,7 +2,9 @@
 // they were drawn from, and the mask has the window's shape.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "artwork.h"
@@ -43,33 +45,78 @@ TEST_F(DefaultSkin, MainWindowHoldsItsPagesAndEveryControl) {
 }
 
 TEST_F(DefaultSkin, StatesDifferOnlyUnderControls) {
-  const Canvas normal = RenderState(*main, SkinState::Normal);
-  const Canvas over = RenderState(*main, SkinState::Over);
-  const Canvas down = RenderState(*main, SkinState::Down);
-  for (int y = 0; y < main->height; ++y) {
-    for (int x = 0; x < main->width; ++x) {
-      if (InsideAnyControl(*main, x, y)) continue;
-      ASSERT_TRUE(normal.At(x, y) == over.At(x, y) && normal.At(x, y) == down.At(x, y)) << x << "," << y;
+  for (const char* section : {"main", "mouse"}) {
+    std::string error;
+    const std::optional<WindowArt> art = ReadWindowArt(*description, section, DEFAULT_SKIN_DIR, error);
+    ASSERT_TRUE(art) << error;
+    const Canvas normal = RenderState(*art, SkinState::Normal);
+    const Canvas over = RenderState(*art, SkinState::Over);
+    const Canvas down = RenderState(*art, SkinState::Down);
+    for (int y = 0; y < art->height; ++y) {
+      for (int x = 0; x < art->width; ++x) {
+        if (InsideAnyControl(*art, x, y)) continue;
+        ASSERT_TRUE(normal.At(x, y) == over.At(x, y) && normal.At(x, y) == down.At(x, y))
+            << section << " " << x << "," << y;
+      }
     }
-  }
-  // Every control but the labels and wells shows its state.
-  for (const SkinControl& c : main->controls) {
-    if (c.look == "label" || c.look == "well") continue;
-    const int x = static_cast<int>(c.rect.left) + 1, y = static_cast<int>(c.rect.top) + 10;
-    EXPECT_FALSE(normal.At(x, y) == down.At(x, y)) << "key " << c.key;
+    // Every control but the labels and wells shows its state.
+    for (const SkinControl& c : art->controls) {
+      if (c.look == "label" || c.look == "well") continue;
+      const int x = static_cast<int>(c.rect.left) + 1, y = static_cast<int>(c.rect.top) + 10;
+      EXPECT_FALSE(normal.At(x, y) == down.At(x, y)) << section << " key " << c.key;
+    }
   }
 }
 
-TEST_F(DefaultSkin, MaskIsTheRoundedWindowInBlackAndWhite) {
-  const Canvas mask = RenderMask(*main);
-  const Rgb white{255, 255, 255}, black{0, 0, 0};
-  EXPECT_EQ(mask.At(0, 0), white);
-  EXPECT_EQ(mask.At(main->width - 1, main->height - 1), white);
-  EXPECT_EQ(mask.At(main->width / 2, 0), black);
-  EXPECT_EQ(mask.At(0, main->height / 2), black);
-  for (const Rgb& p : mask.Pixels()) ASSERT_TRUE(p == white || p == black);
-  for (const SkinControl& c : main->controls) {
-    EXPECT_EQ(mask.At(static_cast<int>(c.rect.left), static_cast<int>(c.rect.top)), black) << "key " << c.key;
+// The pages shown in the main window's wells: each fills its well and has
+// every key the program reads, with room for its caption, none overlapping.
+TEST_F(DefaultSkin, PagesFitTheirWellsWithTheirControlsApart) {
+  struct Row {
+    const char* section;
+    int firstKey, lastKey, minWidth, minHeight;
+  };
+  const Row rows[] = {{"mouse", 1, 15, 80, 20}, {"mouse", 20, 21, 150, 20}};
+  for (const Row& row : rows) {
+    std::string error;
+    const std::optional<WindowArt> art = ReadWindowArt(*description, row.section, DEFAULT_SKIN_DIR, error);
+    ASSERT_TRUE(art) << error;
+    bool fits = false;
+    for (const Box& w : main->wells) fits = fits || (w.right - w.left == art->width && w.bottom - w.top == art->height);
+    EXPECT_TRUE(fits) << row.section;
+    for (int key = row.firstKey; key <= row.lastKey; ++key) {
+      const auto c = std::find_if(art->controls.begin(), art->controls.end(),
+                                  [&](const SkinControl& c) { return c.key == std::to_string(key); });
+      ASSERT_NE(c, art->controls.end()) << row.section << " key " << key;
+      EXPECT_GE(c->rect.right - c->rect.left, row.minWidth) << row.section << " key " << key;
+      EXPECT_GE(c->rect.bottom - c->rect.top, row.minHeight) << row.section << " key " << key;
+      for (const SkinControl& other : art->controls) {
+        const Box& a = c->rect;
+        const Box& b = other.rect;
+        const bool apart = a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+        EXPECT_TRUE(&other == &*c || apart) << row.section << " keys " << key << " and " << other.key;
+      }
+    }
+  }
+}
+
+TEST_F(DefaultSkin, MouseHotSpotsLeadToPartsOfTheirOwnAndItsTextsStayPlain) {
+  std::string error;
+  const std::optional<WindowArt> mouse = ReadWindowArt(*description, "mouse", DEFAULT_SKIN_DIR, error);
+  ASSERT_TRUE(mouse) << error;
+  std::set<std::string> parts;
+  for (const SkinControl& c : mouse->controls) {
+    if (std::stoi(c.key) <= 15) parts.insert(c.lead);
+  }
+  EXPECT_EQ(parts.size(), 15u);
+  EXPECT_FALSE(parts.count(""));
+  // The program cuts all states of its texts from the down picture.
+  const Canvas down = RenderState(*mouse, SkinState::Down);
+  for (const SkinControl& c : mouse->controls) {
+    if (c.key != "20" && c.key != "21") continue;
+    const Rgb plain = down.At(static_cast<int>(c.rect.left), static_cast<int>(c.rect.top));
+    for (int y = static_cast<int>(c.rect.top); y < c.rect.bottom; ++y) {
+      for (int x = static_cast<int>(c.rect.left); x < c.rect.right; ++x) ASSERT_EQ(down.At(x, y), plain) << x << "," << y;
+    }
   }
 }
 
@@ -84,6 +131,19 @@ TEST(SkinArtwork, OneFileDrawnTwoWaysIsRefused) {
                           DEFAULT_SKIN_DIR, out.string(), error));
   EXPECT_NE(error.find("M.BMP"), std::string::npos) << error;
   std::filesystem::remove_all(out);
+}
+
+TEST_F(DefaultSkin, MaskIsTheRoundedWindowInBlackAndWhite) {
+  const Canvas mask = RenderMask(*main);
+  const Rgb white{255, 255, 255}, black{0, 0, 0};
+  EXPECT_EQ(mask.At(0, 0), white);
+  EXPECT_EQ(mask.At(main->width - 1, main->height - 1), white);
+  EXPECT_EQ(mask.At(main->width / 2, 0), black);
+  EXPECT_EQ(mask.At(0, main->height / 2), black);
+  for (const Rgb& p : mask.Pixels()) ASSERT_TRUE(p == white || p == black);
+  for (const SkinControl& c : main->controls) {
+    EXPECT_EQ(mask.At(static_cast<int>(c.rect.left), static_cast<int>(c.rect.top)), black) << "key " << c.key;
+  }
 }
 
 TEST(SkinArtwork, ControlOutsideTheWindowIsRefused) {
