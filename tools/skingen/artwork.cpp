@@ -155,6 +155,7 @@ std::optional<WindowArt> ReadWindowArt(const IniDocument& d, const std::string& 
   art.footer = std::atoi(d.Get(name, "Footer", "0").c_str());
   art.wells = Boxes(d.Get(name, "Wells"));
   if (const std::vector<Box> logo = Boxes(d.Get(name, "Logo")); !logo.empty()) art.logo = logo.front();
+  art.rules = Boxes(d.Get(name, "Rules"));
   if (const std::vector<Box> mouse = Boxes(d.Get(name, "Mouse")); !mouse.empty()) art.mouse = mouse.front();
   for (const char* state : {"Mask", "Normal", "Over", "Down", "Disabled"}) {
     if (std::string file = d.Get(name, state); !file.empty()) art.files[state] = file;
@@ -202,6 +203,7 @@ Canvas RenderState(const WindowArt& art, SkinState state) {
     c.RoundRect({well.left - 1, well.top - 1, well.right + 1, well.bottom + 1}, 5, kWellEdge);
     c.RoundRect(well, 4, kWell);
   }
+  for (const Box& rule : art.rules) c.Rect(rule, kFrame);
   if (art.logo) DrawLogo(c, *art.logo);
   if (art.mouse) DrawMouse(c, *art.mouse);
   for (const SkinControl& control : art.controls) {

@@ -34,6 +34,7 @@ struct WindowArt {
   int footer = 0;
   std::vector<Box> wells;
   std::optional<Box> logo;
+  std::vector<Box> rules;     // thin separating lines
   std::optional<Box> mouse;   // where the mouse of the button page is drawn
   // Picture file names by state; the mask's under "Mask".
   std::map<std::string, std::string> files;

@@ -45,7 +45,7 @@ TEST_F(DefaultSkin, MainWindowHoldsItsPagesAndEveryControl) {
 }
 
 TEST_F(DefaultSkin, StatesDifferOnlyUnderControls) {
-  for (const char* section : {"main", "mouse"}) {
+  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab"}) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, section, DEFAULT_SKIN_DIR, error);
     ASSERT_TRUE(art) << error;
@@ -75,7 +75,8 @@ TEST_F(DefaultSkin, PagesFitTheirWellsWithTheirControlsApart) {
     const char* section;
     int firstKey, lastKey, minWidth, minHeight;
   };
-  const Row rows[] = {{"mouse", 1, 15, 80, 20}, {"mouse", 20, 21, 150, 20}};
+  const Row rows[] = {{"mouse", 1, 15, 80, 20}, {"mouse", 20, 21, 150, 20},
+                      {"set_tab", 1, 4, 150, 20}, {"set_button_tab", 1, 8, 150, 20}};
   for (const Row& row : rows) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, row.section, DEFAULT_SKIN_DIR, error);
@@ -118,6 +119,15 @@ TEST_F(DefaultSkin, MouseHotSpotsLeadToPartsOfTheirOwnAndItsTextsStayPlain) {
       for (int x = static_cast<int>(c.rect.left); x < c.rect.right; ++x) ASSERT_EQ(down.At(x, y), plain) << x << "," << y;
     }
   }
+}
+
+TEST_F(DefaultSkin, TabStripsDrawTheirSharedMaskAlike) {
+  std::string error;
+  const std::optional<WindowArt> four = ReadWindowArt(*description, "set_tab", DEFAULT_SKIN_DIR, error);
+  const std::optional<WindowArt> eight = ReadWindowArt(*description, "set_button_tab", DEFAULT_SKIN_DIR, error);
+  ASSERT_TRUE(four && eight) << error;
+  EXPECT_EQ(four->files.at("Mask"), eight->files.at("Mask"));
+  EXPECT_TRUE(RenderMask(*four).Pixels() == RenderMask(*eight).Pixels());
 }
 
 TEST(SkinArtwork, OneFileDrawnTwoWaysIsRefused) {
