@@ -1,9 +1,11 @@
 #include "artwork.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 
+#include "mouse_art.h"
 #include "skin/button_info.h"
 
 namespace {
@@ -22,6 +24,7 @@ const Rgb kWellEdge = FromColorRef(0x303030);
 const Rgb kGlyph = FromColorRef(0xB4B4B4);
 const Rgb kGlyphBright = FromColorRef(0xF5F5F5);
 const Rgb kGlyphDisabled = FromColorRef(0x4A4A4A);
+const Rgb kLeader = FromColorRef(0x5A5A5A);
 
 std::vector<double> Numbers(const std::string& text) {
   std::vector<double> out;
@@ -120,6 +123,19 @@ void DrawLogo(Canvas& c, const Box& at) {
   c.Line(at.left + 2.5, cy - 1, at.right - 2.5, cy - 1, 2, kRed);
 }
 
+// A thin line between the facing sides of the control and the part, with a
+// short level start so that the lines leaving a column look alike.
+void DrawLeader(Canvas& c, const Box& from, const Box& part) {
+  const bool left = part.left < from.left;
+  const double x = left ? from.left : from.right, y = std::floor((from.top + from.bottom) / 2) + 0.5;
+  const double elbow = left ? x - 6 : x + 6;
+  const double toX = left ? part.right : part.left, toY = (part.top + part.bottom) / 2;
+  c.Line(x, y, elbow, y, 1, kLeader);
+  c.Line(elbow, y, toX, toY, 1, kLeader);
+  c.Disc(toX, toY, 2.4, kBack);
+  c.Disc(toX, toY, 1.5, kGlyphBright);
+}
+
 }  // namespace
 
 std::optional<WindowArt> ReadWindowArt(const IniDocument& d, const std::string& name, const std::string& skinDir,
@@ -139,6 +155,8 @@ std::optional<WindowArt> ReadWindowArt(const IniDocument& d, const std::string& 
   art.footer = std::atoi(d.Get(name, "Footer", "0").c_str());
   art.wells = Boxes(d.Get(name, "Wells"));
   if (const std::vector<Box> logo = Boxes(d.Get(name, "Logo")); !logo.empty()) art.logo = logo.front();
+  art.rules = Boxes(d.Get(name, "Rules"));
+  if (const std::vector<Box> mouse = Boxes(d.Get(name, "Mouse")); !mouse.empty()) art.mouse = mouse.front();
   for (const char* state : {"Mask", "Normal", "Over", "Down", "Disabled"}) {
     if (std::string file = d.Get(name, state); !file.empty()) art.files[state] = file;
   }
@@ -160,8 +178,13 @@ std::optional<WindowArt> ReadWindowArt(const IniDocument& d, const std::string& 
       error = name + ": control " + key + " lies outside the window";
       return std::nullopt;
     }
+    const std::string lead = d.Get(name, "Lead." + key);
+    if (!lead.empty() && !(art.mouse && MousePart(*art.mouse, lead))) {
+      error = name + ": control " + key + " leads to " + lead + ", which the window's mouse does not have";
+      return std::nullopt;
+    }
     art.controls.push_back({key, {double(r.left), double(r.top), double(r.right), double(r.bottom)},
-                            d.Get(name, "Look." + key, "button")});
+                            d.Get(name, "Look." + key, "button"), lead});
   }
   return art;
 }
@@ -180,7 +203,12 @@ Canvas RenderState(const WindowArt& art, SkinState state) {
     c.RoundRect({well.left - 1, well.top - 1, well.right + 1, well.bottom + 1}, 5, kWellEdge);
     c.RoundRect(well, 4, kWell);
   }
+  for (const Box& rule : art.rules) c.Rect(rule, kFrame);
   if (art.logo) DrawLogo(c, *art.logo);
+  if (art.mouse) DrawMouse(c, *art.mouse);
+  for (const SkinControl& control : art.controls) {
+    if (!control.lead.empty()) DrawLeader(c, control.rect, *MousePart(*art.mouse, control.lead));
+  }
   for (const SkinControl& control : art.controls) DrawControl(c, control, state);
   return c;
 }

@@ -21,6 +21,7 @@ struct SkinControl {
   std::string key;
   Box rect;
   std::string look;  // button, label, well, minimise, close, arrow-left, arrow-right, browse, radio, swatch:0xBBGGRR
+  std::string lead;  // the part of the window's mouse its leader line points at, if any
 };
 
 struct WindowArt {
@@ -33,6 +34,8 @@ struct WindowArt {
   int footer = 0;
   std::vector<Box> wells;
   std::optional<Box> logo;
+  std::vector<Box> rules;     // thin separating lines
+  std::optional<Box> mouse;   // where the mouse of the button page is drawn
   // Picture file names by state; the mask's under "Mask".
   std::map<std::string, std::string> files;
   std::vector<SkinControl> controls;

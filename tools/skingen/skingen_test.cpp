@@ -2,9 +2,13 @@
 // they were drawn from, and the mask has the window's shape.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <set>
 #include <string>
 
 #include "artwork.h"
+#include "render_skin.h"
 
 namespace {
 
@@ -41,21 +45,102 @@ TEST_F(DefaultSkin, MainWindowHoldsItsPagesAndEveryControl) {
 }
 
 TEST_F(DefaultSkin, StatesDifferOnlyUnderControls) {
-  const Canvas normal = RenderState(*main, SkinState::Normal);
-  const Canvas over = RenderState(*main, SkinState::Over);
-  const Canvas down = RenderState(*main, SkinState::Down);
-  for (int y = 0; y < main->height; ++y) {
-    for (int x = 0; x < main->width; ++x) {
-      if (InsideAnyControl(*main, x, y)) continue;
-      ASSERT_TRUE(normal.At(x, y) == over.At(x, y) && normal.At(x, y) == down.At(x, y)) << x << "," << y;
+  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab"}) {
+    std::string error;
+    const std::optional<WindowArt> art = ReadWindowArt(*description, section, DEFAULT_SKIN_DIR, error);
+    ASSERT_TRUE(art) << error;
+    const Canvas normal = RenderState(*art, SkinState::Normal);
+    const Canvas over = RenderState(*art, SkinState::Over);
+    const Canvas down = RenderState(*art, SkinState::Down);
+    for (int y = 0; y < art->height; ++y) {
+      for (int x = 0; x < art->width; ++x) {
+        if (InsideAnyControl(*art, x, y)) continue;
+        ASSERT_TRUE(normal.At(x, y) == over.At(x, y) && normal.At(x, y) == down.At(x, y))
+            << section << " " << x << "," << y;
+      }
+    }
+    // Every control but the labels and wells shows its state.
+    for (const SkinControl& c : art->controls) {
+      if (c.look == "label" || c.look == "well") continue;
+      const int x = static_cast<int>(c.rect.left) + 1, y = static_cast<int>(c.rect.top) + 10;
+      EXPECT_FALSE(normal.At(x, y) == down.At(x, y)) << section << " key " << c.key;
     }
   }
-  // Every control but the labels and wells shows its state.
-  for (const SkinControl& c : main->controls) {
-    if (c.look == "label" || c.look == "well") continue;
-    const int x = static_cast<int>(c.rect.left) + 1, y = static_cast<int>(c.rect.top) + 10;
-    EXPECT_FALSE(normal.At(x, y) == down.At(x, y)) << "key " << c.key;
+}
+
+// The pages shown in the main window's wells: each fills its well and has
+// every key the program reads, with room for its caption, none overlapping.
+TEST_F(DefaultSkin, PagesFitTheirWellsWithTheirControlsApart) {
+  struct Row {
+    const char* section;
+    int firstKey, lastKey, minWidth, minHeight;
+  };
+  const Row rows[] = {{"mouse", 1, 15, 80, 20}, {"mouse", 20, 21, 150, 20},
+                      {"set_tab", 1, 4, 150, 20}, {"set_button_tab", 1, 8, 150, 20}};
+  for (const Row& row : rows) {
+    std::string error;
+    const std::optional<WindowArt> art = ReadWindowArt(*description, row.section, DEFAULT_SKIN_DIR, error);
+    ASSERT_TRUE(art) << error;
+    bool fits = false;
+    for (const Box& w : main->wells) fits = fits || (w.right - w.left == art->width && w.bottom - w.top == art->height);
+    EXPECT_TRUE(fits) << row.section;
+    for (int key = row.firstKey; key <= row.lastKey; ++key) {
+      const auto c = std::find_if(art->controls.begin(), art->controls.end(),
+                                  [&](const SkinControl& c) { return c.key == std::to_string(key); });
+      ASSERT_NE(c, art->controls.end()) << row.section << " key " << key;
+      EXPECT_GE(c->rect.right - c->rect.left, row.minWidth) << row.section << " key " << key;
+      EXPECT_GE(c->rect.bottom - c->rect.top, row.minHeight) << row.section << " key " << key;
+      for (const SkinControl& other : art->controls) {
+        const Box& a = c->rect;
+        const Box& b = other.rect;
+        const bool apart = a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+        EXPECT_TRUE(&other == &*c || apart) << row.section << " keys " << key << " and " << other.key;
+      }
+    }
   }
+}
+
+TEST_F(DefaultSkin, MouseHotSpotsLeadToPartsOfTheirOwnAndItsTextsStayPlain) {
+  std::string error;
+  const std::optional<WindowArt> mouse = ReadWindowArt(*description, "mouse", DEFAULT_SKIN_DIR, error);
+  ASSERT_TRUE(mouse) << error;
+  std::set<std::string> parts;
+  for (const SkinControl& c : mouse->controls) {
+    if (std::stoi(c.key) <= 15) parts.insert(c.lead);
+  }
+  EXPECT_EQ(parts.size(), 15u);
+  EXPECT_FALSE(parts.count(""));
+  // The program cuts all states of its texts from the down picture.
+  const Canvas down = RenderState(*mouse, SkinState::Down);
+  for (const SkinControl& c : mouse->controls) {
+    if (c.key != "20" && c.key != "21") continue;
+    const Rgb plain = down.At(static_cast<int>(c.rect.left), static_cast<int>(c.rect.top));
+    for (int y = static_cast<int>(c.rect.top); y < c.rect.bottom; ++y) {
+      for (int x = static_cast<int>(c.rect.left); x < c.rect.right; ++x) ASSERT_EQ(down.At(x, y), plain) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(DefaultSkin, TabStripsDrawTheirSharedMaskAlike) {
+  std::string error;
+  const std::optional<WindowArt> four = ReadWindowArt(*description, "set_tab", DEFAULT_SKIN_DIR, error);
+  const std::optional<WindowArt> eight = ReadWindowArt(*description, "set_button_tab", DEFAULT_SKIN_DIR, error);
+  ASSERT_TRUE(four && eight) << error;
+  EXPECT_EQ(four->files.at("Mask"), eight->files.at("Mask"));
+  EXPECT_TRUE(RenderMask(*four).Pixels() == RenderMask(*eight).Pixels());
+}
+
+TEST(SkinArtwork, OneFileDrawnTwoWaysIsRefused) {
+  const std::filesystem::path out = std::filesystem::path(testing::TempDir()) / "skingen_test_out";
+  std::filesystem::create_directories(out);
+  const std::string window = "Size=40,30\nNormal=n.JPG\nMask=";
+  std::string error;
+  EXPECT_TRUE(RenderSkin(IniDocument::Parse("[a]\n" + window + "m.bmp\n[b]\n" + window + "M.BMP\n"),
+                         DEFAULT_SKIN_DIR, out.string(), error)) << error;
+  EXPECT_FALSE(RenderSkin(IniDocument::Parse("[a]\n" + window + "m.bmp\n[b]\nCorner=6\n" + window + "M.BMP\n"),
+                          DEFAULT_SKIN_DIR, out.string(), error));
+  EXPECT_NE(error.find("M.BMP"), std::string::npos) << error;
+  std::filesystem::remove_all(out);
 }
 
 TEST_F(DefaultSkin, MaskIsTheRoundedWindowInBlackAndWhite) {
