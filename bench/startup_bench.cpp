@@ -60,17 +60,21 @@ void CloseAll(std::vector<PROCESS_INFORMATION>& started, const wchar_t* title) {
 
 }  // namespace
 
-int wmain() {
-  const std::wstring program = WinePath(PROGRAM_EXE);
-  const std::wstring minimal = WinePath(MINIMAL_EXE);
+// Every further argument is another build of the program (say, the one
+// before a change), measured in the same runs for a fair comparison.
+int wmain(int argc, wchar_t** argv) {
   struct Subject {
-    const char* name;
-    const std::wstring& exe;
+    std::string name;
+    std::wstring exe;
     const wchar_t* title;
     std::vector<double> times;
   };
-  Subject subjects[] = {{"minimal 800 x 700 window", minimal, L"Minimal window", {}},
-                        {"VornaOption.exe main window", program, L"VORNA Gaming Mouse option", {}}};
+  std::vector<Subject> subjects = {{"minimal 800 x 700 window", WinePath(MINIMAL_EXE), L"Minimal window", {}},
+                                   {"VornaOption.exe main window", WinePath(PROGRAM_EXE), L"VORNA Gaming Mouse option", {}}};
+  for (int i = 1; i < argc; ++i) {
+    const std::wstring exe = argv[i];
+    subjects.push_back({"program " + std::string(exe.begin(), exe.end()), exe, L"VORNA Gaming Mouse option", {}});
+  }
   std::vector<PROCESS_INFORMATION> started;
   for (int run = 0; run < kRuns; ++run) {
     for (Subject& subject : subjects) {
@@ -78,12 +82,13 @@ int wmain() {
       CloseAll(started, subject.title);
     }
   }
-  double medians[2];
-  for (int i = 0; i < 2; ++i) {
-    std::sort(subjects[i].times.begin(), subjects[i].times.end());
-    medians[i] = subjects[i].times[kRuns / 2];
-    Report(subjects[i].name, kRuns, medians[i]);
+  std::vector<double> medians;
+  for (Subject& subject : subjects) {
+    std::sort(subject.times.begin(), subject.times.end());
+    medians.push_back(subject.times[kRuns / 2]);
+    Report(subject.name.c_str(), kRuns, medians.back());
   }
-  std::printf("ratio program / minimal: %.2f (target at most 1.5)\n", medians[1] / medians[0]);
+  for (std::size_t i = 1; i < subjects.size(); ++i)
+    std::printf("ratio %s / minimal: %.2f (target at most 1.5)\n", subjects[i].name.c_str(), medians[i] / medians[0]);
   return 0;
 }

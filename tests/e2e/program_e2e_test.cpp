@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "pixels.h"
 #include "store/file_bytes.h"
 #include "tests/e2e/program.h"
 #include "tests/e2e/simulator.h"
@@ -221,6 +222,12 @@ TEST_F(ProgramTest, AButtonChosenOnTheMouseShowsItsFactoryFunctionAndRestoreAllR
     return caption && function && ControlText(function) == LibraryText(1209);
   }));
   EXPECT_EQ(ControlText(caption), LibraryText(1601));
+  // The window as the user sees it now: the button selected, the 8-tab strip.
+  RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  int width = 0, height = 0;
+  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
+  CreateDirectoryW(ARTIFACT_DIR, nullptr);
+  WritePng(ARTIFACT_DIR L"/main_window_button_selected.png", pixels, width, height);
 
   // From outside, as the settings page will ask for it.
   PostMessageW(program.Window(), 11026, 0, 0);
