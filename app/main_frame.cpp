@@ -176,8 +176,7 @@ void MainFrame::ReloadCaptions(HWND window) {
 }
 
 void MainFrame::PaintLabels(HDC dc) const {
-  GdiFont font = CreateSkinFont(kLabelFontHeight, kLabelFontWidth);
-  SelectScope select(dc, font.Get());
+  SelectScope select(dc, SharedSkinFont(kLabelFontHeight, kLabelFontWidth));
   SetBkMode(dc, TRANSPARENT);
   for (const FrameLabel& label : kFrameLabels) {
     const std::wstring text = LanguageText(label.text);

@@ -38,6 +38,8 @@ void COptionDlg::DecodePicturesAhead() {
   ::DecodePicturesAhead(PageHost::StartPicturePaths(PageImageSet::PicturePaths(kMainPictures, SkinFolder())));
 }
 
+void COptionDlg::DecodeLaterPictures() { ::DecodePicturesAhead(PageHost::LaterPicturePaths()); }
+
 const MessageMap& COptionDlg::Messages() {
   static const MessageEntry entries[] = {
       OnMessage(WM_CREATE, &COptionDlg::OnCreate),
@@ -62,10 +64,10 @@ LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   cycle_.StartupLoad();
   LoadLanguageModule();
-  pages_.CreateStartPages(Hwnd());
-  // The buttons' windows are made while the pictures still decode (they
-  // were started with the program); their cut-outs follow.
+  // The frame's buttons are made while the pictures still decode (they were
+  // started with the program), the pages' first: their cut-outs follow.
   const std::vector<SkinButtonInfo> layout = frame_.Create(*this, ReadButtonSection(SkinFolder() + kMainLayout));
+  pages_.CreateStartPages(Hwnd());
   LoadPictures();
   if ((skinUnusable_ = ReportUnusableSkin(layout))) return -1;
   frame_.CutImages(Images(), layout);

@@ -23,6 +23,9 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow {
   // Starts decoding the pictures the start shows, so they decode while the
   // window system starts.
   static void DecodePicturesAhead();
+  // Starts decoding the pictures of the pages made later, so a page shows
+  // at once the first time; called once the window has painted.
+  static void DecodeLaterPictures();
 
   // CycleWindow: an apply holds the capture and the wait cursor.
   void BeginBusy() override;

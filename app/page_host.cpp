@@ -91,6 +91,14 @@ std::vector<std::wstring> PageHost::StartPicturePaths(const std::vector<std::wst
   return paths;
 }
 
+std::vector<std::wstring> PageHost::LaterPicturePaths() {
+  std::vector<std::wstring> paths;
+  const PageRow& startPage = kPages[RowOfNumber(kStartPageNumber)];
+  for (const PageRow& row : kPages)
+    if (!row.shownAtStart && &row != &startPage) AppendPicturePaths(paths, row);
+  return paths;
+}
+
 void PageHost::CreateStartPages(HWND parent) {
   parent_ = parent;
   // The main window's first refresh follows: nothing to catch up on.

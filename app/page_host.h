@@ -34,6 +34,8 @@ class PageHost {
   // shown from the start (made before the frame), the frame's `framePaths`,
   // then the start page.
   static std::vector<std::wstring> StartPicturePaths(const std::vector<std::wstring>& framePaths);
+  // The pictures of the pages made later, when they are first shown.
+  static std::vector<std::wstring> LaterPicturePaths();
 
   // Makes and places the pages shown from the start, on `parent`.
   void CreateStartPages(HWND parent);

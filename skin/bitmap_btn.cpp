@@ -253,8 +253,7 @@ void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool
   }
   SetBkMode(canvas.Get(), TRANSPARENT);
   SetTextColor(canvas.Get(), color);
-  GdiFont font = CreateSkinFont(FontHeight, FontWidth, FontFace);
-  SelectScope selectFont(canvas.Get(), font.Get());
+  SelectScope selectFont(canvas.Get(), SharedSkinFont(FontHeight, FontWidth, FontFace));
 
   const CaptionLayout layout = LayoutCaption(
       {TextAlign, UseTextRect != 0, {TextRect.left, TextRect.top, TextRect.right, TextRect.bottom}, MultiLine != 0,

@@ -1,6 +1,7 @@
 #include "skin/skin_font.h"
 
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -51,4 +52,12 @@ GdiFont CreateSkinFont(int height, int width, const std::wstring& face, int weig
   const std::wstring chosen = ResolveFontFace(face);
   return GdiFont(CreateFontW(height, width, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN, chosen.c_str()));
+}
+
+HFONT SharedSkinFont(int height, int width, const std::wstring& face, int weight) {
+  // Used from the user-interface thread only.
+  static std::map<std::tuple<int, int, std::wstring, int>, GdiFont> fonts;
+  GdiFont& font = fonts[{height, width, face, weight}];
+  if (!font) font = CreateSkinFont(height, width, face, weight);
+  return font.Get();
 }

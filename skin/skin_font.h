@@ -18,3 +18,8 @@ std::wstring ResolveFontFace(const std::wstring& face);
 // Height and average width in pixels, normal weight unless given, ClearType,
 // modern family, default character set.
 GdiFont CreateSkinFont(int height, int width, const std::wstring& face = kSkinFontFace, int weight = FW_NORMAL);
+
+// The same font, made once and shared for the life of the process (the
+// caller never deletes it): a caption drawn many times, or by many buttons,
+// neither makes its font anew nor loses the glyphs already rendered.
+HFONT SharedSkinFont(int height, int width, const std::wstring& face = kSkinFontFace, int weight = FW_NORMAL);
