@@ -13,6 +13,7 @@
 #include "macro/list_box_ex.h"
 #include "message_pump.h"
 #include "pixels.h"
+#include "real_input.h"
 #include "resource.h"
 #include "skin/skin_scroll_wnd.h"
 
@@ -69,27 +70,10 @@ class CRecordingList : public CListBoxEx {
   }
 };
 
-void SendMouse(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
 void PointAt(HWND window, POINT at) {
   ClientToScreen(window, &at);
   SetCursorPos(at.x, at.y);
   SendMouse(MOUSEEVENTF_MOVE);
-}
-
-void Tap(WORD vk) {
-  INPUT inputs[2]{};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-  }
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, inputs, sizeof(INPUT));
 }
 
 void PumpFor(DWORD ms) {
@@ -291,7 +275,7 @@ TEST_F(ListControlsTest, TheInPlaceEditorCommitsCancelsAndReports) {
   list.BeginNewItem();  // one editor at a time
   EXPECT_EQ(list.Send(LB_GETCOUNT), 3);
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == list.EditWindow; }));
-  for (WORD key : {WORD{'A'}, WORD{'B'}, WORD{VK_RETURN}}) Tap(key);
+  for (WORD key : {WORD{'A'}, WORD{'B'}, WORD{VK_RETURN}}) TapKey(key);
   ASSERT_TRUE(PumpUntil([&] { return !list.EditWindow; }));
   EXPECT_EQ(list.Text(2), L"ab");
   EXPECT_EQ(list.Send(LB_GETCURSEL), 2);
@@ -300,7 +284,7 @@ TEST_F(ListControlsTest, TheInPlaceEditorCommitsCancelsAndReports) {
 
   // An empty name removes its line and tells nobody.
   list.BeginNewItem();
-  Tap(VK_RETURN);
+  TapKey(VK_RETURN);
   ASSERT_TRUE(PumpUntil([&] { return !list.EditWindow; }));
   EXPECT_EQ(list.Send(LB_GETCOUNT), 3);
 
@@ -313,7 +297,7 @@ TEST_F(ListControlsTest, TheInPlaceEditorCommitsCancelsAndReports) {
   GetWindowRect(list.EditWindow, &editor);
   MapWindowPoints(nullptr, list.Hwnd(), reinterpret_cast<POINT*>(&editor), 2);
   EXPECT_EQ(editor.left, 21);
-  Tap(VK_ESCAPE);
+  TapKey(VK_ESCAPE);
   ASSERT_TRUE(PumpUntil([&] { return !list.EditWindow; }));
   EXPECT_EQ(list.Send(LB_GETCOUNT), 2);
   EXPECT_EQ(list.Text(0), L"1");
