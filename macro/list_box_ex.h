@@ -33,7 +33,7 @@ class CListBoxEx : public CListBox {
 
   GdiFont ListFont;
   GdiBrush BackBrush;
-  HWND NotifyWindow = nullptr;  // the parent at creation unless set
+  HWND NotifyWindow = nullptr;  // the parent, taken at creation
   int ControlId = 0;            // lParam of the notifications
   bool KeepParentOnFocusLoss = false;
   bool ArrowKeysOnly = false;
@@ -56,8 +56,6 @@ class CListBoxEx : public CListBox {
   void BeginNewItem();
   // Edits the selected line (a number: digits only).
   void EditSelected();
-  // Whether any list of the program has its editor open.
-  static bool EditorOpen() { return editing_ != nullptr; }
 
   PreTranslation PreTranslateMessage(MSG* msg) override;
   const MessageMap* GetMessageMap() const override { return &Messages(); }

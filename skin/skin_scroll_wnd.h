@@ -30,7 +30,6 @@ class CSkinScrollWnd : public CWnd {
   // The frame of `target`, or null.
   static CSkinScrollWnd* FrameOf(HWND target);
 
-  HWND Target() const { return target_; }
   HWND LimitWindow() const { return limit_; }
   CSkinScrollBar& HorzBar() { return horzBar_; }
   CSkinScrollBar& VertBar() { return vertBar_; }
