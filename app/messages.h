@@ -5,18 +5,16 @@
 // them are posted; none carries a pointer.
 #include <windows.h>
 
-// Low-level keyboard hook -> capturing window (WM_HOOK_KEY, 1034), and the
-// main window <-> monitor messages (1224, 1254-1257) with the apply kinds:
+// Low-level keyboard hook -> capturing window (WM_HOOK_KEY, 1034), the
+// main window <-> monitor messages (1224, 1254-1257) with the apply kinds,
+// and framed window -> its skinned scroll frame (WM_SKIN_SCROLL, 1124):
 // kept beside the code that sends them.
 #include "link/monitor_messages.h"
 #include "macro/key_hook_message.h"
+#include "skin/skin_scroll_message.h"
 
 // Slider -> its notify window. wParam: position; lParam: the slider's id.
 inline constexpr UINT WM_SLIDER_POS = 1094;
-
-// Framed window -> its skinned scroll frame. wParam: has a vertical bar;
-// lParam: the vertical bar is on the left.
-inline constexpr UINT WM_SKIN_SCROLL = 1124;
 
 // DPI level editor -> sensitivity page. wParam: kind in the high word, value
 // in the low word; lParam: the editor's id.

@@ -89,3 +89,32 @@ struct WindowTraits {
 };
 // A window with no C++ object of its own (a tooltip, for instance).
 using OwnedWindow = UniqueHandle<WindowTraits>;
+
+// A window's timer, stopped by its owner. A timer of a window already gone
+// went with it; stopping it then does nothing.
+class WindowTimer {
+ public:
+  WindowTimer() = default;
+  WindowTimer(const WindowTimer&) = delete;
+  WindowTimer& operator=(const WindowTimer&) = delete;
+  ~WindowTimer() { Stop(); }
+
+  // Replaces the running timer, if any.
+  void Start(HWND window, UINT_PTR id, UINT milliseconds) {
+    Stop();
+    if (SetTimer(window, id, milliseconds, nullptr)) {
+      window_ = window;
+      id_ = id;
+    }
+  }
+  void Stop() {
+    if (window_) KillTimer(window_, id_);
+    window_ = nullptr;
+  }
+  bool Running() const { return window_ != nullptr; }
+  UINT_PTR Id() const { return window_ ? id_ : 0; }
+
+ private:
+  HWND window_ = nullptr;
+  UINT_PTR id_ = 0;
+};

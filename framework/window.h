@@ -106,10 +106,31 @@ class Window final : public T {
   ~Window() override { this->DestroyWindow(); }
 };
 
-// A subclassed system push button.
+// Subclassed system controls.
 class CButton : public CWnd {
  public:
   bool Create(const wchar_t* text, DWORD style, const RECT& rect, HWND parent, UINT id) {
     return CreateControl(L"BUTTON", text, style, rect, parent, id);
+  }
+};
+
+class CEdit : public CWnd {
+ public:
+  bool Create(const wchar_t* text, DWORD style, const RECT& rect, HWND parent, UINT id) {
+    return CreateControl(L"EDIT", text, style, rect, parent, id);
+  }
+};
+
+class CListBox : public CWnd {
+ public:
+  bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+    return CreateControl(L"LISTBOX", L"", style, rect, parent, id);
+  }
+};
+
+class CScrollBar : public CWnd {
+ public:
+  bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+    return CreateControl(L"SCROLLBAR", L"", style, rect, parent, id);
   }
 };

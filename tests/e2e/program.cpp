@@ -7,6 +7,7 @@
 #include "link/monitor_names.h"
 #include "skin/skin_files.h"
 #include "tests/e2e/simulator.h"
+#include "tests/win/real_input.h"
 
 namespace {
 
@@ -17,13 +18,6 @@ constexpr DWORD kExitWaitMs = 20000;
 // and with it the click. A pause long enough for it to arrive.
 constexpr DWORD kActivationSettleMs = 150;
 const wchar_t* const kPointerKeys[] = {L"Control Panel\\Mouse", L"Control Panel\\Desktop"};
-
-void SendMouse(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
 
 // The middle of a layout key, in the main window's client coordinates.
 POINT Middle(const wchar_t* key, const SkinPlace& place) {
@@ -140,13 +134,7 @@ HWND Program::WaitForDialog() const {
 }
 
 void Program::PressKey(WORD key) {
-  INPUT inputs[2]{};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-  }
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, inputs, sizeof(INPUT));
+  TapKey(key);
 }
 
 PointerSettingsBackup::PointerSettingsBackup() {

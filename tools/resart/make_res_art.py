@@ -123,40 +123,41 @@ def event_bitmap(kind):
 
 def scroll_skin():
     """9 x 3 cells of 13 x 16: arrows, thumbs, tracks and frame corners of the
-    skinned scroll bars, one row per state (normal, hover, pressed)."""
+    skinned scroll bars, one row per state (normal, hover, pressed). Bars are
+    drawn from the 13 x 13 square at the top of each cell; a thumb keeps its
+    6-pixel ends and repeats the row (or column) between them, so that row
+    carries only the face and the grip line along the bar."""
     cw, ch = 13, 16
     c = Canvas(9 * cw, 3 * ch, BACKGROUND + (255,))
+    groove, groove_line = (0x17, 0x17, 0x17), (0x2A, 0x2A, 0x2A)
     faces = [(0x3A, 0x3A, 0x3A), (0x4C, 0x4C, 0x4C), (0x5A, 0x0A, 0x0A)]
     marks = [(0xB4, 0xB4, 0xB4), (0xF0, 0xF0, 0xF0), ACCENT]
+    arrows = {
+        0: triangle((3, 8.5), (10, 8.5), (6.5, 4)),
+        1: triangle((3, 4.5), (10, 4.5), (6.5, 9)),
+        4: triangle((8.5, 3), (8.5, 10), (4, 6.5)),
+        5: triangle((4.5, 3), (4.5, 10), (9, 6.5)),
+    }
     for row in range(3):
         y0 = row * ch
         for col in range(9):
             x0 = col * cw
             cell = lambda f: shifted(f, x0, y0)
-            if col in (3, 7):  # tracks: a groove along the bar
-                c.rect(x0, y0, x0 + cw, y0 + ch, (0x17, 0x17, 0x17))
+            if col in (3, 7, 8):  # tracks: a groove along the bar; corners plain
+                c.rect(x0, y0, x0 + cw, y0 + ch, groove)
                 if col == 3:
-                    c.rect(x0 + 6, y0, x0 + 7, y0 + ch, (0x2A, 0x2A, 0x2A))
-                else:
-                    c.rect(x0, y0 + 7, x0 + cw, y0 + 8, (0x2A, 0x2A, 0x2A))
-            elif col == 8:  # corner squares of the frame
-                c.rect(x0, y0, x0 + cw, y0 + ch, (0x17, 0x17, 0x17))
-            else:
-                c.shape(cell(rounded(1, 1, cw - 1, ch - 1, 2.5)), faces[row])
-                arrows = {
-                    0: triangle((3, 10), (10, 10), (6.5, 5)),
-                    1: triangle((3, 6), (10, 6), (6.5, 11)),
-                    4: triangle((8.5, 4.5), (8.5, 11.5), (3.5, 8)),
-                    5: triangle((4.5, 4.5), (4.5, 11.5), (9.5, 8)),
-                }
-                if col in arrows:
-                    c.shape(cell(arrows[col]), marks[row])
-                elif col == 2:  # vertical thumb: grip lines across
-                    for gy in (6, 8, 10):
-                        c.rect(x0 + 4, y0 + gy, x0 + 9, y0 + gy + 1, marks[row])
-                elif col == 6:  # horizontal thumb: grip lines along
-                    for gx in (4, 6, 8):
-                        c.rect(x0 + gx, y0 + 5, x0 + gx + 1, y0 + 11, marks[row])
+                    c.rect(x0 + 6, y0, x0 + 7, y0 + ch, groove_line)
+                elif col == 7:
+                    c.rect(x0, y0 + 6, x0 + cw, y0 + 7, groove_line)
+                continue
+            c.rect(x0, y0, x0 + cw, y0 + ch, groove)
+            c.shape(cell(rounded(1, 1, cw - 1, cw - 1, 3)), faces[row])
+            if col in arrows:
+                c.shape(cell(arrows[col]), marks[row])
+            elif col == 2:  # vertical thumb
+                c.rect(x0 + 6, y0 + 3, x0 + 7, y0 + cw - 3, marks[row])
+            elif col == 6:  # horizontal thumb
+                c.rect(x0 + 3, y0 + 6, x0 + cw - 3, y0 + 7, marks[row])
     return c
 
 
