@@ -1,11 +1,13 @@
 // skingen DESCRIPTION SKIN_DIR OUT_DIR
 // Renders every window of the artwork description: its state pictures
-// (JPEG) and its mask (BMP), from the layout files in SKIN_DIR, into OUT_DIR.
+// (JPEG) and its mask (BMP), from the layout files in SKIN_DIR, and the
+// sliders' thumbs (BMP), into OUT_DIR.
 #include <cstdio>
 #include <string>
 
 #include "artwork.h"
 #include "image_files.h"
+#include "thumbs.h"
 
 namespace {
 constexpr int kJpegQuality = 92;
@@ -27,6 +29,18 @@ int main(int argc, char** argv) {
       {"Disabled", SkinState::Disabled}};
   for (const std::string& name : description->Sections()) {
     std::string error;
+    if (IsThumbSection(*description, name)) {
+      const std::optional<ThumbArt> thumbs = ReadThumbArt(*description, name, error);
+      if (!thumbs) {
+        std::fprintf(stderr, "skingen: %s\n", error.c_str());
+        return 1;
+      }
+      if (!WriteThumbs(*thumbs, outDir)) {
+        std::fprintf(stderr, "skingen: cannot write the thumbs of %s to %s\n", name.c_str(), outDir.c_str());
+        return 1;
+      }
+      continue;
+    }
     const std::optional<WindowArt> art = ReadWindowArt(*description, name, skinDir, error);
     if (!art) {
       std::fprintf(stderr, "skingen: %s\n", error.c_str());
