@@ -31,6 +31,17 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
   return object->Route(message, wParam, lParam);
 }
 
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The creation names the object; once bound, this is its default.
+  if (message == WM_NCCREATE && !CWnd::FromHandle(window)) {
+    if (auto* object = static_cast<CWnd*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams)) {
+      object->Bind(window);
+      return FrameworkWindowProc(window, message, wParam, lParam);
+    }
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && pendingObject) {
     CWnd* object = std::exchange(pendingObject, nullptr);
@@ -73,6 +84,29 @@ bool CWnd::CreateControl(const wchar_t* className, const wchar_t* text, DWORD st
                                 rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (window && SubclassWindow(window)) return true;
+  RegisterIdentifier(nullptr, 0);
+  return false;
+}
+
+bool CWnd::CreatePlainWindow(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle) {
+  static const ATOM windowClass = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &PlainWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = L"VornaPlainWindow";
+    return RegisterClassExW(&wc);
+  }();
+  if (!windowClass || hwnd_) return false;
+  // Only a child's menu handle is its identifier.
+  const bool child = style & WS_CHILD;
+  if (child) RegisterIdentifier(parent, id);
+  HWND window = CreateWindowExW(exStyle, MAKEINTATOM(windowClass), L"", style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent,
+                                child ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr,
+                                GetModuleHandleW(nullptr), this);
+  if (window) return true;
   RegisterIdentifier(nullptr, 0);
   return false;
 }

@@ -35,6 +35,12 @@ class CWnd {
   bool CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& rect, HWND parent,
                      UINT id, DWORD exStyle = 0);
 
+  // Creates a plain window of the framework's own class, bound to this
+  // object before its first message, so the table sees its creation too.
+  // No background brush and no double-clicks: its class paints itself and
+  // a second quick press stays a press.
+  bool CreatePlainWindow(DWORD style, const RECT& rect, HWND parent, UINT id = 0, DWORD exStyle = 0);
+
   bool DestroyWindow();
 
   // Offered every queued message for this window or one of its
@@ -74,6 +80,7 @@ class CWnd {
  private:
   friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK CreationHook(int, WPARAM, LPARAM);
+  friend LRESULT CALLBACK PlainWindowProc(HWND, UINT, WPARAM, LPARAM);
   void Bind(HWND window);
   LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
   // The bound control a notification to this window came from, or null.

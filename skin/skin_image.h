@@ -20,3 +20,11 @@ void CutImage(GdiBitmap& target, HBITMAP source, int left, int top, int right, i
 // The window shape: every pixel that is not pure white belongs to it. Null
 // without a mask. An all-white mask gives an empty region.
 GdiRegion RegionFromMask(HBITMAP mask);
+
+// A BMP file as a DIB section (the slider thumbs); empty when it is
+// missing, not a bitmap, or shorter than its header says.
+GdiBitmap LoadBmpFile(const std::wstring& path);
+
+// A shape from a picture: every pixel that has not exactly the colour of
+// its top-left pixel, in the picture's own size. Null without a picture.
+GdiRegion RegionFromImage(HBITMAP image);

@@ -8,6 +8,7 @@
 
 #include "artwork.h"
 #include "image_files.h"
+#include "thumbs.h"
 
 namespace {
 constexpr int kJpegQuality = 92;
@@ -32,6 +33,15 @@ bool RenderSkin(const IniDocument& description, const std::string& skinDir, cons
   // it must agree, or one of them would silently lose its picture.
   std::map<std::string, std::pair<std::string, Canvas>> written;
   for (const std::string& name : description.Sections()) {
+    if (IsThumbSection(description, name)) {
+      const std::optional<ThumbArt> thumbs = ReadThumbArt(description, name, error);
+      if (!thumbs) return false;
+      if (!WriteThumbs(*thumbs, outDir)) {
+        error = "cannot write the thumbs of " + name + " to " + outDir;
+        return false;
+      }
+      continue;
+    }
     const std::optional<WindowArt> art = ReadWindowArt(description, name, skinDir, error);
     if (!art) return false;
     for (const auto& [key, file] : art->files) {

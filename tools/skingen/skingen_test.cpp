@@ -9,6 +9,7 @@
 
 #include "artwork.h"
 #include "render_skin.h"
+#include "thumbs.h"
 
 namespace {
 
@@ -162,6 +163,22 @@ TEST(SkinArtwork, ControlOutsideTheWindowIsRefused) {
   EXPECT_FALSE(ReadWindowArt(description, "w", DEFAULT_SKIN_DIR, error));
   EXPECT_NE(error.find("missing.ini"), std::string::npos);
   EXPECT_FALSE(ReadWindowArt(IniDocument::Parse("[w]\nNormal=n.JPG\n"), "w", DEFAULT_SKIN_DIR, error));
+}
+
+TEST_F(DefaultSkin, ThumbsAreWholePixelsOnTheirCornerColour) {
+  std::string error;
+  const std::optional<ThumbArt> art = ReadThumbArt(*description, "thumbs", error);
+  ASSERT_TRUE(art) << error;
+  const Canvas down = RenderThumb(*art, true), up = RenderThumb(*art, false);
+  EXPECT_EQ(down.At(0, art->height - 1), art->transparent);
+  EXPECT_EQ(up.At(art->width - 1, 0), art->transparent);
+  // No pixel blends the corner colour in (red and blue well above green):
+  // it would stay as a pink fringe once the corners are cut away.
+  for (const Canvas* thumb : {&down, &up}) {
+    for (const Rgb& p : thumb->Pixels()) {
+      ASSERT_TRUE(p == art->transparent || p.r <= p.g + 60 || p.b <= p.g + 60);
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "skin/bmp_edit.h"
+
+#include "app/messages.h"
+#include "skin/skin_font.h"
+
+CBmpEdit::CBmpEdit() : EditFont(CreateSkinFont(18, 7)) {}
+
+const MessageMap& CBmpEdit::Messages() {
+  static const MessageEntry entries[] = {
+      OnReflected(WM_CTLCOLOREDIT, &CBmpEdit::OnCtlColor),
+      OnMessage(WM_ERASEBKGND, &CBmpEdit::OnEraseBkgnd),
+      OnReflectedCommand(EN_CHANGE, &CBmpEdit::OnChange),
+      OnReflectedCommand(EN_KILLFOCUS, &CBmpEdit::OnKillFocus),
+      OnMessage(WM_VSCROLL, &CBmpEdit::OnVScroll),
+  };
+  static const MessageMap map{&CWnd::Messages(), entries};
+  return map;
+}
+
+LRESULT CBmpEdit::OnCtlColor(WPARAM wParam, LPARAM) {
+  const auto dc = reinterpret_cast<HDC>(wParam);
+  BackBrush.Reset(CreateSolidBrush(BackColor));
+  SetTextColor(dc, ForeColor);
+  SetBkColor(dc, BackColor);
+  return reinterpret_cast<LRESULT>(BackBrush.Get());
+}
+
+LRESULT CBmpEdit::OnEraseBkgnd(WPARAM, LPARAM) {
+  // The colour request's brush and the edit's own painting cover the box.
+  return TRUE;
+}
+
+LRESULT CBmpEdit::OnChange(WPARAM, LPARAM) {
+  RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Notify(kBitmapEditTextChanged);
+  return 0;
+}
+
+LRESULT CBmpEdit::OnKillFocus(WPARAM, LPARAM) {
+  Notify(kBitmapEditLostFocus);
+  return 0;
+}
+
+LRESULT CBmpEdit::OnVScroll(WPARAM, LPARAM) {
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  return Default();
+}
+
+void CBmpEdit::Notify(WPARAM what) const {
+  PostMessageW(GetParent(Hwnd()), BitmapEditKillFocusMessage(), what, 0);
+}

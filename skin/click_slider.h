@@ -1,0 +1,58 @@
+#pragma once
+// The skinned horizontal slider: a track that shows the strip of its
+// page's picture lying under it and hosts its thumb (CPHSlider). A click on
+// the track moves the thumb there; a drag of the thumb moves it along. The
+// page receives WM_SLIDER_POS (value, ControlId) for both, a stream during
+// a drag and a final value on release, under the track's identifier.
+//
+// After Create the owner sets the range (and snapping) and fills the
+// track's picture from its own normal picture (SetTrackImage).
+#include <windows.h>
+
+#include <string>
+
+#include "framework/gdi.h"
+#include "framework/window.h"
+#include "skin/ph_slider.h"
+
+class CClickHSlider : public CWnd {
+ public:
+  int ControlId = 0;
+  GdiBitmap TrackImage;
+  int ThumbWidth = 0;
+  int ThumbHeight = 0;
+  std::wstring ThumbImagePath;
+  RECT TrackRect{0, 0, 0, 0};
+  HWND Parent = nullptr;
+  int Min = 0;
+  int Max = 10;
+  int RoundToNearest = 0;
+  CPHSlider Thumb;
+
+  // Makes the track at `rect` of `parent` with its thumb at the left end;
+  // nothing when the thumb picture cannot be read.
+  bool Create(const std::wstring& thumbPath, HWND parent, int controlId, const RECT& rect);
+
+  // The same range on the track and its thumb; the owner keeps max > min.
+  void SetRange(int min, int max);
+  // Clicks round to the nearest value; a release puts the thumb on it.
+  void SetSnap();
+  // The thumb to `value`; posts nothing. Callers also invalidate the track.
+  void SetPos(int value) { Thumb.SetPos(value); }
+  // Cuts the track's picture out of the page's picture at TrackRect.
+  void SetTrackImage(HBITMAP pagePicture);
+
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages();
+
+ private:
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSliderPos(WPARAM wParam, LPARAM lParam);
+
+  // The thumb picture from its measuring to the thumb's creation: each
+  // load of it is a file opened and mapped again.
+  GdiBitmap measured_;
+};

@@ -1,0 +1,131 @@
+#include "skin/ph_slider.h"
+
+#include <windowsx.h>
+
+#include <cwchar>
+#include <iterator>
+#include <utility>
+
+#include "app/messages.h"
+#include "skin/skin_image.h"
+
+void TraceSliderReading(const wchar_t* format, float exact) {
+  wchar_t line[64];
+  std::swprintf(line, std::size(line), format, static_cast<double>(exact));
+  OutputDebugStringW(line);
+}
+
+const MessageMap& CPHSlider::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_PAINT, &CPHSlider::OnPaint),
+      OnMessage(WM_ERASEBKGND, &CPHSlider::OnEraseBkgnd),
+      OnMessage(WM_LBUTTONDOWN, &CPHSlider::OnLButtonDown),
+      OnMessage(WM_MOUSEMOVE, &CPHSlider::OnMouseMove),
+      OnMessage(WM_LBUTTONUP, &CPHSlider::OnLButtonUp),
+      OnMessage(WM_CAPTURECHANGED, &CPHSlider::OnCaptureChanged),
+  };
+  static const MessageMap map{&CWnd::Messages(), entries};
+  return map;
+}
+
+bool CPHSlider::Create(const std::wstring& thumbPath, HWND parent, int controlId, POINT trackStart, POINT trackEnd,
+                       GdiBitmap picture) {
+  ControlId = controlId;
+  DragEnabled = 1;
+  Min = 0;
+  Max = 10;
+  Dragging = 0;
+  ThumbImagePath = thumbPath;
+  TrackStart = trackStart;
+  TrackEnd = trackEnd;
+  Parent = parent;
+  ThumbImage = picture ? std::move(picture) : LoadBmpFile(thumbPath);
+  if (!ThumbImage) return false;
+  const SIZE size = BitmapSize(ThumbImage.Get());
+  ThumbWidth = size.cx;
+  ThumbHeight = size.cy;
+  const POINT at{trackStart.x - ThumbWidth / 2, trackStart.y - ThumbHeight / 2};
+  if (!CreatePlainWindow(WS_CHILD | WS_VISIBLE | WS_TABSTOP, {at.x, at.y, at.x + ThumbWidth, at.y + ThumbHeight},
+                         parent, 0, WS_EX_TRANSPARENT))
+    return false;
+  // The window owns its shape from here on.
+  if (GdiRegion shape = RegionFromImage(ThumbImage.Get())) SetWindowRgn(Hwnd(), shape.Release(), TRUE);
+  return true;
+}
+
+void CPHSlider::SetPos(int value) {
+  Value = ClampToRange(value, Range());
+  if (!Hwnd()) return;
+  MoveTo(ThumbLeftFor(Value, Range(), Travel()));
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+int CPHSlider::Left() const {
+  RECT rect;
+  GetWindowRect(Hwnd(), &rect);
+  MapWindowPoints(nullptr, GetParent(Hwnd()), reinterpret_cast<POINT*>(&rect), 2);
+  return rect.left;
+}
+
+void CPHSlider::MoveTo(int left) {
+  MoveWindow(Hwnd(), left, TrackStart.y, ThumbWidth, ThumbHeight, TRUE);
+}
+
+void CPHSlider::Report(int value) {
+  PostMessageW(Parent, WM_SLIDER_POS, static_cast<WPARAM>(value), ControlId);
+}
+
+LRESULT CPHSlider::OnPaint(WPARAM, LPARAM) {
+  PaintBuffered(Hwnd(), [&](HDC canvas) {
+    MemoryDc source(canvas);
+    SelectScope select(source.Get(), ThumbImage.Get());
+    BitBlt(canvas, 0, 0, ThumbWidth, ThumbHeight, source.Get(), 0, 0, SRCCOPY);
+  });
+  return 0;
+}
+
+LRESULT CPHSlider::OnEraseBkgnd(WPARAM, LPARAM) {
+  return TRUE;
+}
+
+LRESULT CPHSlider::OnLButtonDown(WPARAM, LPARAM lParam) {
+  if (DragEnabled) {
+    SetCapture(Hwnd());
+    DragStart = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    Dragging = 1;
+  }
+  return Default();
+}
+
+LRESULT CPHSlider::OnMouseMove(WPARAM, LPARAM lParam) {
+  if (!Dragging) return Default();
+  // The thumb moves under the pointer, so the press point stays put in
+  // the thumb's own coordinates.
+  const int left = Left();
+  const int dx = ClampDrag(GET_X_LPARAM(lParam) - DragStart.x, left, Travel());
+  if (dx) MoveTo(left + dx);
+  Value = DragValue(left + dx, Range(), Travel(), Value);
+  Report(Value);
+  return 0;
+}
+
+LRESULT CPHSlider::OnLButtonUp(WPARAM, LPARAM) {
+  Dragging = 0;
+  if (GetCapture() == Hwnd()) ReleaseCapture();
+  const SliderReading reading = ReleaseReading(Left(), Range(), Travel(), Snap, Value);
+  TraceSliderReading(L"CPHSlider=%f\n", reading.exact);
+  Value = reading.value;
+  Report(Value);
+  if (Snap) {
+    MoveTo(ThumbLeftFor(Value, Range(), Travel()));
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+  }
+  return 0;
+}
+
+LRESULT CPHSlider::OnCaptureChanged(WPARAM, LPARAM lParam) {
+  // A drag whose capture another window took would otherwise go on
+  // following the pointer with no button held.
+  if (reinterpret_cast<HWND>(lParam) != Hwnd()) Dragging = 0;
+  return Default();
+}

@@ -1,0 +1,38 @@
+#include "skin/text_label.h"
+
+#include "framework/gdi.h"
+#include "skin/skin_font.h"
+
+const MessageMap& CTextLabel::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_CREATE, &CTextLabel::OnCreate),
+      OnMessage(WM_PAINT, &CTextLabel::OnPaint),
+  };
+  static const MessageMap map{&CWnd::Messages(), entries};
+  return map;
+}
+
+void CTextLabel::SetText(std::wstring_view text) {
+  Text = text;
+  if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+LRESULT CTextLabel::OnCreate(WPARAM, LPARAM) {
+  GetClientRect(Hwnd(), &ClientRect);
+  return Default();
+}
+
+LRESULT CTextLabel::OnPaint(WPARAM, LPARAM) {
+  PaintBuffered(Hwnd(), [&](HDC canvas) {
+    GdiBrush back(CreateSolidBrush(BackColor));
+    FillRect(canvas, &ClientRect, back.Get());
+    SetBkMode(canvas, TRANSPARENT);
+    SetTextColor(canvas, 0xFFFFFF);
+    GdiFont font = CreateSkinFont(16, 6);
+    SelectScope select(canvas, font.Get());
+    RECT rect = ClientRect;
+    DrawTextW(canvas, Text.c_str(), static_cast<int>(Text.size()), &rect,
+              DT_SINGLELINE | DT_VCENTER | (AlignLeft ? DT_LEFT : DT_CENTER));
+  });
+  return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// A read-only text field: one line of white text on a near-black ground,
+// centred (or left-aligned), cut at the field's edges. It never notifies.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "framework/window.h"
+
+class CTextLabel : public CWnd {
+ public:
+  RECT ClientRect{0, 0, 0, 0};
+  std::wstring Text;
+  COLORREF BackColor = 0x020202;
+  int AlignLeft = 0;
+
+  bool Create(const RECT& rect, HWND parent) { return CreatePlainWindow(WS_CHILD | WS_VISIBLE, rect, parent); }
+  void SetText(std::wstring_view text);
+
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages();
+
+ private:
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+};
