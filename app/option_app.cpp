@@ -12,18 +12,16 @@ void CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   // Without the hook menus keep the system's frame; the program runs on.
   InstallMenuHook();
-  COptionDlg::DecodeLaterPictures();
 }
 
 }  // namespace
 
 BOOL COptionApp::InitInstance() {
   CWinApp::InitInstance();
-  // The menu hook and the pictures of the pages made later wait until the
-  // main window has painted: no menu can open before, while a thread has a
-  // message hook every message sent on it is one more trip to the window
-  // server (which would slow the thousands of the window's creation and
-  // first paint), and the start's pictures come first.
+  // The menu hook waits until the main window has painted: no menu can
+  // open before, and while a thread has a message hook every message sent
+  // on it is one more trip to the window server, which would slow the
+  // thousands of the window's creation and first paint.
   SetTimer(nullptr, 0, 0, &AfterFirstPaint);
   KernelHandle mutex(CreateMutexW(nullptr, FALSE, kSingleInstanceMutexName));
   const DWORD created = GetLastError();

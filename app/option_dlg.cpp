@@ -25,6 +25,14 @@ constexpr RECT kReloadArea{308, 252, 348, 282};
 // The quit code that ends the main window's modal loop.
 constexpr int kEndProgramCode = -1;
 
+// Once the window shows (a timer comes only when nothing else, painting
+// included, waits) the pictures of the pages hidden at start decode, and
+// then those pages are made, one a tick: each is ready before the user
+// first asks for it, and between two the user's input is taken.
+constexpr UINT_PTR kPicturesAheadTimer = 1;
+constexpr UINT_PTR kPagesAheadTimer = 2;
+constexpr UINT kPagesAheadMs = 30;
+
 }  // namespace
 
 COptionDlg::COptionDlg(MonitorNames names)
@@ -47,6 +55,7 @@ const MessageMap& COptionDlg::Messages() {
       OnMessage(WM_QUERYDRAGICON, &COptionDlg::OnQueryDragIcon),
       OnMessage(WM_SETCURSOR, &COptionDlg::OnSetCursor),
       OnMessage(WM_CLOSE, &COptionDlg::OnClose),
+      OnMessage(WM_TIMER, &COptionDlg::OnTimer),
       OnMessage(WM_MONITOR_RELOAD, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorReload>),
       OnMessage(WM_MONITOR_SETTINGS_CHANGED, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSettingsChanged>),
       OnMessage(WM_MONITOR_APPLY_DONE, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorApplyDone>),
@@ -107,7 +116,20 @@ LRESULT COptionDlg::OnInitDialog(WPARAM, LPARAM) {
   pages_.ShowFunctionPage(0);
   SelectLanguage(0);
   RefreshAll();
+  pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
   return TRUE;
+}
+
+LRESULT COptionDlg::OnTimer(WPARAM wParam, LPARAM) {
+  if (wParam == kPicturesAheadTimer) {
+    DecodeLaterPictures();
+    pagesAhead_.Start(Hwnd(), kPagesAheadTimer, kPagesAheadMs);
+  } else if (wParam == kPagesAheadTimer) {
+    if (!pages_.MakeNextPage()) pagesAhead_.Stop();
+  } else {
+    return Default();
+  }
+  return 0;
 }
 
 void COptionDlg::SelectLanguage(int index) { frame_.ShowLanguage(::SelectLanguage(index)); }

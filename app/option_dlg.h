@@ -10,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/page_host.h"
 #include "app/profile_commands.h"
+#include "framework/handles.h"
 #include "link/monitor_link.h"
 #include "link/settings_cycle.h"
 #include "skin/skinned_window.h"
@@ -24,7 +25,7 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow {
   // window system starts.
   static void DecodePicturesAhead();
   // Starts decoding the pictures of the pages made later, so a page shows
-  // at once the first time; called once the window has painted.
+  // at once the first time.
   static void DecodeLaterPictures();
 
   // CycleWindow: an apply holds the capture and the wait cursor.
@@ -68,6 +69,7 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow {
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+  LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
   // A monitor notification, handed to the settings cycle's handler.
   template <void (SettingsCycle::*Handler)()>
   LRESULT OnMonitor(WPARAM, LPARAM) {
@@ -97,4 +99,6 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow {
   AssignmentDispatch dispatch_;
   HICON icon_ = nullptr;
   bool skinUnusable_ = false;
+  // Readies the pages hidden at start once the window shows.
+  WindowTimer pagesAhead_;
 };

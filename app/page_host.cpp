@@ -138,6 +138,13 @@ CSkinnedPage* PageHost::Page(PageId id) {
 
 CSkinnedPage* PageHost::Existing(PageId id) const { return pages_[RowOf(id)].get(); }
 
+bool PageHost::MakeNextPage() {
+  const auto next = std::ranges::find_if(pages_, [](const std::unique_ptr<CSkinnedPage>& page) { return !page; });
+  if (next == pages_.end()) return false;
+  Page(kPages[static_cast<std::size_t>(next - pages_.begin())].id);
+  return true;
+}
+
 void PageHost::ShowOnly(CSkinnedPage* shown) {
   for (std::size_t row = 0; row < kPageCount; ++row) {
     if (kPages[row].pageNumbers && pages_[row] && pages_[row].get() != shown)

@@ -50,6 +50,9 @@ class PageHost {
   }
   // The page if it was made.
   CSkinnedPage* Existing(PageId id) const;
+  // Makes the next page not made yet, hidden and up to date; false when
+  // every page is made. So the pages are ready before they are first shown.
+  bool MakeNextPage();
 
   // The button whose record the function pages show: 0-14, or any other
   // value for none (-1 at start).

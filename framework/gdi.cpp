@@ -7,11 +7,29 @@ SIZE BitmapSize(HBITMAP bitmap) {
 }
 
 GdiBitmap CreateCanvasBitmap(int width, int height) {
+  std::uint32_t* pixels = nullptr;
+  return CreateCanvasBitmap(width, height, pixels);
+}
+
+GdiBitmap CreateCanvasBitmap(int width, int height, std::uint32_t*& pixels) {
+  pixels = nullptr;
   if (width <= 0 || height <= 0) return {};
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  return GdiBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (bitmap) pixels = static_cast<std::uint32_t*>(bits);
+  return bitmap;
+}
+
+std::uint32_t* CanvasPixels(HBITMAP bitmap, SIZE& size) {
+  DIBSECTION dib{};
+  if (!bitmap || GetObjectW(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return nullptr;
+  const BITMAPINFOHEADER& header = dib.dsBmih;
+  if (header.biBitCount != 32 || header.biHeight >= 0 || header.biCompression != BI_RGB) return nullptr;
+  GdiFlush();
+  size = {header.biWidth, -header.biHeight};
+  return static_cast<std::uint32_t*>(dib.dsBm.bmBits);
 }
 
 GdiBitmap CopyToCanvas(HBITMAP source) {

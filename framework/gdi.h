@@ -2,6 +2,8 @@
 // GDI objects and device contexts, each released once by its owner.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "framework/handles.h"
 
 template <class T>
@@ -83,6 +85,11 @@ SIZE BitmapSize(HBITMAP bitmap);
 // display driver, which under Wine is a round trip to the window server
 // for every off-screen buffer and every cut-out.
 GdiBitmap CreateCanvasBitmap(int width, int height);
+// The same, with its pixels: row by row from the top, 0x00RRGGBB each.
+GdiBitmap CreateCanvasBitmap(int width, int height, std::uint32_t*& pixels);
+// The pixels of a canvas bitmap as above (any 32-bit top-down DIB section);
+// null for any other bitmap. Pending drawing is flushed first.
+std::uint32_t* CanvasPixels(HBITMAP bitmap, SIZE& size);
 
 // A canvas bitmap holding a copy of `source`'s pixels (empty for none).
 GdiBitmap CopyToCanvas(HBITMAP source);
