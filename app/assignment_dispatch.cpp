@@ -1,5 +1,7 @@
 #include "app/assignment_dispatch.h"
 
+#include <algorithm>
+
 #include "app/messages.h"
 #include "app/option_dlg.h"
 #include "framework/keys.h"
@@ -44,13 +46,22 @@ void AssignmentDispatch::ShowFunctionPage(WPARAM page) {
   window_.Frame().CheckSettingsButton(false);
 }
 
+const AssignmentDispatch::AssignAction AssignmentDispatch::kAssignActions[] = {
+    {kAssignRestore, &AssignmentDispatch::Restore},
+};
+
 bool AssignmentDispatch::AssignFunction(WPARAM action, LPARAM argument) {
-  if (action != kAssignRestore) return true;
-  if (argument == kRestoreAllProfiles) {
+  const auto row = std::ranges::find(kAssignActions, action, &AssignAction::action);
+  // An action nobody sends changes nothing.
+  return row == std::end(kAssignActions) || (this->*row->run)(argument);
+}
+
+bool AssignmentDispatch::Restore(LPARAM what) {
+  if (what == kRestoreAllProfiles) {
     RestoreAll(WorkingSettings);
     window_.RefreshAll();
     window_.ApplyAndTell(kApplyRestoreAll);
-  } else if (argument == kRestoreSelectedButton) {
+  } else if (what == kRestoreSelectedButton) {
     RestoreButton(WorkingSettings, pages_.SelectedButton());
   }
   return true;

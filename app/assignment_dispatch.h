@@ -32,8 +32,17 @@ class AssignmentDispatch {
  private:
   void ProfileAction(WPARAM wParam, LPARAM lParam);
   void ShowFunctionPage(WPARAM page);
+  // The actions of WM_ASSIGN_FUNCTION, a row each in kAssignActions; false
+  // when the message was not taken.
   bool AssignFunction(WPARAM action, LPARAM argument);
+  bool Restore(LPARAM what);
   void SelectButton(WPARAM tag, LPARAM button);
+
+  struct AssignAction {
+    WPARAM action;
+    bool (AssignmentDispatch::*run)(LPARAM argument);
+  };
+  static const AssignAction kAssignActions[];
 
   COptionDlg& window_;
   PageHost& pages_;
