@@ -2,7 +2,7 @@
 // The frame's profile commands: switching to the previous or next profile,
 // its program file, renaming, import and export. Each works on the active
 // profile of WorkingSettings.
-#include "app/dlg_prog_sel.h"
+#include "pages/assign/dlg_prog_sel.h"
 #include "app/dlg_rename.h"
 
 class COptionDlg;

@@ -1,4 +1,4 @@
-#include "app/dlg_prog_sel.h"
+#include "pages/assign/dlg_prog_sel.h"
 
 #include <commdlg.h>
 
