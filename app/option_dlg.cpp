@@ -73,8 +73,9 @@ LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   cycle_.StartupLoad();
   LoadLanguageModule();
-  // The frame's buttons are made while the pictures still decode (they were
-  // started with the program), the pages' first: their cut-outs follow.
+  // The frame's buttons are made while the pictures still decode (started
+  // with the program); then the pages, each with its pictures (queued
+  // first); the frame's cut-outs come last.
   const std::vector<SkinButtonInfo> layout = frame_.Create(*this, ReadButtonSection(SkinFolder() + kMainLayout));
   pages_.CreateStartPages(Hwnd());
   LoadPictures();
