@@ -5,6 +5,7 @@
 #include "settings_record.h"
 
 enum class PointerSlider { DoubleClick, PointerSpeed, WheelLines, TiltSpeed };
+inline constexpr int kPointerSliderCount = 4;
 
 struct PointerSliderRange {
   int min;

@@ -22,7 +22,6 @@ class CDlgSetting : public CSkinnedPage {
   // The restore button's caption and the painted texts in the new language.
   void RefreshTexts() override;
 
-  CBitmapBtn& WebLinkButton() { return webLink_; }
   CBitmapBtn& RestoreButton() { return restore_; }
   CDlgRestore& RestoreDialog() { return restoreDialog_; }
 

@@ -41,5 +41,5 @@ class CSystemExDlg : public CSkinnedPage {
   CBitmapBtn acceleration_;
   CBitmapBtn wheelScreen_;
   // In the order of PointerSlider.
-  std::array<CClickHSlider, 4> sliders_;
+  std::array<CClickHSlider, kPointerSliderCount> sliders_;
 };
