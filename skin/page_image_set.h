@@ -20,6 +20,11 @@ struct PageImageNames {
   std::wstring over;
   std::wstring down;
   std::wstring disabled;
+  // When set, the names are those of this layout file's "SCREEN" section,
+  // read when the pictures are wanted: the skin names them, not the program.
+  std::wstring screenLayout = {};
+
+  static PageImageNames InScreenSection(std::wstring layout) { return {{}, {}, {}, {}, {}, std::move(layout)}; }
 };
 
 struct PageImageSet {

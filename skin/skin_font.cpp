@@ -48,10 +48,10 @@ std::wstring ResolveFontFace(const std::wstring& face) {
   return choice;
 }
 
-GdiFont CreateSkinFont(int height, int width, const std::wstring& face, int weight) {
+GdiFont CreateSkinFont(int height, int width, const std::wstring& face, int weight, BYTE charset, BYTE family) {
   const std::wstring chosen = ResolveFontFace(face);
-  return GdiFont(CreateFontW(height, width, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN, chosen.c_str()));
+  return GdiFont(CreateFontW(height, width, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, family, chosen.c_str()));
 }
 
 HFONT SharedSkinFont(int height, int width, const std::wstring& face, int weight) {

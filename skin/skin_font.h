@@ -16,8 +16,9 @@ inline constexpr wchar_t kSkinFontFace[] = L"HelveticaNeueLT Com 67 MdCn";
 std::wstring ResolveFontFace(const std::wstring& face);
 
 // Height and average width in pixels, normal weight unless given, ClearType,
-// modern family, default character set.
-GdiFont CreateSkinFont(int height, int width, const std::wstring& face = kSkinFontFace, int weight = FW_NORMAL);
+// modern family and default character set unless given.
+GdiFont CreateSkinFont(int height, int width, const std::wstring& face = kSkinFontFace, int weight = FW_NORMAL,
+                       BYTE charset = DEFAULT_CHARSET, BYTE family = FF_MODERN);
 
 // The same font, made once and shared for the life of the process (the
 // caller never deletes it): a caption drawn many times, or by many buttons,

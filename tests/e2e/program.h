@@ -16,6 +16,9 @@ struct SkinPlace {
 };
 inline constexpr SkinPlace kFrame{L"skin_main.ini", {0, 0}};
 inline constexpr SkinPlace kLayoutPage{L"skin_mouse.ini", {165, 63}};
+inline constexpr SkinPlace kFourTabStrip{L"skin_set_tab.ini", {21, 379}};
+inline constexpr SkinPlace kPointerPage{L"skin_system_page.ini", {209, 372}};
+inline constexpr SkinPlace kSettingsPage{L"Setting.ini", {209, 372}};
 
 class Program {
  public:

@@ -208,6 +208,15 @@ std::wstring ControlText(HWND control) {
   return text;
 }
 
+// The program's window as the user sees it now, as a picture in the artifacts.
+void SaveShot(const Program& program, const wchar_t* name) {
+  RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  int width = 0, height = 0;
+  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
+  CreateDirectoryW(ARTIFACT_DIR, nullptr);
+  WritePng(std::wstring(ARTIFACT_DIR L"/") + name, pixels, width, height);
+}
+
 TEST_F(ProgramTest, AButtonChosenOnTheMouseShowsItsFactoryFunctionAndRestoreAllReachesTheMonitor) {
   Simulator monitor(Simulator::Names::Standard);
   Program program;
@@ -223,11 +232,7 @@ TEST_F(ProgramTest, AButtonChosenOnTheMouseShowsItsFactoryFunctionAndRestoreAllR
   }));
   EXPECT_EQ(ControlText(caption), LibraryText(1601));
   // The window as the user sees it now: the button selected, the 8-tab strip.
-  RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  int width = 0, height = 0;
-  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
-  CreateDirectoryW(ARTIFACT_DIR, nullptr);
-  WritePng(ARTIFACT_DIR L"/main_window_button_selected.png", pixels, width, height);
+  SaveShot(program, L"main_window_button_selected.png");
 
   // From outside, as the settings page will ask for it.
   PostMessageW(program.Window(), 11026, 0, 0);
@@ -287,6 +292,61 @@ TEST_F(ProfileFilesTest, ExportThenImportRoundTripsAProfile) {
   const std::wstring profileFile = Program::Folder() + L"config\\Default0.gmp";
   ASSERT_TRUE(WaitUntil([&] { return Contains(FileText(profileFile), L"ProFileName=Exported 100%"); }));
   EXPECT_TRUE(Contains(FileText(Program::Folder() + L"config.ini"), L"FileName=round trip"));
+}
+
+// A value of the current user's pointer settings as Windows keeps it.
+std::wstring MouseSetting(const wchar_t* name) {
+  wchar_t text[80] = {};
+  DWORD bytes = sizeof text;
+  RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Mouse", name, RRF_RT_REG_SZ, nullptr, text, &bytes);
+  return text;
+}
+
+TEST_F(ProgramTest, PointerSettingsReachWindowsOnApplyAndTheSettingsPageRestoresTheFactoryProfiles) {
+  Simulator monitor(Simulator::Names::Standard);
+  Program program;
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {}));
+
+  // The middle of each track: pointer speed position 5, 350 on the
+  // double-click slider, both away from the thumbs the factory values show.
+  program.ClickButton(L"3", kFourTabStrip);
+  // A page's own control there, not the page before it.
+  const auto shows = [&](const wchar_t* key, const SkinPlace& page) {
+    return WaitUntil([&] {
+      const HWND control = program.ControlAt(key, page);
+      return control && GetParent(GetParent(control)) == program.Window();
+    });
+  };
+  ASSERT_TRUE(shows(L"6", kPointerPage));
+  program.ClickButton(L"6", kPointerPage);
+  program.ClickButton(L"5", kPointerPage);
+  SaveShot(program, L"pointer_page.png");
+  program.ClickButton(kApply);
+  ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
+  const std::string applied = LogLines(log).front();
+  EXPECT_TRUE(Contains(applied, "{\"wParam\":0,")) << applied;
+  // Windows' own settings are no device settings.
+  EXPECT_TRUE(Contains(applied, "\"ProfileChangedFlags\":[0,0,0,0,0]")) << applied;
+  ASSERT_TRUE(WaitUntil([&] { return MouseSetting(L"MouseSensitivity") == L"12"; }));
+  EXPECT_EQ(MouseSetting(L"DoubleClickSpeed"), L"550");
+
+  program.ClickButton(L"21");
+  ASSERT_TRUE(shows(L"2", kSettingsPage));
+  SaveShot(program, L"settings_page.png");
+  program.ClickButton(L"2", kSettingsPage);
+  const HWND restore = program.WaitForDialog();
+  ASSERT_TRUE(restore);
+  SetForegroundWindow(restore);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == restore; }));
+  Program::PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitUntil([&] { return LogLines(log).size() == 2; }));
+  const std::string restored = LogLines(log).back();
+  EXPECT_TRUE(Contains(restored, "{\"wParam\":1,")) << restored;
+  EXPECT_TRUE(Contains(restored, "\"ProfileChangedFlags\":[1,1,1,1,1]")) << restored;
+  const std::wstring profileFile = Program::Folder() + L"config\\Default0.gmp";
+  ASSERT_TRUE(WaitUntil([&] { return Contains(FileText(profileFile), L"MouseSpeed=10\r\n"); }));
+  EXPECT_TRUE(Contains(FileText(profileFile), L"DbleClickSpeed=500\r\n"));
+  EXPECT_EQ(MouseSetting(L"MouseSensitivity"), L"10");
 }
 
 }  // namespace

@@ -193,8 +193,9 @@ TEST(PageImageSet, NamesFromTheScreenSectionAndMissingPictures) {
   EXPECT_EQ(names.mask, L"screen_mask.bmp");
   EXPECT_EQ(names.over, L"");
   EXPECT_EQ(names.disabled, L"nowhere.JPG");
+  // Named by the layout alone, the set loads the same pictures.
   PageImageSet set;
-  set.Load(names);
+  set.Load(PageImageNames::InScreenSection(L"screen_test.ini"));
   EXPECT_TRUE(set.mask);
   EXPECT_TRUE(set.normal);
   EXPECT_FALSE(set.over);

@@ -7,6 +7,7 @@
 
 #include "mouse_art.h"
 #include "skin/button_info.h"
+#include "thumbs.h"
 
 namespace {
 
@@ -59,7 +60,18 @@ Face FaceOf(SkinState state) {
   return {kFace, kFrame, kGlyph};
 }
 
-void DrawControl(Canvas& c, const SkinControl& control, SkinState state) {
+// A slider's rail where its thumb points, along the travel of the thumb's
+// middle, with a tick where the middle stands at each of `stops` values.
+void DrawTrack(Canvas& c, const Box& b, int stops, int thumbWidth) {
+  const double travel = b.right - b.left - thumbWidth, rail = b.bottom - 5;
+  c.RoundRect({b.left + thumbWidth / 2.0, rail, b.right - thumbWidth / 2.0, rail + 2}, 1, kFrame);
+  for (int stop = 0; stop < stops && stops > 1; ++stop) {
+    const double x = b.left + std::floor(travel * stop / (stops - 1)) + std::floor(thumbWidth / 2.0) + 0.5;
+    c.Line(x, rail + 3, x, b.bottom, 1, kLeader);
+  }
+}
+
+void DrawControl(Canvas& c, const SkinControl& control, SkinState state, int thumbWidth) {
   const Box& b = control.rect;
   const double w = b.right - b.left, h = b.bottom - b.top;
   if (w <= 0 || h <= 0) return;
@@ -78,6 +90,21 @@ void DrawControl(Canvas& c, const SkinControl& control, SkinState state) {
     c.Ring(cx, cy, r, 1.5, state == SkinState::Normal || state == SkinState::Disabled ? face.frame : kRed);
     if (state == SkinState::Down) c.Disc(cx, cy, r - 4, kRed);
     if (state == SkinState::Over) c.Disc(cx, cy, r - 5, kFrame);
+    return;
+  }
+  if (look == "check") {
+    // A box, filled and ticked when checked.
+    const double t = std::min(w, h) * 0.22;
+    c.RoundRect(b, 3, state == SkinState::Normal || state == SkinState::Disabled ? face.frame : kRed);
+    c.RoundRect({b.left + 1.5, b.top + 1.5, b.right - 1.5, b.bottom - 1.5}, 2, state == SkinState::Down ? kRed : kWell);
+    if (state == SkinState::Down) {
+      c.Line(cx - t * 0.9, cy, cx - t * 0.2, cy + t * 0.8, 2, kGlyphBright);
+      c.Line(cx - t * 0.2, cy + t * 0.8, cx + t, cy - t * 0.8, 2, kGlyphBright);
+    }
+    return;
+  }
+  if (look.rfind("track", 0) == 0) {
+    DrawTrack(c, b, look.size() > 6 ? std::atoi(look.c_str() + 6) : 0, thumbWidth);
     return;
   }
   if (look.rfind("swatch:", 0) == 0) {
@@ -100,6 +127,11 @@ void DrawControl(Canvas& c, const SkinControl& control, SkinState state) {
     c.Line(cx - g, cy + g, cx + g, cy - g, 1.8, face.glyph);
   } else if (look == "browse") {
     for (int dot = -1; dot <= 1; ++dot) c.Disc(cx + dot * g * 1.3, cy + g * 0.6, 1.6, face.glyph);
+  } else if (look == "link") {
+    // An arrow leaving the button, up and to the right.
+    c.Line(cx - g, cy + g, cx + g, cy - g, 1.8, face.glyph);
+    c.Line(cx, cy - g, cx + g + 0.6, cy - g, 1.8, face.glyph);
+    c.Line(cx + g, cy - g - 0.6, cx + g, cy, 1.8, face.glyph);
   } else if (look == "arrow-left") {
     c.Triangle(cx + g * 0.7, cy - g * 1.2, cx + g * 0.7, cy + g * 1.2, cx - g, cy, face.glyph);
   } else if (look == "arrow-right") {
@@ -157,6 +189,11 @@ std::optional<WindowArt> ReadWindowArt(const IniDocument& d, const std::string& 
   if (const std::vector<Box> logo = Boxes(d.Get(name, "Logo")); !logo.empty()) art.logo = logo.front();
   art.rules = Boxes(d.Get(name, "Rules"));
   if (const std::vector<Box> mouse = Boxes(d.Get(name, "Mouse")); !mouse.empty()) art.mouse = mouse.front();
+  for (const std::string& section : d.Sections()) {
+    std::string ignored;
+    if (IsThumbSection(d, section))
+      if (const std::optional<ThumbArt> thumbs = ReadThumbArt(d, section, ignored)) art.thumbWidth = thumbs->width;
+  }
   for (const char* state : {"Mask", "Normal", "Over", "Down", "Disabled"}) {
     if (std::string file = d.Get(name, state); !file.empty()) art.files[state] = file;
   }
@@ -209,7 +246,7 @@ Canvas RenderState(const WindowArt& art, SkinState state) {
   for (const SkinControl& control : art.controls) {
     if (!control.lead.empty()) DrawLeader(c, control.rect, *MousePart(*art.mouse, control.lead));
   }
-  for (const SkinControl& control : art.controls) DrawControl(c, control, state);
+  for (const SkinControl& control : art.controls) DrawControl(c, control, state, art.thumbWidth);
   return c;
 }
 

@@ -20,7 +20,9 @@ enum class SkinState { Normal, Over, Down, Disabled };
 struct SkinControl {
   std::string key;
   Box rect;
-  std::string look;  // button, label, well, minimise, close, arrow-left, arrow-right, browse, radio, swatch:0xBBGGRR
+  // button, label, well, minimise, close, arrow-left, arrow-right, browse, link, radio, check,
+  // swatch:0xBBGGRR, track or track:<stops> (a slider's rail, with a tick at each stop)
+  std::string look;
   std::string lead;  // the part of the window's mouse its leader line points at, if any
 };
 
@@ -36,6 +38,7 @@ struct WindowArt {
   std::optional<Box> logo;
   std::vector<Box> rules;     // thin separating lines
   std::optional<Box> mouse;   // where the mouse of the button page is drawn
+  int thumbWidth = 0;         // the sliders' thumbs' (the ticks of a track stand under their middle)
   // Picture file names by state; the mask's under "Mask".
   std::map<std::string, std::string> files;
   std::vector<SkinControl> controls;

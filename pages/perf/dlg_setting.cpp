@@ -1,0 +1,137 @@
+#include "pages/perf/dlg_setting.h"
+
+#include <shellapi.h>
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "lang/string_ids.h"
+#include "pages/perf/program_version.h"
+#include "skin/skin_files.h"
+#include "skin/skin_font.h"
+
+namespace {
+
+// Product data: the maker's site and the article number of the mouse.
+constexpr wchar_t kMakerWebSite[] = L"https://www.kestravox.example/";
+constexpr wchar_t kArticleNumber[] = L"704512";
+
+constexpr wchar_t kLayout[] = L"Setting.ini";
+constexpr wchar_t kWebLinkKey[] = L"1";
+constexpr wchar_t kRestoreKey[] = L"2";
+
+constexpr COLORREF kHeadingColour = 0x5B5B5B;
+constexpr COLORREF kTextColour = 0xFDFDFD;
+constexpr COLORREF kControlTextColour = 0xFFFFFF;
+constexpr COLORREF kBackgroundColour = 0x1F1F1F;
+
+struct FontLook {
+  int height;
+  int width;
+  BYTE charset;
+  BYTE family;
+};
+// By CDlgSetting::Font: the values, the factory settings' explanation, the headings.
+constexpr FontLook kFonts[] = {
+    {16, 6, DEFAULT_CHARSET, FF_MODERN},
+    {16, 6, DEFAULT_CHARSET, FF_SWISS},
+    {17, 7, ANSI_CHARSET, FF_MODERN},
+};
+
+struct Heading {
+  int id;
+  POINT at;
+};
+constexpr Heading kHeadings[] = {
+    {IDS_SOFTWARE_VERSION, {16, 10}},
+    {IDS_DRIVER_VERSION, {16, 23}},
+    {IDS_ARTICLE_NUMBER, {16, 36}},
+    {IDS_FACTORY_SETTINGS, {76, 106}},
+};
+constexpr POINT kSoftwareVersionAt{170, 12};
+constexpr POINT kDriverVersionAt{170, 25};
+constexpr POINT kArticleNumberAt{170, 38};
+constexpr POINT kWebSiteHintAt{16, 244};
+constexpr RECT kFactoryHintBox{76, 124, 422, 166};
+
+void PaintText(HDC dc, const std::wstring& text, POINT at) {
+  TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+const PageImageNames CDlgSetting::kPictures{L"page_mask.bmp", L"Settings_normal.JPG", L"Settings_over.JPG",
+                                            L"Settings_down.JPG", L"Settings_normal.jpg"};
+
+CDlgSetting::CDlgSetting(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Parent, Keys::Stopped) {}
+
+const MessageMap& CDlgSetting::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_CTLCOLORMSGBOX, &CDlgSetting::OnCtlColor),
+      OnMessage(WM_CTLCOLORBTN, &CDlgSetting::OnCtlColor),
+      OnMessage(WM_CTLCOLORDLG, &CDlgSetting::OnCtlColor),
+      OnMessage(WM_CTLCOLORSCROLLBAR, &CDlgSetting::OnCtlColor),
+      OnMessage(WM_CTLCOLORSTATIC, &CDlgSetting::OnCtlColor),
+  };
+  static const MessageMap map{&CSkinnedPage::Messages(), entries};
+  return map;
+}
+
+void CDlgSetting::CreateControls() {
+  const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
+  CreateSkinButton(webLink_, layout, kWebLinkKey, Hwnd(), Images());
+  CreateSkinButton(restore_, layout, kRestoreKey, Hwnd(), Images());
+  restore_.SetCaption(LanguageText(IDS_RESTORE_ALL));
+  // Opening the site is all: a failure is not the user's to handle here.
+  webLink_.OnClick([] { ShellExecuteW(nullptr, L"open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL); });
+  restore_.OnClick([this] { OnRestore(); });
+  background_.Reset(CreateSolidBrush(kBackgroundColour));
+  for (int font = 0; font < kFontCount; ++font) {
+    const FontLook& look = kFonts[font];
+    fonts_[font] = CreateSkinFont(look.height, look.width, kSkinFontFace, FW_NORMAL, look.charset, look.family);
+  }
+  const ProgramVersions versions = ReadProgramVersions();
+  softwareVersion_ = versions.file;
+  driverVersion_ = versions.product;
+}
+
+void CDlgSetting::RefreshTexts() {
+  restore_.SetCaption(LanguageText(IDS_RESTORE_ALL));
+  RedrawWindow(restore_.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+  UpdateWindow(Hwnd());
+}
+
+void CDlgSetting::OnRestore() {
+  const HWND mainWindow = GetParent(Hwnd());
+  if (restoreDialog_.DoModal(mainWindow) == IDOK)
+    PostMessageW(mainWindow, WM_ASSIGN_FUNCTION, kAssignRestore, kRestoreAllProfiles);
+}
+
+LRESULT CDlgSetting::OnCtlColor(WPARAM wParam, LPARAM) {
+  const HDC dc = reinterpret_cast<HDC>(wParam);
+  SetTextColor(dc, kControlTextColour);
+  SetBkColor(dc, kBackgroundColour);
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(background_.Get());
+}
+
+void CDlgSetting::PaintContent(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kTextColour);
+  {
+    SelectScope font(dc, fonts_[kValueFont].Get());
+    PaintText(dc, softwareVersion_, kSoftwareVersionAt);
+    PaintText(dc, driverVersion_, kDriverVersionAt);
+    PaintText(dc, kArticleNumber, kArticleNumberAt);
+    PaintText(dc, LanguageText(IDS_WEB_SITE_HINT), kWebSiteHintAt);
+  }
+  {
+    SelectScope font(dc, fonts_[kHintFont].Get());
+    const std::wstring hint = LanguageText(IDS_FACTORY_SETTINGS_HINT);
+    RECT box = kFactoryHintBox;
+    DrawTextW(dc, hint.c_str(), static_cast<int>(hint.size()), &box, DT_LEFT | DT_TOP | DT_WORDBREAK);
+  }
+  SelectScope font(dc, fonts_[kHeadingFont].Get());
+  SetTextColor(dc, kHeadingColour);
+  for (const Heading& heading : kHeadings) PaintText(dc, LanguageText(heading.id), heading.at);
+}

@@ -1,0 +1,131 @@
+#include "pages/perf/system_ex_dlg.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "framework/wide.h"
+#include "lang/string_ids.h"
+#include "model/settings.h"
+#include "model/text.h"
+#include "skin/skin_files.h"
+#include "skin/skin_font.h"
+
+namespace {
+
+constexpr wchar_t kLayout[] = L"skin_system_page.ini";
+constexpr wchar_t kThumb[] = L"scroll_arrow_down.bmp";
+constexpr wchar_t kAccelerationKey[] = L"2";
+constexpr wchar_t kWheelScreenKey[] = L"4";
+
+struct SliderRow {
+  PointerSlider slider;
+  const wchar_t* key;
+  int id;
+  bool snap;
+};
+// The wheel lines (key 8) report as 203, the tilt speed (key 7) as 204.
+constexpr SliderRow kSliders[] = {
+    {PointerSlider::DoubleClick, L"5", 201, false},
+    {PointerSlider::PointerSpeed, L"6", 202, true},
+    {PointerSlider::TiltSpeed, L"7", 204, true},
+    {PointerSlider::WheelLines, L"8", 203, true},
+};
+
+struct PaintedText {
+  int id;
+  POINT at;
+  COLORREF colour;
+};
+constexpr COLORREF kHeadingColour = 0x5B5B5B;
+constexpr COLORREF kLabelColour = 0xFFFFFF;
+// Headings above the sliders, then the toggles' labels.
+constexpr PaintedText kTexts[] = {
+    {IDS_DOUBLE_CLICK_SPEED, {13, 10}, kHeadingColour}, {IDS_POINTER_SPEED, {13, 78}, kHeadingColour},
+    {IDS_TILT_SPEED, {13, 141}, kHeadingColour},        {IDS_WHEEL_LINES, {13, 207}, kHeadingColour},
+    {IDS_POINTER_PRECISION, {331, 98}, kLabelColour},   {IDS_WHEEL_SCREEN, {331, 228}, kLabelColour},
+};
+constexpr int kFontHeight = 17;
+constexpr int kFontWidth = 6;
+
+}  // namespace
+
+const PageImageNames CSystemExDlg::kPictures = PageImageNames::InScreenSection(kLayout);
+
+// A press on the background moves nothing: the sliders' page keeps still.
+CSystemExDlg::CSystemExDlg(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Nothing, Keys::Passed) {}
+
+const MessageMap& CSystemExDlg::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_SLIDER_POS, &CSystemExDlg::OnSliderPos),
+  };
+  static const MessageMap map{&CSkinnedPage::Messages(), entries};
+  return map;
+}
+
+void CSystemExDlg::CreateControls() {
+  const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
+  for (auto [button, key] : {std::pair{&acceleration_, kAccelerationKey}, {&wheelScreen_, kWheelScreenKey}}) {
+    const SkinButtonInfo info = CreateSkinButton(*button, layout, key, Hwnd(), Images());
+    button->ToggleMode = 1;
+    if (const std::wstring tip(Wide(TextOf(info.TooltipText))); !tip.empty()) button->SetTooltip(tip.c_str(), true);
+  }
+  acceleration_.OnClick([this] { OnAcceleration(); });
+  wheelScreen_.OnClick([this] { OnWheelScreen(); });
+  const std::wstring thumb = SkinFolder() + kThumb;
+  for (const SliderRow& row : kSliders) {
+    CClickHSlider& slider = Slider(row.slider);
+    if (!slider.Create(thumb, Hwnd(), row.id, ToRect(ReadButtonInfo(layout, row.key).Rect))) continue;
+    slider.SetTrackImage(Images().normal.Get());
+    const PointerSliderRange range = RangeOf(row.slider);
+    slider.SetRange(range.min, range.max);
+    if (row.snap) slider.SetSnap();
+    slider.SetPos(range.min);
+  }
+}
+
+void CSystemExDlg::ShowActiveProfile() {
+  const ProfileRecord* active = ActiveProfile(WorkingSettings);
+  if (!active) return;
+  for (const SliderRow& row : kSliders) {
+    CClickHSlider& slider = Slider(row.slider);
+    slider.SetPos(PositionOf(*active, row.slider));
+    if (slider.Hwnd()) InvalidateRect(slider.Hwnd(), nullptr, TRUE);
+  }
+  acceleration_.SetCheck(active->AccelerationFlag);
+  wheelScreen_.SetCheck(active->ScrollWheelFlag);
+}
+
+void CSystemExDlg::RefreshTexts() {
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+  UpdateWindow(Hwnd());
+}
+
+LRESULT CSystemExDlg::OnSliderPos(WPARAM wParam, LPARAM lParam) {
+  const auto row = std::ranges::find(kSliders, static_cast<int>(lParam), &SliderRow::id);
+  ProfileRecord* active = ActiveProfile(WorkingSettings);
+  if (row == std::end(kSliders) || !active) return 0;
+  StorePosition(*active, row->slider, static_cast<int>(wParam));
+  // The user feels the new double-click time while still choosing it.
+  if (row->slider == PointerSlider::DoubleClick) SetDoubleClickTime(static_cast<UINT>(active->DbleClickSpeed));
+  return 0;
+}
+
+void CSystemExDlg::OnAcceleration() {
+  if (ProfileRecord* active = ActiveProfile(WorkingSettings)) StoreAcceleration(*active, acceleration_.Checked == 1);
+}
+
+void CSystemExDlg::OnWheelScreen() {
+  if (ProfileRecord* active = ActiveProfile(WorkingSettings)) active->ScrollWheelFlag = wheelScreen_.Checked;
+}
+
+void CSystemExDlg::PaintContent(HDC dc) {
+  SelectScope font(dc, SharedSkinFont(kFontHeight, kFontWidth));
+  SetBkMode(dc, TRANSPARENT);
+  for (const PaintedText& text : kTexts) {
+    const std::wstring words = LanguageText(text.id);
+    SetTextColor(dc, text.colour);
+    TextOutW(dc, text.at.x, text.at.y, words.c_str(), static_cast<int>(words.size()));
+  }
+}

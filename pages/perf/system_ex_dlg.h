@@ -1,0 +1,45 @@
+#pragma once
+// The Windows pointer page: the pointer settings each profile carries into
+// Windows (double-click time, pointer speed and acceleration, wheel lines
+// or a screen per notch, tilt-wheel speed). It writes the active profile on
+// every change and hands the double-click time to the system at once; the
+// rest reaches Windows when the settings are applied.
+#include <windows.h>
+
+#include <array>
+
+#include "model/pointer_positions.h"
+#include "skin/bitmap_btn.h"
+#include "skin/click_slider.h"
+#include "skin/skinned_page.h"
+
+class CSystemExDlg : public CSkinnedPage {
+ public:
+  explicit CSystemExDlg(UINT templateId);
+
+  static const PageImageNames kPictures;
+
+  // Every control from the active profile; writes nothing.
+  void ShowActiveProfile() override;
+  // The painted texts in the new language.
+  void RefreshTexts() override;
+
+  CBitmapBtn& AccelerationButton() { return acceleration_; }
+  CBitmapBtn& WheelScreenButton() { return wheelScreen_; }
+  CClickHSlider& Slider(PointerSlider slider) { return sliders_[static_cast<std::size_t>(slider)]; }
+
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages();
+
+ private:
+  void CreateControls() override;
+  void PaintContent(HDC dc) override;
+  LRESULT OnSliderPos(WPARAM wParam, LPARAM lParam);
+  void OnAcceleration();
+  void OnWheelScreen();
+
+  CBitmapBtn acceleration_;
+  CBitmapBtn wheelScreen_;
+  // In the order of PointerSlider.
+  std::array<CClickHSlider, kPointerSliderCount> sliders_;
+};
