@@ -36,9 +36,14 @@ std::array<std::size_t, kPictureCount> FirstOfSameFile(const PageImageNames& nam
   return first;
 }
 
+PageImageNames ResolvedNames(const PageImageNames& names, const std::wstring& folder) {
+  return names.screenLayout.empty() ? names : PageImageSet::NamesFromLayout(folder + names.screenLayout);
+}
+
 }  // namespace
 
-std::vector<std::wstring> PageImageSet::PicturePaths(const PageImageNames& names, const std::wstring& folder) {
+std::vector<std::wstring> PageImageSet::PicturePaths(const PageImageNames& given, const std::wstring& folder) {
+  const PageImageNames names = ResolvedNames(given, folder);
   const auto ordered = NamesInOrder(names);
   const auto first = FirstOfSameFile(names);
   std::vector<std::wstring> paths;
@@ -51,7 +56,8 @@ void PageImageSet::Load(const PageImageNames& names) {
   Load(names, SkinFolder());
 }
 
-void PageImageSet::Load(const PageImageNames& names, const std::wstring& folder) {
+void PageImageSet::Load(const PageImageNames& given, const std::wstring& folder) {
+  const PageImageNames names = ResolvedNames(given, folder);
   // The distinct files, unless they were queued earlier still.
   DecodePicturesAhead(PicturePaths(names, folder));
   const auto ordered = NamesInOrder(names);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/gdi.h"
@@ -20,6 +21,15 @@ struct PageImageNames {
   std::wstring over;
   std::wstring down;
   std::wstring disabled;
+  // A layout file whose "SCREEN" section names the five pictures instead,
+  // so a skin may name its own.
+  std::wstring screenLayout = {};
+
+  static PageImageNames FromScreenSection(std::wstring layout) {
+    PageImageNames names;
+    names.screenLayout = std::move(layout);
+    return names;
+  }
 };
 
 struct PageImageSet {
@@ -35,7 +45,7 @@ struct PageImageSet {
   static std::vector<std::wstring> PicturePaths(const PageImageNames& names, const std::wstring& folder);
 
   // Loads each named picture from `folder` (the skin folder unless given);
-  // missing ones stay empty.
+  // missing ones stay empty. Names given by a layout are read from it there.
   void Load(const PageImageNames& names);
   void Load(const PageImageNames& names, const std::wstring& folder);
 
