@@ -9,6 +9,7 @@
 #include "pages/assign/dlg_layout.h"
 #include "pages/assign/dlg_set_button_page.h"
 #include "pages/assign/dlg_set_page.h"
+#include "pages/perf/sens_ex_dlg.h"
 #include "resource.h"
 #include "skin/skin_files.h"
 
@@ -57,6 +58,8 @@ const PageRow kPages[] = {
      {7, 0}},
     {PageId::Start, MakePage<CDlgStart>, &CDlgStart::kPictures, IDD_START_PAGE, kFunctionPageArea, false,
      PageNumbers({0, 3}), {0, 0}},
+    {PageId::Sensitivity, MakePage<CSensExDlg>, &CSensExDlg::kPictures, IDD_SENSITIVITY_PAGE, kFunctionPageArea,
+     false, PageNumbers({1}), {8, 0}},
 };
 constexpr std::size_t kPageCount = std::size(kPages);
 
