@@ -103,15 +103,7 @@ LRESULT CDpiSettingWnd::OnPaint(WPARAM, LPARAM) {
   PaintDc paint(Hwnd());
   RECT client;
   GetClientRect(Hwnd(), &client);
-  const HBITMAP image = IsCurrent ? RowImageDown.Get() : RowImageNormal.Get();
-  if (!image) {
-    GdiBrush brush(CreateSolidBrush(CBitmapBtn::kEmptyImageColor));
-    FillRect(paint.Get(), &client, brush.Get());
-    return 0;
-  }
-  MemoryDc source(paint.Get());
-  SelectScope select(source.Get(), image);
-  BitBlt(paint.Get(), 0, 0, client.right, client.bottom, source.Get(), 0, 0, SRCCOPY);
+  DrawImage(paint.Get(), IsCurrent ? RowImageDown.Get() : RowImageNormal.Get(), client);
   return 0;
 }
 
