@@ -16,7 +16,6 @@
 #include "model/settings.h"
 #include "pages/perf/sens_ex_dlg.h"
 #include "real_input.h"
-#include "registry_sandbox.h"
 
 namespace {
 
@@ -38,7 +37,6 @@ std::string Marks(int count, Marked marked) {
 }
 
 TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField) {
-  RegistrySandbox registry;
   Window<COptionDlg> window;
   ASSERT_TRUE(window.Create(nullptr));
   ProfileRecord& profile = *ActiveProfile(WorkingSettings);
@@ -120,9 +118,6 @@ TEST(LevelRow, ADragReportsEachNewPositionOnceAndItsButtonItsCheck) {
   CRowHost host;
   CDpiSettingWnd row;
   ASSERT_TRUE(row.Create({10, 10, 482, 41}, host.Hwnd(), 502));
-  PageImageSet images;
-  images.Load(PageImageNames::FromScreenSection(L"skin_speed_page.ini"));
-  row.SetImages(images.normal.Get(), images.over.Get(), images.down.Get(), images.normal.Get(), {4, 136, 476, 167});
   row.SetLevel(3);  // the thumb's left edge at 26
 
   POINT grip{6, 10};
