@@ -11,6 +11,7 @@
 #include "pages/assign/dlg_set_page.h"
 #include "pages/perf/dlg_setting.h"
 #include "pages/perf/system_ex_dlg.h"
+#include "pages/perf/sens_ex_dlg.h"
 #include "resource.h"
 #include "skin/skin_files.h"
 
@@ -59,9 +60,11 @@ const PageRow kPages[] = {
      {7, 0}},
     {PageId::Start, MakePage<CDlgStart>, &CDlgStart::kPictures, IDD_START_PAGE, kFunctionPageArea, false,
      PageNumbers({0, 3}), {0, 0}},
-    // Its texts are painted: after a language change, painted again last.
+    // The value pages paint their texts: after a language change, again last.
     {PageId::Pointer, MakePage<CSystemExDlg>, &CSystemExDlg::kPictures, IDD_POINTER_PAGE, kFunctionPageArea, false,
      PageNumbers({2}), {8, 0}},
+    {PageId::Sensitivity, MakePage<CSensExDlg>, &CSensExDlg::kPictures, IDD_SENSITIVITY_PAGE, kFunctionPageArea,
+     false, PageNumbers({1}), {9, 0}},
     {PageId::Settings, MakePage<CDlgSetting>, &CDlgSetting::kPictures, IDD_SETTINGS_PAGE, kFunctionPageArea, false,
      PageNumbers({8}), {1, 0}},
 };

@@ -17,6 +17,8 @@ void RemoveStyle(HWND window, LONG_PTR bits) {
   if (style & bits) SetWindowLongPtrW(window, GWL_STYLE, style & ~bits);
 }
 
+}  // namespace
+
 void DrawImage(HDC target, HBITMAP image, const RECT& client) {
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
@@ -29,7 +31,6 @@ void DrawImage(HDC target, HBITMAP image, const RECT& client) {
   SelectScope select(source.Get(), image);
   BitBlt(target, 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
 }
-}  // namespace
 
 const MessageMap& CBitmapBtn::Messages() {
   static const MessageEntry entries[] = {

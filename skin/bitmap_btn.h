@@ -17,6 +17,10 @@
 #include "skin/button_look.h"
 #include "skin/skin_font.h"
 
+// A cut-out as the skinned controls draw it: at (0, 0), unscaled; where
+// there is none, the skins' background colour.
+void DrawImage(HDC target, HBITMAP image, const RECT& client);
+
 class CBitmapBtn : public CButton {
  public:
   GdiBitmap ImageNormal;

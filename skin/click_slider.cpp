@@ -65,14 +65,7 @@ LRESULT CClickHSlider::OnPaint(WPARAM, LPARAM) {
   PaintDc paint(Hwnd());
   RECT client;
   GetClientRect(Hwnd(), &client);
-  if (!TrackImage) {
-    GdiBrush brush(CreateSolidBrush(CBitmapBtn::kEmptyImageColor));
-    FillRect(paint.Get(), &client, brush.Get());
-    return 0;
-  }
-  MemoryDc source(paint.Get());
-  SelectScope select(source.Get(), TrackImage.Get());
-  BitBlt(paint.Get(), 0, 0, client.right, client.bottom, source.Get(), 0, 0, SRCCOPY);
+  DrawImage(paint.Get(), TrackImage.Get(), client);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/gdi.h"
@@ -40,7 +41,7 @@ struct PageImageSet {
   static std::vector<std::wstring> PicturePaths(const PageImageNames& names, const std::wstring& folder);
 
   // Loads each named picture from `folder` (the skin folder unless given);
-  // missing ones stay empty.
+  // missing ones stay empty. Names given by a layout are read from it there.
   void Load(const PageImageNames& names);
   void Load(const PageImageNames& names, const std::wstring& folder);
 

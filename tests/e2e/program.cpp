@@ -91,14 +91,18 @@ HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const {
   return page && page != window_ ? ChildWindowFromPointEx(page, inPage, CWP_SKIPINVISIBLE) : page;
 }
 
-void Program::ClickButton(const wchar_t* key, const SkinPlace& place) {
-  POINT at = Middle(key, place);
-  ClientToScreen(window_, &at);
+void Program::Activate() const {
   SetForegroundWindow(window_);
   WaitUntil([&] { return GetForegroundWindow() == window_; });
   Sleep(kActivationSettleMs);
   DWORD_PTR answered;
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &answered);
+}
+
+void Program::ClickButton(const wchar_t* key, const SkinPlace& place) {
+  POINT at = Middle(key, place);
+  ClientToScreen(window_, &at);
+  Activate();
   SetCursorPos(at.x, at.y);
   // The move first, so the button sees the pointer arrive.
   SendMouse(MOUSEEVENTF_MOVE);
@@ -106,6 +110,26 @@ void Program::ClickButton(const wchar_t* key, const SkinPlace& place) {
   SendMouse(MOUSEEVENTF_LEFTUP);
   DWORD_PTR ignored;
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &ignored);
+}
+
+bool Program::Drag(HWND window, int dx, int steps) {
+  RECT start;
+  GetWindowRect(window, &start);
+  const POINT grip{(start.left + start.right) / 2, (start.top + start.bottom) / 2};
+  Activate();
+  SetCursorPos(grip.x, grip.y);
+  SendMouse(MOUSEEVENTF_MOVE);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  bool followed = true;
+  for (int step = 1; step <= steps && followed; ++step) {
+    const int moved = dx * step / steps;
+    SetCursorPos(grip.x + moved, grip.y);
+    SendMouse(MOUSEEVENTF_MOVE);
+    RECT now;
+    followed = WaitUntil([&] { return GetWindowRect(window, &now) && now.left == start.left + moved; });
+  }
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  return followed;
 }
 
 bool Program::HasCapture() const {

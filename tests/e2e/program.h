@@ -19,6 +19,7 @@ inline constexpr SkinPlace kLayoutPage{L"skin_mouse.ini", {165, 63}};
 inline constexpr SkinPlace kFourTabStrip{L"skin_set_tab.ini", {21, 379}};
 inline constexpr SkinPlace kPointerPage{L"skin_system_page.ini", {209, 372}};
 inline constexpr SkinPlace kSettingsPage{L"Setting.ini", {209, 372}};
+inline constexpr SkinPlace kSensitivityPage{L"skin_speed_page.ini", {209, 372}};
 
 class Program {
  public:
@@ -44,6 +45,9 @@ class Program {
 
   // A real click in the middle of the button of layout key `key`.
   void ClickButton(const wchar_t* key, const SkinPlace& place = kFrame);
+  // A real drag of `window` (a slider's thumb) by `dx` pixels, in steps,
+  // each waited for until the window has followed the pointer.
+  bool Drag(HWND window, int dx, int steps);
   // The control in the middle of layout key `key`, hidden ones left out.
   HWND ControlAt(const wchar_t* key, const SkinPlace& place) const;
   // The thread of its window holds the mouse capture.
@@ -55,6 +59,9 @@ class Program {
   static void PressKey(WORD key);
 
  private:
+  // Makes its window the foreground one and lets the activation settle.
+  void Activate() const;
+
   KernelHandle process_;
   HWND window_ = nullptr;
 };

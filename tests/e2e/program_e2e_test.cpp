@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 
+#include "model/settings_record.h"
 #include "pixels.h"
 #include "store/file_bytes.h"
 #include "tests/e2e/program.h"
@@ -245,6 +248,44 @@ TEST_F(ProgramTest, AButtonChosenOnTheMouseShowsItsFactoryFunctionAndRestoreAllR
   EXPECT_TRUE(Contains(line, "\"ProfileChangedFlags\":[1,1,1,1,1]")) << line;
   EXPECT_TRUE(Contains(line, "\"OTGSpeedChangedFlags\":[1,1,1,1,1]")) << line;
   EXPECT_TRUE(Contains(line, "\"CurrentProfileChanged\":1")) << line;
+}
+
+TEST_F(ProgramTest, ALevelDraggedAndAReportRatePickedReachTheMonitorAndTheProfileFile) {
+  Simulator monitor(Simulator::Names::Standard);
+  Program program;
+  const std::wstring block = scratch.File(L"block.bin");
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {L"--save", block}));
+
+  program.ClickButton(L"2", kFourTabStrip);
+  // The first level row, once the page has taken the start page's place.
+  HWND row = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return GetDlgCtrlID(row = program.ControlAt(L"5", kSensitivityPage)) == 500; }));
+  // Level 1 from the factory's position 3 by 100 pixels: position 10.
+  const HWND thumb = GetWindow(GetDlgItem(row, 300), GW_CHILD);
+  ASSERT_TRUE(thumb);
+  ASSERT_TRUE(program.Drag(thumb, 100, 4));
+  program.ClickButton(L"10", kSensitivityPage);
+  RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  int width = 0, height = 0;
+  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
+  CreateDirectoryW(ARTIFACT_DIR, nullptr);
+  WritePng(ARTIFACT_DIR L"/main_window_sensitivity_page.png", pixels, width, height);
+
+  program.ClickButton(kApply);
+  ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
+  const std::string line = LogLines(log).front();
+  EXPECT_TRUE(Contains(line, "\"ProfileChangedFlags\":[1,0,0,0,0]")) << line;
+  const std::vector<std::uint8_t> bytes = ReadWholeFile(block).value_or(std::vector<std::uint8_t>{});
+  ASSERT_EQ(bytes.size(), sizeof(SettingsRecord));
+  const auto received = std::make_unique<SettingsRecord>();
+  std::memcpy(received.get(), bytes.data(), bytes.size());
+  EXPECT_EQ(received->Profiles[0].CpiLevel_X[0], 10);
+  EXPECT_EQ(received->Profiles[0].PollingRate, 0);
+  const std::wstring profileFile = Program::Folder() + L"config\\Default0.gmp";
+  EXPECT_TRUE(WaitUntil([&] {
+    const std::wstring text = FileText(profileFile);
+    return Contains(text, L"CpiLevel_X0=10") && Contains(text, L"PollingRate=0");
+  }));
 }
 
 class ProfileFilesTest : public ProgramTest {

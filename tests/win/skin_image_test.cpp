@@ -193,9 +193,11 @@ TEST(PageImageSet, NamesFromTheScreenSectionAndMissingPictures) {
   EXPECT_EQ(names.mask, L"screen_mask.bmp");
   EXPECT_EQ(names.over, L"");
   EXPECT_EQ(names.disabled, L"nowhere.JPG");
-  // Named by the layout alone, the set loads the same pictures.
+  // A window that names only its layout loads the pictures it names.
+  const PageImageNames byLayout = PageImageNames::InScreenSection(L"screen_test.ini");
+  EXPECT_EQ(PageImageSet::PicturePaths(byLayout, folder), PageImageSet::PicturePaths(names, folder));
   PageImageSet set;
-  set.Load(PageImageNames::InScreenSection(L"screen_test.ini"));
+  set.Load(byLayout);
   EXPECT_TRUE(set.mask);
   EXPECT_TRUE(set.normal);
   EXPECT_FALSE(set.over);

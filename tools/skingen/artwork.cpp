@@ -18,6 +18,8 @@ const Rgb kFrame = FromColorRef(0x454545);
 const Rgb kFace = FromColorRef(0x2B2B2B);
 const Rgb kFaceOver = FromColorRef(0x343434);
 const Rgb kFaceDown = FromColorRef(0x0A0A78);
+// Dim enough for a red caption on it.
+const Rgb kFaceCurrent = FromColorRef(0x1E1E46);
 const Rgb kFaceDisabled = FromColorRef(0x242424);
 const Rgb kFrameDisabled = FromColorRef(0x2E2E2E);
 const Rgb kWell = FromColorRef(0x171717);
@@ -71,6 +73,34 @@ void DrawTrack(Canvas& c, const Box& b, int stops, int thumbWidth) {
   }
 }
 
+// A slider's groove along the middle of its track, as far as the thumb's
+// centre travels.
+void DrawGroove(Canvas& c, const Box& track) {
+  const double cy = (track.top + track.bottom) / 2;
+  c.RoundRect({track.left + 6, cy - 1.5, track.right - 6, cy + 1.5}, 1.5, kFrame);
+}
+
+// A resolution level row of the sensitivity page: its button, slider and
+// number sit at places fixed by the program. The down picture is the
+// current row's background, so its mark is lit there.
+void DrawLevelRow(Canvas& c, const Box& row, SkinState state) {
+  const auto at = [&](double l, double t, double r, double b) {
+    return Box{row.left + l, row.top + t, row.left + r, row.top + b};
+  };
+  const Box button = at(0, 5, 105, 25);
+  // The caption turns red on the current row: the face stays dark.
+  const Face face = state == SkinState::Down ? Face{kFaceCurrent, kRed, kGlyphBright} : FaceOf(state);
+  c.RoundRect(button, 4, face.frame);
+  c.RoundRect({button.left + 1, button.top + 1, button.right - 1, button.bottom - 1}, 3, face.fill);
+  DrawGroove(c, at(110, 5, 378, 25));
+  const double markX = row.left + 389.5, markY = row.top + 15;
+  if (state == SkinState::Down) {
+    c.Disc(markX, markY, 4, kRed);
+  } else {
+    c.Ring(markX, markY, 4, 1.2, kFrame);
+  }
+}
+
 void DrawControl(Canvas& c, const SkinControl& control, SkinState state, int thumbWidth) {
   const Box& b = control.rect;
   const double w = b.right - b.left, h = b.bottom - b.top;
@@ -80,6 +110,14 @@ void DrawControl(Canvas& c, const SkinControl& control, SkinState state, int thu
   const std::string& look = control.look;
 
   if (look == "label") return;
+  if (look == "groove") {
+    DrawGroove(c, b);
+    return;
+  }
+  if (look == "level-row") {
+    DrawLevelRow(c, b, state);
+    return;
+  }
   if (look == "well") {
     c.RoundRect(b, 4, kWellEdge);
     c.RoundRect({b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, 3, kWell);

@@ -21,7 +21,8 @@ struct SkinControl {
   std::string key;
   Box rect;
   // button, label, well, minimise, close, arrow-left, arrow-right, browse, link, radio, check,
-  // swatch:0xBBGGRR, track or track:<stops> (a slider's rail, with a tick at each stop)
+  // swatch:0xBBGGRR, track or track:<stops> (a slider's rail, with a tick at each stop),
+  // groove (a slider's groove), level-row
   std::string look;
   std::string lead;  // the part of the window's mouse its leader line points at, if any
 };

@@ -46,7 +46,7 @@ TEST_F(DefaultSkin, MainWindowHoldsItsPagesAndEveryControl) {
 }
 
 TEST_F(DefaultSkin, StatesDifferOnlyUnderControls) {
-  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab", "system", "setting"}) {
+  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab", "system", "setting", "speed"}) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, section, DEFAULT_SKIN_DIR, error);
     ASSERT_TRUE(art) << error;
@@ -62,7 +62,7 @@ TEST_F(DefaultSkin, StatesDifferOnlyUnderControls) {
     }
     // Every control but the labels, wells and slider tracks shows its state.
     for (const SkinControl& c : art->controls) {
-      if (c.look == "label" || c.look == "well" || c.look.starts_with("track")) continue;
+      if (c.look == "label" || c.look == "well" || c.look.starts_with("track") || c.look == "groove") continue;
       const int x = static_cast<int>(c.rect.left) + 1, y = static_cast<int>(c.rect.top) + 10;
       EXPECT_FALSE(normal.At(x, y) == down.At(x, y)) << section << " key " << c.key;
     }
@@ -78,7 +78,9 @@ TEST_F(DefaultSkin, PagesFitTheirWellsWithTheirControlsApart) {
   };
   const Row rows[] = {{"mouse", 1, 15, 80, 20}, {"mouse", 20, 21, 150, 20},
                       {"set_tab", 1, 4, 150, 20}, {"set_button_tab", 1, 8, 150, 20},
-                      {"system", 5, 8, 200, 26},  {"setting", 1, 2, 40, 28}};
+                      {"system", 5, 8, 200, 26},  {"setting", 1, 2, 40, 28},
+                      // The level rows hold their button, slider and number.
+                      {"speed", 2, 4, 16, 16}, {"speed", 5, 8, 468, 31}, {"speed", 10, 14, 16, 16}};
   for (const Row& row : rows) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, row.section, DEFAULT_SKIN_DIR, error);

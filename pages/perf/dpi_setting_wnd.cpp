@@ -1,0 +1,127 @@
+#include "pages/perf/dpi_setting_wnd.h"
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "model/sensor_options.h"
+#include "skin/skin_files.h"
+#include "skin/skin_image.h"
+
+namespace {
+
+// The children's places in the row.
+constexpr RECT kButtonRect{0, 5, 105, 25};
+constexpr RECT kSliderRect{110, 5, 378, 25};
+constexpr RECT kLabelRect{401, 13, 468, 31};
+constexpr RECT kCaptionRect{4, 0, 105, 20};
+// The caption of row ControlId is this text.
+constexpr int kCaptionTextOffset = 906;
+constexpr int kCaptionHeight = 17;
+constexpr int kCaptionWidth = 6;
+constexpr COLORREF kCaptionColour = 0x5B5B5B;
+constexpr COLORREF kCaptionHoverColour = 0x746E45;
+constexpr COLORREF kCaptionCurrentColour = 0x0808FF;
+constexpr wchar_t kThumb[] = L"scroll_arrow_down.bmp";
+
+}  // namespace
+
+std::wstring CpiText(int position) { return std::to_wstring(LevelResolution(position)); }
+
+const MessageMap& CDpiSettingWnd::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_CREATE, &CDpiSettingWnd::OnCreate),
+      OnMessage(WM_PAINT, &CDpiSettingWnd::OnPaint),
+      OnMessage(WM_ERASEBKGND, &CDpiSettingWnd::OnEraseBkgnd),
+      OnMessage(WM_SLIDER_POS, &CDpiSettingWnd::OnSliderPos),
+  };
+  static const MessageMap map{&CWnd::Messages(), entries};
+  return map;
+}
+
+bool CDpiSettingWnd::Create(const RECT& rect, HWND parent, int controlId) {
+  ControlId = controlId;
+  Parent = parent;
+  // Its children paint themselves: the row's own repaint leaves them be.
+  return CreatePlainWindow(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, parent, static_cast<UINT>(controlId));
+}
+
+LRESULT CDpiSettingWnd::OnCreate(WPARAM, LPARAM) {
+  LevelButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kButtonRect, Hwnd(), 0);
+  LevelButton.FontHeight = kCaptionHeight;
+  LevelButton.FontWidth = kCaptionWidth;
+  LevelButton.TextColor = kCaptionColour;
+  LevelButton.HoverTextColor = kCaptionHoverColour;
+  LevelButton.DisabledTextColor = kCaptionColour;
+  LevelButton.PressedTextColor = kCaptionCurrentColour;
+  LevelButton.TextAlign = 1;
+  LevelButton.UseTextRect = 1;
+  LevelButton.TextRect = kCaptionRect;
+  LevelButton.SetCaption(LanguageText(ControlId + kCaptionTextOffset));
+  LevelButton.OnClick([this] { OnLevelButton(); });
+  if (LevelSlider.Create(SkinFolder() + kThumb, Hwnd(), kSliderId, kSliderRect)) {
+    LevelSlider.SetRange(kLevelFirstPosition, kLevelLastPosition);
+    LevelSlider.SetSnap();
+  }
+  LevelLabel.Create(kLabelRect, Hwnd());
+  return Default();
+}
+
+void CDpiSettingWnd::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP fourth, const RECT& rect) {
+  const std::pair<GdiBitmap*, HBITMAP> images[] = {
+      {&RowImageNormal, normal}, {&RowImageOver, over}, {&RowImageDown, down}, {&RowImageFourth, fourth}};
+  for (auto [target, source] : images) CutImage(*target, source, rect.left, rect.top, rect.right, rect.bottom);
+  LevelButton.SetImages(RowImageNormal.Get(), RowImageOver.Get(), RowImageDown.Get(), RowImageFourth.Get(),
+                        kButtonRect);
+  LevelButton.SetCheck(0);
+  LevelSlider.SetTrackImage(RowImageNormal.Get());
+}
+
+void CDpiSettingWnd::SetLevel(int position) {
+  Level = position;
+  LevelSlider.SetPos(position);
+  if (LevelSlider.Hwnd()) InvalidateRect(LevelSlider.Hwnd(), nullptr, TRUE);
+  LevelLabel.SetText(CpiText(position));
+}
+
+void CDpiSettingWnd::SetEnabled(bool enabled) {
+  Enabled = enabled ? 1 : 0;
+  for (HWND child : {LevelButton.Hwnd(), LevelSlider.Hwnd(), LevelLabel.Hwnd()})
+    if (child) EnableWindow(child, enabled);
+}
+
+void CDpiSettingWnd::SetCurrent(bool current) {
+  IsCurrent = current ? 1 : 0;
+  LevelButton.SetCheck(IsCurrent);
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void CDpiSettingWnd::RefreshCaption() {
+  LevelButton.SetCaption(LanguageText(ControlId + kCaptionTextOffset));
+  InvalidateRect(LevelButton.Hwnd(), nullptr, FALSE);
+}
+
+LRESULT CDpiSettingWnd::OnPaint(WPARAM, LPARAM) {
+  PaintDc paint(Hwnd());
+  RECT client;
+  GetClientRect(Hwnd(), &client);
+  DrawImage(paint.Get(), IsCurrent ? RowImageDown.Get() : RowImageNormal.Get(), client);
+  return 0;
+}
+
+LRESULT CDpiSettingWnd::OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
+
+LRESULT CDpiSettingWnd::OnSliderPos(WPARAM wParam, LPARAM lParam) {
+  const int position = static_cast<int>(wParam);
+  // A drag repeats its position; the page hears each new one once.
+  if (lParam != kSliderId || position == Level) return 0;
+  Level = position;
+  LevelLabel.SetText(CpiText(position));
+  PostMessageW(Parent, WM_DPI_LEVEL_CHANGED, DpiLevelParam(kDpiLevelPosition, static_cast<WPARAM>(position)),
+               ControlId);
+  return 0;
+}
+
+void CDpiSettingWnd::OnLevelButton() {
+  // A normal button: only the page checks it.
+  IsCurrent = LevelButton.Checked ? 1 : 0;
+  PostMessageW(Parent, WM_DPI_LEVEL_CHANGED, DpiLevelParam(kDpiLevelCurrent, IsCurrent), ControlId);
+}

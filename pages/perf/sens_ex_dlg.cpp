@@ -1,0 +1,193 @@
+#include "pages/perf/sens_ex_dlg.h"
+
+#include <string>
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "framework/wide.h"
+#include "lang/string_ids.h"
+#include "model/settings.h"
+#include "skin/skin_files.h"
+#include "skin/skin_font.h"
+
+namespace {
+
+constexpr wchar_t kLayout[] = L"skin_speed_page.ini";
+constexpr wchar_t kThumbDown[] = L"scroll_arrow_down.bmp";
+constexpr wchar_t kThumbUp[] = L"scroll_arrow_up.bmp";
+constexpr wchar_t kSyncKey[] = L"2";
+constexpr int kFirstLevelKey = 5;
+constexpr int kFirstPollingKey = 10;
+
+constexpr int kTextHeight = 17;
+constexpr int kTextWidth = 6;
+constexpr COLORREF kHeadingColour = 0x5B5B5B;
+constexpr COLORREF kChoiceColour = 0xFFFFFF;
+
+struct PaintedText {
+  int id;
+  POINT at;
+  COLORREF colour;
+};
+// The level rows draw their own captions.
+constexpr PaintedText kTexts[] = {
+    {IDS_SENSITIVITY, {4, 21}, kHeadingColour},     {IDS_AXIS_X, {95, 10}, kHeadingColour},
+    {IDS_AXIS_Y, {95, 38}, kHeadingColour},         {IDS_LOCK_XY, {455, 24}, kChoiceColour},
+    {IDS_REPORT_RATE, {4, 225}, kHeadingColour},    {IDS_REPORT_RATE_0, {127, 224}, kChoiceColour},
+    {IDS_REPORT_RATE_1, {204, 224}, kChoiceColour}, {IDS_REPORT_RATE_2, {281, 224}, kChoiceColour},
+    {IDS_REPORT_RATE_3, {358, 224}, kChoiceColour}, {IDS_OTG_SPEED, {4, 259}, kHeadingColour},
+    {IDS_SPEED_SLOW, {110, 278}, kHeadingColour},   {IDS_SPEED_MEDIUM, {230, 278}, kHeadingColour},
+    {IDS_SPEED_FAST, {350, 278}, kHeadingColour},   {IDS_DPI_UNIT, {484, 82}, kHeadingColour},
+    {IDS_DPI_UNIT, {484, 115}, kHeadingColour},     {IDS_DPI_UNIT, {484, 150}, kHeadingColour},
+    {IDS_DPI_UNIT, {484, 183}, kHeadingColour},
+};
+
+// A thumb the program moves: its track is drawn again under it.
+void MoveThumb(CClickHSlider& slider, int position) {
+  slider.SetPos(position);
+  if (slider.Hwnd()) InvalidateRect(slider.Hwnd(), nullptr, TRUE);
+}
+
+}  // namespace
+
+const PageImageNames CSensExDlg::kPictures = PageImageNames::InScreenSection(kLayout);
+
+CSensExDlg::CSensExDlg(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Nothing, Keys::Stopped) {}
+
+const MessageMap& CSensExDlg::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_SLIDER_POS, &CSensExDlg::OnSliderPos),
+      OnMessage(WM_DPI_LEVEL_CHANGED, &CSensExDlg::OnDpiLevelChanged),
+  };
+  static const MessageMap map{&CSkinnedPage::Messages(), entries};
+  return map;
+}
+
+void CSensExDlg::CreateControls() {
+  const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
+  const PageImageSet& images = Images();
+  const SkinButtonInfo sync = CreateSkinButton(sync_, layout, kSyncKey, Hwnd(), images);
+  sync_.ToggleMode = 1;
+  sync_.SetTooltip(Wide(sync.TooltipText), true);
+  sync_.OnClick([this] { OnSync(); });
+
+  const struct {
+    CClickHSlider& slider;
+    const wchar_t* key;
+    int id;
+    const wchar_t* thumb;
+    int min, max;
+    bool snap;
+  } sliders[] = {
+      {sensX_, L"3", kSensitivityXId, kThumbDown, kSensitivityFirstPosition, kSensitivityLastPosition, true},
+      {sensY_, L"4", kSensitivityYId, kThumbUp, kSensitivityFirstPosition, kSensitivityLastPosition, true},
+      // Truncated, not snapped: every speed can be reached.
+      {otg_, L"14", kOtgSpeedId, kThumbDown, kOtgSpeedMin, kOtgSpeedMax, false},
+  };
+  for (const auto& row : sliders) {
+    const RECT rect = ToRect(ReadButtonInfo(layout, row.key).Rect);
+    if (!row.slider.Create(SkinFolder() + row.thumb, Hwnd(), row.id, rect)) continue;
+    row.slider.SetTrackImage(images.normal.Get());
+    row.slider.SetRange(row.min, row.max);
+    if (row.snap) row.slider.SetSnap();
+  }
+
+  for (int level = 0; level < kEditableLevels; ++level) {
+    const RECT rect = ToRect(ReadButtonInfo(layout, std::to_wstring(kFirstLevelKey + level).c_str()).Rect);
+    if (!levels_[level].Create(rect, Hwnd(), kFirstLevelId + level)) continue;
+    levels_[level].SetImages(images.normal.Get(), images.over.Get(), images.down.Get(), images.normal.Get(), rect);
+  }
+
+  for (int rate = 0; rate < kPollingRateChoices; ++rate) {
+    CBitmapBtn& button = polling_[rate];
+    const SkinButtonInfo info =
+        CreateSkinButton(button, layout, std::to_wstring(kFirstPollingKey + rate).c_str(), Hwnd(), images);
+    button.SetTooltip(Wide(info.TooltipText), true);
+    button.OnClick([this, rate] { OnPollingRate(rate); });
+  }
+}
+
+void CSensExDlg::PaintContent(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  SelectScope font(dc, SharedSkinFont(kTextHeight, kTextWidth));
+  for (const PaintedText& text : kTexts) {
+    const std::wstring words = LanguageText(text.id);
+    SetTextColor(dc, text.colour);
+    TextOutW(dc, text.at.x, text.at.y, words.c_str(), static_cast<int>(words.size()));
+  }
+}
+
+void CSensExDlg::RefreshTexts() {
+  for (CDpiSettingWnd& level : levels_) level.RefreshCaption();
+  RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CSensExDlg::ShowActiveProfile() {
+  const ProfileRecord* profile = ActiveProfile(WorkingSettings);
+  if (!profile) return;
+  sync_.SetCheck(profile->XYSynchronous != 0 ? 1 : 0);
+  MoveThumb(sensX_, SensitivityToPosition(profile->Sensitivity_X));
+  MoveThumb(sensY_, SensitivityToPosition(profile->Sensitivity_Y));
+  for (int level = 0; level < kEditableLevels; ++level) {
+    levels_[level].SetLevel(profile->CpiLevel_X[level]);
+    levels_[level].SetEnabled(profile->dpiStepFlag[level] != 0);
+  }
+  ShowCurrentLevel(profile->CpiStep);
+  ShowPollingRate(profile->PollingRate);
+  // A speed off the scale shows at its end and stays stored.
+  MoveThumb(otg_, profile->OTGSpeed);
+}
+
+void CSensExDlg::OnSync() {
+  ProfileRecord* profile = ActiveProfile(WorkingSettings);
+  if (!profile || !StoreSensitivityLock(*profile, sync_.Checked != 0)) return;
+  const int position = SensitivityToPosition(profile->Sensitivity_X);
+  MoveThumb(sensX_, position);
+  MoveThumb(sensY_, position);
+}
+
+void CSensExDlg::OnPollingRate(int rate) {
+  ProfileRecord* profile = ActiveProfile(WorkingSettings);
+  if (!profile) return;
+  profile->PollingRate = rate;
+  ShowPollingRate(rate);
+}
+
+LRESULT CSensExDlg::OnSliderPos(WPARAM wParam, LPARAM lParam) {
+  ProfileRecord* profile = ActiveProfile(WorkingSettings);
+  if (!profile) return 0;
+  const int position = static_cast<int>(wParam);
+  switch (lParam) {
+    case kSensitivityXId: OnSensitivity(*profile, SensitivityAxis::X, position); break;
+    case kSensitivityYId: OnSensitivity(*profile, SensitivityAxis::Y, position); break;
+    case kOtgSpeedId: StoreOtgSpeed(*profile, position); break;
+    default: break;
+  }
+  return 0;
+}
+
+void CSensExDlg::OnSensitivity(ProfileRecord& profile, SensitivityAxis axis, int position) {
+  if (StoreSensitivity(profile, axis, position)) MoveThumb(axis == SensitivityAxis::X ? sensY_ : sensX_, position);
+}
+
+LRESULT CSensExDlg::OnDpiLevelChanged(WPARAM wParam, LPARAM lParam) {
+  ProfileRecord* profile = ActiveProfile(WorkingSettings);
+  // Only the page's own rows report; anything else is nobody's level.
+  if (!profile || lParam < kFirstLevelId || lParam >= kFirstLevelId + kEditableLevels) return 0;
+  const int level = static_cast<int>(lParam - kFirstLevelId);
+  const WPARAM kind = wParam >> 16;
+  if (kind == kDpiLevelPosition) {
+    StoreLevelPosition(*profile, level, static_cast<int>(LOWORD(wParam)));
+  } else if (kind == kDpiLevelCurrent && StoreCurrentLevel(*profile, level)) {
+    ShowCurrentLevel(level);
+  }
+  return 0;
+}
+
+void CSensExDlg::ShowCurrentLevel(int level) {
+  for (int row = 0; row < kEditableLevels; ++row) levels_[row].SetCurrent(row == level);
+}
+
+void CSensExDlg::ShowPollingRate(int rate) {
+  for (int choice = 0; choice < kPollingRateChoices; ++choice) polling_[choice].SetCheck(choice == rate ? 1 : 0);
+}

@@ -1,0 +1,148 @@
+// The sensitivity page in the main window and a level row on a window of
+// its own, in process: a profile shown without a write, what each control
+// writes, and a row's thumb dragged for real.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/messages.h"
+#include "app/option_dlg.h"
+#include "message_pump.h"
+#include "model/settings.h"
+#include "pages/perf/sens_ex_dlg.h"
+#include "real_input.h"
+
+namespace {
+
+using enum SensitivityAxis;
+
+// A skinned button's click as its parent hears it.
+void Click(CBitmapBtn& button) {
+  const HWND hwnd = button.Hwnd();
+  SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(hwnd));
+  PumpMessages();
+}
+
+// "0010": which of `count` controls are marked.
+template <class Marked>
+std::string Marks(int count, Marked marked) {
+  std::string marks;
+  for (int i = 0; i < count; ++i) marks += marked(i) ? '1' : '0';
+  return marks;
+}
+
+TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField) {
+  Window<COptionDlg> window;
+  ASSERT_TRUE(window.Create(nullptr));
+  ProfileRecord& profile = *ActiveProfile(WorkingSettings);
+  profile.XYSynchronous = 0;
+  profile.Sensitivity_X = 9;
+  profile.Sensitivity_Y = 25;
+  profile.OTGSpeed = 300;
+  profile.CpiLevel_X[1] = 10;
+  profile.dpiStepFlag[3] = 0;
+  profile.CpiStep = 2;
+  profile.PollingRate = 1;
+  const auto before = std::make_unique<SettingsRecord>(WorkingSettings);
+  // Shown again if readied already, else made and caught up now.
+  window.RefreshAll();
+  CSensExDlg& page = *window.Pages().PageAs<CSensExDlg>(PageId::Sensitivity);
+  // What the page posted is handled too: it would store over these.
+  PumpMessages();
+  EXPECT_EQ(std::memcmp(&WorkingSettings, before.get(), sizeof(SettingsRecord)), 0);
+  const auto thumb = [&](SensitivityAxis axis) { return page.SensitivitySlider(axis).Thumb.Value; };
+  EXPECT_EQ(thumb(X), 5);
+  EXPECT_EQ(thumb(Y), 6);
+  EXPECT_EQ(page.OtgSpeedSlider().Thumb.Value, 255);
+  EXPECT_EQ(page.LevelEditor(1).LevelLabel.Text, L"2400");
+  EXPECT_FALSE(IsWindowEnabled(page.LevelEditor(3).LevelSlider.Hwnd()));
+  const auto levels = [&] { return Marks(kEditableLevels, [&](int i) { return page.LevelEditor(i).IsCurrent; }); };
+  const auto rates = [&] { return Marks(kPollingRateChoices, [&](int i) { return page.PollingButton(i).Checked; }); };
+  EXPECT_EQ(levels(), "0010");
+  EXPECT_EQ(rates(), "0100");
+
+  const auto slide = [&](int id, int position) {
+    PostMessageW(page.Hwnd(), WM_SLIDER_POS, static_cast<WPARAM>(position), id);
+    PumpMessages();
+  };
+  // The lock (a toggle: flipped on its release) takes X into Y, then
+  // carries each move to the other thumb.
+  SendMessageW(page.SyncButton().Hwnd(), WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(profile.XYSynchronous, 1);
+  EXPECT_EQ(profile.Sensitivity_Y, 9);
+  EXPECT_EQ(thumb(Y), 5);
+  slide(CSensExDlg::kSensitivityXId, 4);
+  EXPECT_EQ(profile.Sensitivity_Y, 7);
+  EXPECT_EQ(thumb(Y), 4);
+  slide(CSensExDlg::kOtgSpeedId, 40);
+  EXPECT_EQ(profile.OTGSpeed, 40);
+  Click(page.PollingButton(3));
+  EXPECT_EQ(profile.PollingRate, 3);
+  EXPECT_EQ(rates(), "0001");
+  Click(page.LevelEditor(0).LevelButton);
+  EXPECT_EQ(profile.CpiStep, 0);
+  EXPECT_EQ(levels(), "1000");
+  // No row of this page is 504.
+  PostMessageW(page.Hwnd(), WM_DPI_LEVEL_CHANGED, DpiLevelParam(kDpiLevelCurrent, 0), 504);
+  PumpMessages();
+  EXPECT_EQ(profile.CpiStep, 0);
+
+  SendMessageW(window.Hwnd(), WM_PROFILE_ACTION, 1, kProfileActionSelectLanguage);
+  EXPECT_EQ(page.LevelEditor(0).LevelButton.Caption, L"Stufe 1");
+  SendMessageW(window.Hwnd(), WM_PROFILE_ACTION, 0, kProfileActionSelectLanguage);
+}
+
+// A level row's page: keeps what the row posts.
+class CRowHost : public CWnd {
+ public:
+  std::vector<WPARAM> posts;
+
+  CRowHost() { CreatePlainWindow(WS_POPUP | WS_VISIBLE, {100, 100, 600, 160}, nullptr); }
+  ~CRowHost() override { DestroyWindow(); }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_DPI_LEVEL_CHANGED && lParam == 502) posts.push_back(wParam);
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+// The thumb travels 255 pixels over 20 positions: a drag reads
+// 1 + 19 * left / 255, a release rounds that.
+TEST(LevelRow, ADragReportsEachNewPositionOnceAndItsButtonItsCheck) {
+  CRowHost host;
+  CDpiSettingWnd row;
+  ASSERT_TRUE(row.Create({10, 10, 482, 41}, host.Hwnd(), 502));
+  row.SetLevel(3);  // the thumb's left edge at 26
+
+  POINT grip{6, 10};
+  ClientToScreen(row.LevelSlider.Thumb.Hwnd(), &grip);
+  SetCursorPos(grip.x, grip.y);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  // Lefts 47 and 54 read 4 and 5; the release there reads 5 again.
+  for (const auto& [dx, level] : {std::pair{21, 4}, {28, 5}}) {
+    SetCursorPos(grip.x + dx, grip.y);
+    ASSERT_TRUE(PumpUntil([&] { return row.Level == level; })) << dx;
+  }
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(PumpUntil([&] { return row.LevelSlider.Thumb.Dragging == 0; }));
+  // Pressed and released where it lies.
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(host.posts, (std::vector<WPARAM>{0x20004, 0x20005}));
+  EXPECT_EQ(row.LevelLabel.Text, L"1250");
+
+  // A normal button: the click tells its check, which only the page sets.
+  Click(row.LevelButton);
+  row.SetCurrent(true);
+  Click(row.LevelButton);
+  EXPECT_EQ(host.posts, (std::vector<WPARAM>{0x20004, 0x20005, 0x30000, 0x30001}));
+}
+
+}  // namespace
