@@ -71,38 +71,41 @@ void CBitmapBtn::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP d
 void CBitmapBtn::SetCheck(int value) {
   if (value == Checked) return;
   Checked = value;
-  InvalidateRect(Hwnd(), nullptr, TRUE);
-}
-
-void CBitmapBtn::EnsureTooltip() {
-  if (tooltip_) return;
-  CWinApp::EnsureCommonControls();
-  tooltip_.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-  if (tooltip_) SendMessageW(tooltip_.Get(), TTM_ACTIVATE, FALSE, 0);
+  // A null window would mean every window of the desktop.
+  if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void CBitmapBtn::SetTooltip(const wchar_t* text, bool activate) {
   if (!text) return;
-  EnsureTooltip();
-  if (!tooltip_) return;
+  tooltipText_ = text;
+  tooltipActive_ = activate;
+  if (tooltip_) UpdateTooltip();
+}
+
+void CBitmapBtn::ShowTooltipFromNowOn() {
+  if (tooltip_ || !tooltipText_) return;
+  CWinApp::EnsureCommonControls();
+  tooltip_.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  if (tooltip_) UpdateTooltip();
+}
+
+void CBitmapBtn::UpdateTooltip() {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
   tool.hwnd = Hwnd();
   tool.uId = kToolId;
-  tool.lpszText = const_cast<wchar_t*>(text);
+  tool.lpszText = tooltipText_->data();
   if (SendMessageW(tooltip_.Get(), TTM_GETTOOLCOUNT, 0, 0) == 0) {
     GetClientRect(Hwnd(), &tool.rect);
     SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
   SendMessageW(tooltip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tooltip_.Get(), TTM_ACTIVATE, activate, 0);
+  SendMessageW(tooltip_.Get(), TTM_ACTIVATE, tooltipActive_, 0);
 }
 
 PreTranslation CBitmapBtn::PreTranslateMessage(MSG* msg) {
-  // Only a button given a tooltip has one to feed: a tooltip window made
-  // for every button at its first message (its first paint) costs a
-  // top-level window each and shows nothing without a tool.
+  // Only a button whose tooltip the pointer has met has one to feed.
   if (tooltip_) SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
   return CButton::PreTranslateMessage(msg);
 }
@@ -120,6 +123,7 @@ LRESULT CBitmapBtn::OnMouseMove(WPARAM wParam, LPARAM lParam) {
   if (GetCapture() != Hwnd() && GetActiveWindow() && OwnerOrParent()) {
     if (client.x >= HoverMinX) {
       Hover = 1;
+      ShowTooltipFromNowOn();
       SetCapture(Hwnd());
       InvalidateRect(Hwnd(), nullptr, TRUE);
       SetActiveWindow(Hwnd());

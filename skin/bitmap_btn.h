@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "framework/gdi.h"
@@ -54,6 +55,9 @@ class CBitmapBtn : public CButton {
   // Stores and redraws only on a change.
   void SetCheck(int value);
   void SetCaption(std::wstring_view text) { Caption = text; }
+  // The tooltip's window is made when the pointer first comes over the
+  // button: until then a tooltip costs nothing (each is a top-level window,
+  // and pages have many buttons with one).
   void SetTooltip(const wchar_t* text, bool activate);
   HWND Tooltip() const { return tooltip_.Get(); }
   // What a click does; without one, a click is its parent's business.
@@ -83,9 +87,12 @@ class CBitmapBtn : public CButton {
 
   HBITMAP ImageFor(ButtonImage image) const;
   void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);
-  void EnsureTooltip();
+  void ShowTooltipFromNowOn();
+  void UpdateTooltip();
   HWND OwnerOrParent() const;
 
   OwnedWindow tooltip_;
+  std::optional<std::wstring> tooltipText_;
+  bool tooltipActive_ = false;
   std::function<void()> clickAction_;
 };

@@ -253,10 +253,11 @@ TEST_F(BitmapBtnTest, MissingPicturesGiveAPlainButtonAndAMissingKeyAnInvisibleOn
   EXPECT_TRUE(IsRectEmpty(&rect));
 }
 
-TEST_F(BitmapBtnTest, TooltipIsMadeOnceWithOneTool) {
+TEST_F(BitmapBtnTest, TooltipIsMadeOnceWithOneToolWhenThePointerFirstComes) {
   button.SetTooltip(nullptr, true);
-  EXPECT_EQ(button.Tooltip(), nullptr);
   button.SetTooltip(L"Apply settings", true);
+  EXPECT_EQ(button.Tooltip(), nullptr);
+  SendMessageW(button.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   button.SetTooltip(L"Apply now", true);
   ASSERT_NE(button.Tooltip(), nullptr);
   EXPECT_EQ(SendMessageW(button.Tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
