@@ -80,6 +80,16 @@ void DrawControl(Canvas& c, const SkinControl& control, SkinState state) {
     if (state == SkinState::Over) c.Disc(cx, cy, r - 5, kFrame);
     return;
   }
+  if (look == "check") {
+    // A box, lit while pointed at, filled red with a tick while checked.
+    c.RoundRect(b, 3, state == SkinState::Normal || state == SkinState::Disabled ? face.frame : kRed);
+    c.RoundRect({b.left + 1.5, b.top + 1.5, b.right - 1.5, b.bottom - 1.5}, 2, state == SkinState::Down ? kRed : kWell);
+    if (state == SkinState::Down) {
+      c.Line(b.left + w * 0.25, cy, b.left + w * 0.43, b.top + h * 0.7, 2, kGlyphBright);
+      c.Line(b.left + w * 0.43, b.top + h * 0.7, b.left + w * 0.76, b.top + h * 0.3, 2, kGlyphBright);
+    }
+    return;
+  }
   if (look.rfind("swatch:", 0) == 0) {
     const Rgb colour = FromColorRef(static_cast<uint32_t>(std::strtoul(look.c_str() + 7, nullptr, 16)));
     const Rgb ring = state == SkinState::Down ? kRed : state == SkinState::Over ? kGlyphBright : kFrame;
