@@ -73,6 +73,12 @@ void CBitmapBtn::SetCheck(int value) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
+void CBitmapBtn::SetCaptionNow(std::wstring_view text) {
+  Caption = text;
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  UpdateWindow(Hwnd());
+}
+
 void CBitmapBtn::EnsureTooltip() {
   if (tooltip_) return;
   CWinApp::EnsureCommonControls();

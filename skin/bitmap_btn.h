@@ -50,6 +50,8 @@ class CBitmapBtn : public CButton {
   // Stores and redraws only on a change.
   void SetCheck(int value);
   void SetCaption(std::wstring_view text) { Caption = text; }
+  // Stores the caption and redraws the button at once.
+  void SetCaptionNow(std::wstring_view text);
   void SetTooltip(const wchar_t* text, bool activate);
   HWND Tooltip() const { return tooltip_.Get(); }
   // What a click does; without one, a click is its parent's business.
