@@ -8,6 +8,7 @@
 #include "model/assignment.h"
 #include "model/function_codes.h"
 #include "model/settings.h"
+#include "pages/assign/function_list_page.h"
 
 PreTranslation AssignmentDispatch::PreTranslate(const MSG& msg) {
   if (IsEnterSpaceOrEscape(msg)) return PreTranslation::DispatchOnly;
@@ -48,6 +49,8 @@ void AssignmentDispatch::ShowFunctionPage(WPARAM page) {
 
 const AssignmentDispatch::AssignAction AssignmentDispatch::kAssignActions[] = {
     {kAssignRestore, &AssignmentDispatch::Restore},
+    {kAssignMouseFunction, &AssignmentDispatch::MouseFunction},
+    {kAssignKeyFunction, &AssignmentDispatch::KeyFunction},
 };
 
 bool AssignmentDispatch::AssignFunction(WPARAM action, LPARAM argument) {
@@ -65,6 +68,28 @@ bool AssignmentDispatch::Restore(LPARAM what) {
     RestoreButton(WorkingSettings, pages_.SelectedButton());
   }
   return true;
+}
+
+bool AssignmentDispatch::MouseFunction(LPARAM) {
+  CopyPendingRecord(PageId::MouseFunction);
+  return true;
+}
+
+bool AssignmentDispatch::KeyFunction(LPARAM) {
+  CopyPendingRecord(PageId::KeyFunction);
+  return true;
+}
+
+void AssignmentDispatch::CopyPendingRecord(PageId id) {
+  auto* page = static_cast<CFunctionListPage*>(pages_.Existing(id));
+  ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
+  // Only a line the user chose gives a record, once: a message without one
+  // (from elsewhere, or a second time) would copy a stale record over it.
+  const std::optional<ButtonRecord> pending = page ? page->TakePendingRecord() : std::nullopt;
+  if (!pending || !record) return;
+  *record = *pending;
+  MarkButtonChanged(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
+  pages_.RefreshFunctionPages(id);
 }
 
 void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {

@@ -10,6 +10,7 @@
 
 class COptionDlg;
 class PageHost;
+enum class PageId;
 
 class AssignmentDispatch {
  public:
@@ -36,6 +37,10 @@ class AssignmentDispatch {
   // when the message was not taken.
   bool AssignFunction(WPARAM action, LPARAM argument);
   bool Restore(LPARAM what);
+  bool MouseFunction(LPARAM);
+  bool KeyFunction(LPARAM);
+  // The list page's PendingRecord over the selected button's record.
+  void CopyPendingRecord(PageId page);
   void SelectButton(WPARAM tag, LPARAM button);
 
   struct AssignAction {

@@ -6,7 +6,9 @@
 #include "app/dlg_start.h"
 #include "framework/window.h"
 #include "model/settings.h"
+#include "pages/assign/dlg_key_func.h"
 #include "pages/assign/dlg_layout.h"
+#include "pages/assign/dlg_mouse_func.h"
 #include "pages/assign/dlg_set_button_page.h"
 #include "pages/assign/dlg_set_page.h"
 #include "resource.h"
@@ -57,6 +59,10 @@ const PageRow kPages[] = {
      {7, 0}},
     {PageId::Start, MakePage<CDlgStart>, &CDlgStart::kPictures, IDD_START_PAGE, kFunctionPageArea, false,
      PageNumbers({0, 3}), {0, 0}},
+    {PageId::MouseFunction, MakePage<CDlgMouseFunc>, &CDlgMouseFunc::kPictures, IDD_MOUSE_FUNCTION_PAGE,
+     kFunctionPageArea, false, PageNumbers({4}), {8, 1}},
+    {PageId::KeyFunction, MakePage<CDlgKeyFunc>, &CDlgKeyFunc::kPictures, IDD_KEY_FUNCTION_PAGE, kFunctionPageArea,
+     false, PageNumbers({7}), {3, 4}},
 };
 constexpr std::size_t kPageCount = std::size(kPages);
 
@@ -202,6 +208,8 @@ void PageHost::RefreshFunctionPages(int skip) {
     if (step != skip) page.ShowButtonRecord(selectedButton_, *record);
   });
 }
+
+void PageHost::RefreshFunctionPages(PageId skipped) { RefreshFunctionPages(kPages[RowOf(skipped)].steps.record); }
 
 void PageHost::ShowActiveProfile() {
   for (const std::unique_ptr<CSkinnedPage>& page : pages_)
