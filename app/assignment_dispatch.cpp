@@ -8,6 +8,7 @@
 #include "model/assignment.h"
 #include "model/function_codes.h"
 #include "model/settings.h"
+#include "pages/assign/dlg_key_command.h"
 #include "pages/assign/function_list_page.h"
 
 PreTranslation AssignmentDispatch::PreTranslate(const MSG& msg) {
@@ -49,6 +50,7 @@ void AssignmentDispatch::ShowFunctionPage(WPARAM page) {
 
 const AssignmentDispatch::AssignAction AssignmentDispatch::kAssignActions[] = {
     {kAssignRestore, &AssignmentDispatch::Restore},
+    {kAssignKeyCombination, &AssignmentDispatch::KeyCombination},
     {kAssignMouseFunction, &AssignmentDispatch::MouseFunction},
     {kAssignKeyFunction, &AssignmentDispatch::KeyFunction},
 };
@@ -63,10 +65,26 @@ bool AssignmentDispatch::Restore(LPARAM what) {
   if (what == kRestoreAllProfiles) {
     RestoreAll(WorkingSettings);
     window_.RefreshAll();
+    ShowRestoredKey();
     window_.ApplyAndTell(kApplyRestoreAll);
-  } else if (what == kRestoreSelectedButton) {
-    RestoreButton(WorkingSettings, pages_.SelectedButton());
+  } else if (what == kRestoreSelectedButton && RestoreButton(WorkingSettings, pages_.SelectedButton())) {
+    ShowRestoredKey();
+    // The other pages would go on showing the function the button had.
+    pages_.RefreshFunctionPages(PageId::ShortcutCapture);
   }
+  return true;
+}
+
+void AssignmentDispatch::ShowRestoredKey() {
+  auto* page = static_cast<CDlgKeyCommand*>(pages_.Existing(PageId::ShortcutCapture));
+  const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
+  if (page && record) page->ShowKeyCombination(record->Entries[0][0], record->Entries[0][1]);
+}
+
+bool AssignmentDispatch::KeyCombination(LPARAM) {
+  const auto* page = static_cast<const CDlgKeyCommand*>(pages_.Existing(PageId::ShortcutCapture));
+  if (page && AssignKeyCombination(WorkingSettings, pages_.SelectedButton(), page->Key(), page->Toggles()))
+    pages_.RefreshFunctionPages(PageId::ShortcutCapture);
   return true;
 }
 

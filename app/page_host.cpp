@@ -6,6 +6,7 @@
 #include "app/dlg_start.h"
 #include "framework/window.h"
 #include "model/settings.h"
+#include "pages/assign/dlg_key_command.h"
 #include "pages/assign/dlg_key_func.h"
 #include "pages/assign/dlg_layout.h"
 #include "pages/assign/dlg_mouse_func.h"
@@ -61,6 +62,8 @@ const PageRow kPages[] = {
      PageNumbers({0, 3}), {0, 0}},
     {PageId::MouseFunction, MakePage<CDlgMouseFunc>, &CDlgMouseFunc::kPictures, IDD_MOUSE_FUNCTION_PAGE,
      kFunctionPageArea, false, PageNumbers({4}), {8, 1}},
+    {PageId::ShortcutCapture, MakePage<CDlgKeyCommand>, &CDlgKeyCommand::kPictures, IDD_SHORTCUT_PAGE,
+     kFunctionPageArea, false, PageNumbers({5}), {2, 2}},
     {PageId::KeyFunction, MakePage<CDlgKeyFunc>, &CDlgKeyFunc::kPictures, IDD_KEY_FUNCTION_PAGE, kFunctionPageArea,
      false, PageNumbers({7}), {3, 4}},
 };

@@ -15,7 +15,7 @@
 
 #include "skin/skinned_page.h"
 
-enum class PageId { FourTabStrip, EightTabStrip, Layout, Start, MouseFunction, KeyFunction };
+enum class PageId { FourTabStrip, EightTabStrip, Layout, Start, MouseFunction, ShortcutCapture, KeyFunction };
 
 // A page's place in the operations whose order is not the table's.
 struct PageRowSteps {
