@@ -83,16 +83,18 @@ DWORD Program::ExitCode() const {
   return code;
 }
 
-HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const {
-  const POINT at = Middle(key, place);
+HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const { return ControlAt(Middle(key, place)); }
+
+HWND Program::ControlAt(POINT at) const {
   HWND page = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE);
   POINT inPage = at;
   MapWindowPoints(window_, page, &inPage, 1);
   return page && page != window_ ? ChildWindowFromPointEx(page, inPage, CWP_SKIPINVISIBLE) : page;
 }
 
-void Program::ClickButton(const wchar_t* key, const SkinPlace& place) {
-  POINT at = Middle(key, place);
+void Program::ClickButton(const wchar_t* key, const SkinPlace& place) { ClickAt(Middle(key, place)); }
+
+void Program::ClickAt(POINT at) {
   ClientToScreen(window_, &at);
   SetForegroundWindow(window_);
   WaitUntil([&] { return GetForegroundWindow() == window_; });

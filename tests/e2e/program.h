@@ -41,8 +41,12 @@ class Program {
 
   // A real click in the middle of the button of layout key `key`.
   void ClickButton(const wchar_t* key, const SkinPlace& place = kFrame);
+  // A real click at a point of the main window's client area.
+  void ClickAt(POINT at);
   // The control in the middle of layout key `key`, hidden ones left out.
   HWND ControlAt(const wchar_t* key, const SkinPlace& place) const;
+  // The page's control at a point of the main window's client area.
+  HWND ControlAt(POINT at) const;
   // The thread of its window holds the mouse capture.
   bool HasCapture() const;
   // Waits for a dialog (a "#32770" window other than the main window) of
