@@ -29,7 +29,6 @@ class CFunctionListPage : public CSkinnedPage {
   void ShowRecord();
 
   int ButtonIndex() const { return button_; }
-  const ButtonRecord& PageRecord() const { return pageRecord_; }
   // The record of the line chosen last, handed to the main window once:
   // nothing before a choice, nor a second time.
   std::optional<ButtonRecord> TakePendingRecord() { return std::exchange(pendingRecord_, std::nullopt); }
