@@ -112,9 +112,15 @@ TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
       EXPECT_EQ(PreTranslateChain(msg, window.Hwnd()), PreTranslation::DispatchOnly) << key;
     }
   }
-  // A tab strip keeps them from its tabs altogether.
-  MSG onTab{Strip(PageId::FourTabStrip).Tab(1).Hwnd(), WM_KEYUP, VK_SPACE, 1, 0, {}};
-  EXPECT_EQ(PreTranslateChain(onTab, window.Hwnd()), PreTranslation::Consumed);
+  // A tab strip and the function pages keep them from their controls
+  // altogether, a list in its scroll frame too.
+  const HWND controls[] = {Strip(PageId::FourTabStrip).Tab(1).Hwnd(),
+                           window.Pages().PageAs<CDlgKeyCommand>(PageId::ShortcutCapture)->CaptureToggle().Hwnd(),
+                           window.Pages().PageAs<CDlgMouseFunc>(PageId::MouseFunction)->List(0).Hwnd()};
+  for (HWND control : controls) {
+    MSG onControl{control, WM_KEYUP, VK_SPACE, 1, 0, {}};
+    EXPECT_EQ(PreTranslateChain(onControl, window.Hwnd()), PreTranslation::Consumed);
+  }
   MSG other{window.Hwnd(), WM_KEYDOWN, 'A', 1, 0, {}};
   EXPECT_EQ(PreTranslateChain(other, window.Hwnd()), PreTranslation::Continue);
 }
