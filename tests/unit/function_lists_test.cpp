@@ -2,9 +2,7 @@
 
 #include <optional>
 
-#include "fixed_layouts.h"
 #include "model/function_lists.h"
-#include "model/key_codes.h"
 
 namespace {
 
@@ -45,17 +43,6 @@ TEST(FunctionLists, WheelButtonsAreNeverOfferedTheLastTwoMouseButtonLines) {
   };
   for (const auto& row : rows)
     EXPECT_EQ(MouseFunctionLine(Record(row.code), row.button), row.line) << int(row.code) << " " << row.button;
-}
-
-TEST(CapturedKeys, KeypadEnterIsToldApartAndModifiersAreKnown) {
-  const FixedLayout us = UsLayout();
-  EXPECT_EQ(CapturedKeyUsage(0x0D, false, us), 0x28u);
-  EXPECT_EQ(CapturedKeyUsage(0x0D, true, us), 0x58u);
-  EXPECT_EQ(CapturedKeyUsage(0x74, false, us), 0x3Eu);
-  EXPECT_EQ(CapturedKeyUsage(0xFF, false, us), 0u);
-  for (std::uint32_t modifier : {0x10u, 0x11u, 0x12u, 0xA1u, 0x5Cu})
-    EXPECT_TRUE(IsModifierUsage(CapturedKeyUsage(modifier, false, us))) << modifier;
-  EXPECT_FALSE(IsModifierUsage(0x3E));
 }
 
 }  // namespace
