@@ -8,6 +8,8 @@
 #include "model/assignment.h"
 #include "model/function_codes.h"
 #include "model/settings.h"
+#include "pages/assign/dlg_key_command.h"
+#include "pages/assign/function_list_page.h"
 
 PreTranslation AssignmentDispatch::PreTranslate(const MSG& msg) {
   if (IsEnterSpaceOrEscape(msg)) return PreTranslation::DispatchOnly;
@@ -48,6 +50,9 @@ void AssignmentDispatch::ShowFunctionPage(WPARAM page) {
 
 const AssignmentDispatch::AssignAction AssignmentDispatch::kAssignActions[] = {
     {kAssignRestore, &AssignmentDispatch::Restore},
+    {kAssignKeyCombination, &AssignmentDispatch::KeyCombination},
+    {kAssignMouseFunction, &AssignmentDispatch::MouseFunction},
+    {kAssignKeyFunction, &AssignmentDispatch::KeyFunction},
 };
 
 bool AssignmentDispatch::AssignFunction(WPARAM action, LPARAM argument) {
@@ -60,11 +65,49 @@ bool AssignmentDispatch::Restore(LPARAM what) {
   if (what == kRestoreAllProfiles) {
     RestoreAll(WorkingSettings);
     window_.RefreshAll();
+    ShowRestoredKey();
     window_.ApplyAndTell(kApplyRestoreAll);
-  } else if (what == kRestoreSelectedButton) {
-    RestoreButton(WorkingSettings, pages_.SelectedButton());
+  } else if (what == kRestoreSelectedButton && RestoreButton(WorkingSettings, pages_.SelectedButton())) {
+    ShowRestoredKey();
+    // The other pages would go on showing the function the button had.
+    pages_.RefreshFunctionPages(PageId::ShortcutCapture);
   }
   return true;
+}
+
+void AssignmentDispatch::ShowRestoredKey() {
+  auto* page = static_cast<CDlgKeyCommand*>(pages_.Existing(PageId::ShortcutCapture));
+  const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
+  if (page && record) page->ShowKeyCombination(record->Entries[0][0], record->Entries[0][1]);
+}
+
+bool AssignmentDispatch::KeyCombination(LPARAM) {
+  const auto* page = static_cast<const CDlgKeyCommand*>(pages_.Existing(PageId::ShortcutCapture));
+  if (page && AssignKeyCombination(WorkingSettings, pages_.SelectedButton(), page->Key(), page->Toggles()))
+    pages_.RefreshFunctionPages(PageId::ShortcutCapture);
+  return true;
+}
+
+bool AssignmentDispatch::MouseFunction(LPARAM) {
+  CopyPendingRecord(PageId::MouseFunction);
+  return true;
+}
+
+bool AssignmentDispatch::KeyFunction(LPARAM) {
+  CopyPendingRecord(PageId::KeyFunction);
+  return true;
+}
+
+void AssignmentDispatch::CopyPendingRecord(PageId id) {
+  auto* page = static_cast<CFunctionListPage*>(pages_.Existing(id));
+  ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
+  // Only a line the user chose gives a record, once: a message without one
+  // (from elsewhere, or a second time) would copy a stale record over it.
+  const std::optional<ButtonRecord> pending = page ? page->TakePendingRecord() : std::nullopt;
+  if (!pending || !record) return;
+  *record = *pending;
+  MarkButtonChanged(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
+  pages_.RefreshFunctionPages(id);
 }
 
 void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {

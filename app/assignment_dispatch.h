@@ -10,6 +10,7 @@
 
 class COptionDlg;
 class PageHost;
+enum class PageId;
 
 class AssignmentDispatch {
  public:
@@ -36,6 +37,13 @@ class AssignmentDispatch {
   // when the message was not taken.
   bool AssignFunction(WPARAM action, LPARAM argument);
   bool Restore(LPARAM what);
+  bool KeyCombination(LPARAM);
+  bool MouseFunction(LPARAM);
+  bool KeyFunction(LPARAM);
+  // The list page's PendingRecord over the selected button's record.
+  void CopyPendingRecord(PageId page);
+  // The shortcut page shows the key combination the restored record holds.
+  void ShowRestoredKey();
   void SelectButton(WPARAM tag, LPARAM button);
 
   struct AssignAction {

@@ -6,7 +6,10 @@
 #include "app/dlg_start.h"
 #include "framework/window.h"
 #include "model/settings.h"
+#include "pages/assign/dlg_key_command.h"
+#include "pages/assign/dlg_key_func.h"
 #include "pages/assign/dlg_layout.h"
+#include "pages/assign/dlg_mouse_func.h"
 #include "pages/assign/dlg_set_button_page.h"
 #include "pages/assign/dlg_set_page.h"
 #include "pages/perf/dlg_setting.h"
@@ -65,6 +68,12 @@ const PageRow kPages[] = {
      PageNumbers({2}), {8, 0}},
     {PageId::Sensitivity, MakePage<CSensExDlg>, &CSensExDlg::kPictures, IDD_SENSITIVITY_PAGE, kFunctionPageArea,
      false, PageNumbers({1}), {9, 0}},
+    {PageId::KeyFunction, MakePage<CDlgKeyFunc>, &CDlgKeyFunc::kPictures, IDD_KEY_FUNCTION_PAGE, kFunctionPageArea,
+     false, PageNumbers({7}), {3, 4}},
+    {PageId::MouseFunction, MakePage<CDlgMouseFunc>, &CDlgMouseFunc::kPictures, IDD_MOUSE_FUNCTION_PAGE,
+     kFunctionPageArea, false, PageNumbers({4}), {10, 1}},
+    {PageId::ShortcutCapture, MakePage<CDlgKeyCommand>, &CDlgKeyCommand::kPictures, IDD_SHORTCUT_PAGE,
+     kFunctionPageArea, false, PageNumbers({5}), {2, 2}},
     {PageId::Settings, MakePage<CDlgSetting>, &CDlgSetting::kPictures, IDD_SETTINGS_PAGE, kFunctionPageArea, false,
      PageNumbers({8}), {1, 0}},
 };
@@ -212,6 +221,8 @@ void PageHost::RefreshFunctionPages(int skip) {
     if (step != skip) page.ShowButtonRecord(selectedButton_, *record);
   });
 }
+
+void PageHost::RefreshFunctionPages(PageId skipped) { RefreshFunctionPages(kPages[RowOf(skipped)].steps.record); }
 
 void PageHost::ShowActiveProfile() {
   for (const std::unique_ptr<CSkinnedPage>& page : pages_)

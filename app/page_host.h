@@ -15,7 +15,18 @@
 
 #include "skin/skinned_page.h"
 
-enum class PageId { FourTabStrip, EightTabStrip, Layout, Start, Pointer, Sensitivity, Settings };
+enum class PageId {
+  FourTabStrip,
+  EightTabStrip,
+  Layout,
+  Start,
+  Pointer,
+  Sensitivity,
+  KeyFunction,
+  MouseFunction,
+  ShortcutCapture,
+  Settings,
+};
 
 // A page's place in the operations whose order is not the table's.
 struct PageRowSteps {
@@ -73,6 +84,8 @@ class PageHost {
   // Hands the selected button's record to the function pages, but for the
   // one whose step is `skip` (0: none).
   void RefreshFunctionPages(int skip);
+  // The same, but for the page `skipped`, which shows the record already.
+  void RefreshFunctionPages(PageId skipped);
   // The pages' part of bringing every window up to date.
   void ShowActiveProfile();
   // The pages' part of a language change.

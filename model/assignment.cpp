@@ -28,6 +28,10 @@ std::uint8_t ModifierByte(const ModifierToggles& t) {
                                    (t.alt == 1 ? kModAlt : 0) | (t.win == 1 ? kModWin : 0));
 }
 
+ModifierToggles TogglesOf(std::uint8_t m) {
+  return {0, (m & kModCtrl) ? 1 : 0, (m & kModShift) ? 1 : 0, (m & kModAlt) ? 1 : 0, (m & kModWin) ? 1 : 0};
+}
+
 bool AssignFunction(SettingsRecord& settings, int button, std::uint8_t code) {
   ButtonRecord* r = SelectedRecord(settings, button);
   if (!r) return false;

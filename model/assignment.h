@@ -19,6 +19,8 @@ struct ModifierToggles {
 };
 
 std::uint8_t ModifierByte(const ModifierToggles& toggles);
+// The toggles a stored ModifierByte shows: none off, the others by bit.
+ModifierToggles TogglesOf(std::uint8_t modifierByte);
 
 // What a macro of the macro list gives a button.
 struct MacroData {

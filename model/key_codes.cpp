@@ -102,3 +102,18 @@ bool UsageToVk(std::uint32_t usage, std::uint32_t& vk, const KeyboardLayout& lay
   }
   return true;
 }
+
+std::uint32_t CapturedKeyUsage(std::uint32_t vk, bool extended, const KeyboardLayout& layout) {
+  constexpr std::uint32_t kVkEnter = 0x0D;
+  // A modifier may come without its side (keys sent by a program do): it
+  // counts as the left one, so it is still known for a modifier.
+  constexpr std::uint32_t kVkShift = 0x10, kVkControl = 0x11, kVkAlt = 0x12;
+  constexpr std::uint32_t kVkLeftShift = 0xA0, kVkLeftControl = 0xA2, kVkLeftAlt = 0xA4;
+  if (vk == kVkEnter && extended) vk = kVkKeypadEnter;
+  if (vk == kVkShift) vk = kVkLeftShift;
+  if (vk == kVkControl) vk = kVkLeftControl;
+  if (vk == kVkAlt) vk = kVkLeftAlt;
+  std::uint32_t usage = 0;
+  VkToUsage(vk, usage, layout);
+  return usage;
+}

@@ -31,3 +31,12 @@ bool VkToUsage(std::uint32_t vk, std::uint32_t& usage, const KeyboardLayout& lay
 // The virtual key of a usage; keys that type map through the layout from
 // their physical position. False, with vk 0, for a usage without a row.
 bool UsageToVk(std::uint32_t usage, std::uint32_t& vk, const KeyboardLayout& layout);
+
+// The usage of a key event the capture hook reports: Enter with the
+// extended-key flag is the keypad Enter, a Shift, Ctrl or Alt without its
+// side the left one. 0 for a key without a row.
+std::uint32_t CapturedKeyUsage(std::uint32_t vk, bool extended, const KeyboardLayout& layout);
+
+// Ctrl, Shift, Alt and Windows, left or right: never the key of a
+// combination or a macro step on their own.
+inline constexpr bool IsModifierUsage(std::uint32_t usage) { return usage >= 0xE0 && usage <= 0xE7; }

@@ -75,6 +75,13 @@ void CBitmapBtn::SetCheck(int value) {
   if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
+void CBitmapBtn::SetCaptionNow(std::wstring_view text) {
+  Caption = text;
+  if (!Hwnd()) return;
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  UpdateWindow(Hwnd());
+}
+
 void CBitmapBtn::SetTooltip(const wchar_t* text, bool activate) {
   if (!text) return;
   tooltipText_ = text;

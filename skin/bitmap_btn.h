@@ -55,6 +55,8 @@ class CBitmapBtn : public CButton {
   // Stores and redraws only on a change.
   void SetCheck(int value);
   void SetCaption(std::wstring_view text) { Caption = text; }
+  // Stores the caption and redraws the button at once.
+  void SetCaptionNow(std::wstring_view text);
   // The tooltip's window is made when the pointer first comes over the
   // button: until then a tooltip costs nothing (each is a top-level window,
   // and pages have many buttons with one).

@@ -21,12 +21,6 @@ constexpr int kFontWidth = 6;
 // Hot spot captions start this far in from the left edge.
 constexpr int kHotCaptionInset = 2;
 
-void SetCaptionNow(CBitmapBtn& button, const std::wstring& text) {
-  button.SetCaption(text);
-  InvalidateRect(button.Hwnd(), nullptr, TRUE);
-  UpdateWindow(button.Hwnd());
-}
-
 void UseTextLook(CBitmapBtn& button) {
   button.TextAlign = 1;
   button.FontHeight = kFontHeight;
@@ -64,7 +58,7 @@ void CDlgLayout::CreateControls() {
 
 void CDlgLayout::RefreshLabels() {
   for (int button = 0; button < kButtonCount; ++button)
-    SetCaptionNow(hotButtons_[button], LanguageText(ButtonLabelText[button]));
+    hotButtons_[button].SetCaptionNow(LanguageText(ButtonLabelText[button]));
 }
 
 void CDlgLayout::RefreshTexts() {
@@ -85,9 +79,9 @@ void CDlgLayout::OnHotButton(int button) {
 }
 
 void CDlgLayout::ShowDefaultFunction() {
-  SetCaptionNow(defaultCaption_, LanguageText(IDS_DEFAULT_FUNCTION));
+  defaultCaption_.SetCaptionNow(LanguageText(IDS_DEFAULT_FUNCTION));
   ShowWindow(defaultCaption_.Hwnd(), SW_SHOW);
   const std::u16string name = FunctionName(DefaultButtonFunctions[selected_], LanguageTexts());
-  SetCaptionNow(defaultFunction_, std::wstring(Wide(name)));
+  defaultFunction_.SetCaptionNow(Wide(name));
   ShowWindow(defaultFunction_.Hwnd(), SW_SHOW);
 }

@@ -49,9 +49,5 @@ void CFunctionTabStrip::CheckOnly(int tab) {
 }
 
 void CFunctionTabStrip::RefreshTexts() {
-  for (int tab = 0; tab < TabCount(); ++tab) {
-    tabs_[tab].SetCaption(LanguageText(captions_[tab]));
-    InvalidateRect(tabs_[tab].Hwnd(), nullptr, TRUE);
-    UpdateWindow(tabs_[tab].Hwnd());
-  }
+  for (int tab = 0; tab < TabCount(); ++tab) tabs_[tab].SetCaptionNow(LanguageText(captions_[tab]));
 }

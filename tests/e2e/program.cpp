@@ -83,8 +83,9 @@ DWORD Program::ExitCode() const {
   return code;
 }
 
-HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const {
-  const POINT at = Middle(key, place);
+HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const { return ControlAt(Middle(key, place)); }
+
+HWND Program::ControlAt(POINT at) const {
   HWND page = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE);
   POINT inPage = at;
   MapWindowPoints(window_, page, &inPage, 1);
@@ -99,8 +100,9 @@ void Program::Activate() const {
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &answered);
 }
 
-void Program::ClickButton(const wchar_t* key, const SkinPlace& place) {
-  POINT at = Middle(key, place);
+void Program::ClickButton(const wchar_t* key, const SkinPlace& place) { ClickAt(Middle(key, place)); }
+
+void Program::ClickAt(POINT at) {
   ClientToScreen(window_, &at);
   Activate();
   SetCursorPos(at.x, at.y);

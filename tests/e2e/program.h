@@ -48,8 +48,12 @@ class Program {
   // A real drag of `window` (a slider's thumb) by `dx` pixels, in steps,
   // each waited for until the window has followed the pointer.
   bool Drag(HWND window, int dx, int steps);
+  // A real click at a point of the main window's client area.
+  void ClickAt(POINT at);
   // The control in the middle of layout key `key`, hidden ones left out.
   HWND ControlAt(const wchar_t* key, const SkinPlace& place) const;
+  // The page's control at a point of the main window's client area.
+  HWND ControlAt(POINT at) const;
   // The thread of its window holds the mouse capture.
   bool HasCapture() const;
   // Waits for a dialog (a "#32770" window other than the main window) of

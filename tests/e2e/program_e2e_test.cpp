@@ -10,8 +10,12 @@
 #include <string>
 
 #include "model/settings_record.h"
+#include "model/factory.h"
+#include "model/text.h"
 #include "pixels.h"
+#include "real_input.h"
 #include "store/file_bytes.h"
+#include "store/private_profile.h"
 #include "tests/e2e/program.h"
 #include "tests/e2e/simulator.h"
 
@@ -265,11 +269,7 @@ TEST_F(ProgramTest, ALevelDraggedAndAReportRatePickedReachTheMonitorAndTheProfil
   ASSERT_TRUE(thumb);
   ASSERT_TRUE(program.Drag(thumb, 100, 4));
   program.ClickButton(L"10", kSensitivityPage);
-  RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  int width = 0, height = 0;
-  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
-  CreateDirectoryW(ARTIFACT_DIR, nullptr);
-  WritePng(ARTIFACT_DIR L"/main_window_sensitivity_page.png", pixels, width, height);
+  SaveShot(program, L"main_window_sensitivity_page.png");
 
   program.ClickButton(kApply);
   ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
@@ -286,6 +286,156 @@ TEST_F(ProgramTest, ALevelDraggedAndAReportRatePickedReachTheMonitorAndTheProfil
     const std::wstring text = FileText(profileFile);
     return Contains(text, L"CpiLevel_X0=10") && Contains(text, L"PollingRate=0");
   }));
+}
+
+// The function pages in the main window's function page area.
+constexpr POINT kFunctionArea{209, 372};
+constexpr SkinPlace kButtonTabs{L"skin_set_button_tab.ini", {21, 379}};
+constexpr SkinPlace kShortcutPage{L"KeyCom.ini", kFunctionArea};
+constexpr wchar_t kKeyCombinationTab[] = L"6";
+constexpr wchar_t kKeyShown[] = L"6";
+constexpr wchar_t kCaptureToggle[] = L"7";
+constexpr wchar_t kCtrlToggle[] = L"2";
+// Inside the capture toggle's face, and the Ctrl box's fill away from its tick.
+constexpr POINT kCaptureFace{kFunctionArea.x + 15 + 4, kFunctionArea.y + 144 + 4};
+constexpr POINT kCtrlFill{kFunctionArea.x + 83 + 12, kFunctionArea.y + 60 + 12};
+// Lists of the two list pages: top left corner and identifier.
+struct PageList {
+  POINT corner;
+  int id;
+};
+constexpr PageList kWheelFunctions{{11, 169}, 2011};
+constexpr PageList kWindowsFunctions{{11, 27}, 2001};
+constexpr PageList kEditingFunctions{{11, 169}, 2002};
+constexpr int kLineHeight = 18;
+constexpr int kLimitWindowId = 200;
+
+// The window of a list, inside its scroll frame, once its page is shown.
+HWND ListWindow(const Program& program, PageList list) {
+  const POINT inside{kFunctionArea.x + list.corner.x + 40, kFunctionArea.y + list.corner.y + 5};
+  HWND box = nullptr;
+  WaitUntil([&] {
+    const HWND frame = program.ControlAt(inside);
+    box = GetWindow(GetDlgItem(frame, kLimitWindowId), GW_CHILD);
+    return box && GetDlgCtrlID(box) == list.id;
+  });
+  return box;
+}
+
+// The middle of line `line` of a list, scrolled as it is now.
+POINT ListLine(const Program& program, PageList list, int line) {
+  const int top = static_cast<int>(SendMessageW(ListWindow(program, list), LB_GETTOPINDEX, 0, 0));
+  return {kFunctionArea.x + list.corner.x + 40,
+          kFunctionArea.y + list.corner.y + 1 + (line - top) * kLineHeight + kLineHeight / 2};
+}
+
+// Whether a point of the main window shows the accent red of a checked
+// control (a checked toggle's face, a check box's fill).
+bool ShowsChecked(const Program& program, POINT at) {
+  int width = 0, height = 0;
+  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
+  const COLORREF pixel = pixels[static_cast<std::size_t>(at.y * width + at.x)];
+  return GetRValue(pixel) > GetGValue(pixel) + 60;
+}
+
+int MarkedLine(const Program& program, PageList list) {
+  return static_cast<int>(SendMessageW(ListWindow(program, list), LB_GETCURSEL, 0, 0));
+}
+
+// Types `path` into the program chooser and ends it with `key`.
+void AnswerChooser(Program& program, const std::wstring& path, WORD key) {
+  const HWND chooser = program.WaitForDialog();
+  ASSERT_TRUE(chooser);
+  const HWND edit = GetDlgItem(chooser, 1000);
+  SetWindowTextW(edit, path.c_str());
+  SetForegroundWindow(chooser);
+  SetFocus(edit);
+  Program::PressKey(key);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(chooser); }));
+}
+
+TEST_F(ProgramTest, EachKindOfFunctionReachesTheMonitorAndTheProfileFileAndShowsAgainAfterARestart) {
+  const std::wstring block = scratch.File(L"block.bin");
+  const std::wstring path = L"C:\\Games\\run.exe";
+  auto monitor = std::make_unique<Simulator>(Simulator::Names::Standard);
+  auto program = std::make_unique<Program>();
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(*monitor, *program, {L"--save", block}));
+
+  // Button 5 opens on the mouse function page: scroll up.
+  program->ClickButton(L"6", kLayoutPage);
+  program->ClickAt(ListLine(*program, kWheelFunctions, 0));
+  // Button 6 (no function) opens on the key function page: copy.
+  program->ClickButton(L"7", kLayoutPage);
+  program->ClickAt(ListLine(*program, kEditingFunctions, 1));
+  // Button 8: F5 caught with Shift held (which is not kept), then Ctrl.
+  program->ClickButton(L"9", kLayoutPage);
+  program->ClickButton(kKeyCombinationTab, kButtonTabs);
+  program->ClickButton(kCaptureToggle, kShortcutPage);
+  // Keys sent before the capture is on would reach the page instead.
+  ASSERT_TRUE(WaitUntil([&] { return ShowsChecked(*program, kCaptureFace); }));
+  TapKeysHeld(VK_SHIFT, VK_F5);
+  ASSERT_TRUE(WaitUntil([&] { return ControlText(program->ControlAt(kKeyShown, kShortcutPage)) == L"F5"; }));
+  program->ClickButton(kCaptureToggle, kShortcutPage);
+  program->ClickButton(kCtrlToggle, kShortcutPage);
+  // Button 9: program launch. A path too long to keep is refused, and the
+  // chooser comes again for a shorter one.
+  program->ClickButton(L"10", kLayoutPage);
+  program->ClickAt(ListLine(*program, kWindowsFunctions, 5));
+  ASSERT_NO_FATAL_FAILURE(AnswerChooser(*program, std::wstring(300, L'x'), VK_RETURN));
+  ASSERT_NO_FATAL_FAILURE(DismissMessageBox(*program));
+  ASSERT_NO_FATAL_FAILURE(AnswerChooser(*program, path, VK_RETURN));
+  program->ClickButton(kApply);
+
+  auto expected = std::make_unique<SettingsRecord>();
+  FactorySettings(*expected);
+  ButtonRecord* buttons = expected->Profiles[0].MacroKeyInfo;
+  buttons[5].FunctionCode = 9;
+  buttons[6].FunctionCode = 49;
+  buttons[8].FunctionCode = 5;
+  buttons[8].EntryCount = 1;
+  buttons[8].Entries[0][0] = 0x3E;
+  buttons[8].Entries[0][1] = kModCtrl;
+  buttons[9].FunctionCode = 17;
+  SetText(buttons[9].ProgramPath, std::u16string(path.begin(), path.end()));
+  ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
+  const std::string line = LogLines(log).front();
+  EXPECT_TRUE(Contains(line, "\"ButtonChangedFlags\":[0,0,0,0,0,1,1,0,1,1,0,0,0,0,0,"
+                             "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                             "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0]")) << line;
+  const std::vector<std::uint8_t> received = ReadWholeFile(block).value_or(std::vector<std::uint8_t>{});
+  ASSERT_EQ(received.size(), sizeof(SettingsRecord));
+  // Profile 0's buttons in the block as received.
+  const std::uint8_t* receivedButtons =
+      received.data() + offsetof(SettingsRecord, Profiles) + offsetof(ProfileRecord, MacroKeyInfo);
+  const std::wstring profileFile = Program::Folder() + L"config\\Default0.gmp";
+  for (int b = 0; b < kButtonCount; ++b) {
+    EXPECT_EQ(std::memcmp(receivedButtons + b * sizeof(ButtonRecord), &buttons[b], sizeof(ButtonRecord)), 0)
+        << "block, button " << b;
+    ButtonRecord stored{};
+    const std::wstring key = L"MacroKeyInfo" + std::to_wstring(b);
+    EXPECT_TRUE(WaitUntil([&] { return ReadStruct(profileFile, L"Setting", key.c_str(), stored); }));
+    EXPECT_EQ(std::memcmp(&stored, &buttons[b], sizeof(ButtonRecord)), 0) << "profile file, button " << b;
+  }
+
+  // Started again from the files alone, each page shows its button's choice.
+  program->ClickButton(kClose);
+  ASSERT_TRUE(program->WaitForExit());
+  monitor.reset();
+  program = std::make_unique<Program>();
+  ASSERT_TRUE(program->Start());
+  ASSERT_TRUE(program->WaitForWindow());
+  program->ClickButton(L"6", kLayoutPage);
+  EXPECT_TRUE(WaitUntil([&] { return MarkedLine(*program, kWheelFunctions) == 0; }));
+  SaveShot(*program, L"mouse_function_page.png");
+  program->ClickButton(L"7", kLayoutPage);
+  EXPECT_TRUE(WaitUntil([&] { return MarkedLine(*program, kEditingFunctions) == 1; }));
+  program->ClickButton(L"10", kLayoutPage);
+  EXPECT_TRUE(WaitUntil([&] { return MarkedLine(*program, kWindowsFunctions) == 5; }));
+  SaveShot(*program, L"key_function_page.png");
+  program->ClickButton(L"9", kLayoutPage);
+  EXPECT_TRUE(WaitUntil([&] { return ControlText(program->ControlAt(kKeyShown, kShortcutPage)) == L"F5"; }));
+  SaveShot(*program, L"shortcut_page.png");
+  EXPECT_TRUE(ShowsChecked(*program, kCtrlFill));
 }
 
 class ProfileFilesTest : public ProgramTest {

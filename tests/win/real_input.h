@@ -21,3 +21,15 @@ inline void TapKey(WORD vk) {
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, inputs, sizeof(INPUT));
 }
+
+// `modifier` held while `key` is tapped, as a user types a shortcut.
+inline void TapKeysHeld(WORD modifier, WORD key) {
+  INPUT inputs[4]{};
+  const WORD order[] = {modifier, key, key, modifier};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = order[i];
+    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(4, inputs, sizeof(INPUT));
+}

@@ -1,6 +1,7 @@
 // The main window's dispatch of its pages' messages, in process: each
-// message and action value, the key filter, the layout page's rule and the
-// two tab strips.
+// message and action value, the key filter, the layout page's rule, the
+// two tab strips, and the function pages' choices as the dispatch takes
+// them.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,15 +9,20 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/language.h"
 #include "app/messages.h"
 #include "app/option_dlg.h"
 #include "debug_output.h"
 #include "framework/exe_folder.h"
+#include "lang/string_ids.h"
 #include "message_pump.h"
 #include "model/factory.h"
 #include "model/function_codes.h"
 #include "model/settings.h"
+#include "model/text.h"
+#include "pages/assign/dlg_key_command.h"
 #include "pages/assign/dlg_layout.h"
+#include "pages/assign/dlg_mouse_func.h"
 #include "pages/assign/function_tab_strip.h"
 #include "registry_sandbox.h"
 
@@ -57,6 +63,20 @@ class DispatchTest : public ::testing::Test {
       if (Strip(id).Tab(tab).Checked) return tab;
     return -1;
   }
+  // The assignment a page posted, handed to the dispatch; false when none.
+  bool Deliver(WPARAM action) {
+    MSG posted;
+    if (!PeekMessageW(&posted, window.Hwnd(), WM_ASSIGN_FUNCTION, WM_ASSIGN_FUNCTION, PM_REMOVE)) return false;
+    EXPECT_EQ(posted.wParam, action);
+    Queue(posted.message, posted.wParam, posted.lParam);
+    return true;
+  }
+  static void Click(CBitmapBtn& button) {
+    SendMessageW(GetParent(button.Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button.Hwnd()));
+  }
+  static ButtonRecord& Record(int button) { return ActiveProfile(WorkingSettings)->MacroKeyInfo[button]; }
+  static LRESULT Lines(CListBoxEx& list, UINT message) { return SendMessageW(list.Hwnd(), message, 0, 0); }
 
   RegistrySandbox registry;
   Window<COptionDlg> window;
@@ -92,9 +112,15 @@ TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
       EXPECT_EQ(PreTranslateChain(msg, window.Hwnd()), PreTranslation::DispatchOnly) << key;
     }
   }
-  // A tab strip keeps them from its tabs altogether.
-  MSG onTab{Strip(PageId::FourTabStrip).Tab(1).Hwnd(), WM_KEYUP, VK_SPACE, 1, 0, {}};
-  EXPECT_EQ(PreTranslateChain(onTab, window.Hwnd()), PreTranslation::Consumed);
+  // A tab strip and the function pages keep them from their controls
+  // altogether, a list in its scroll frame too.
+  const HWND controls[] = {Strip(PageId::FourTabStrip).Tab(1).Hwnd(),
+                           window.Pages().PageAs<CDlgKeyCommand>(PageId::ShortcutCapture)->CaptureToggle().Hwnd(),
+                           window.Pages().PageAs<CDlgMouseFunc>(PageId::MouseFunction)->List(0).Hwnd()};
+  for (HWND control : controls) {
+    MSG onControl{control, WM_KEYUP, VK_SPACE, 1, 0, {}};
+    EXPECT_EQ(PreTranslateChain(onControl, window.Hwnd()), PreTranslation::Consumed);
+  }
   MSG other{window.Hwnd(), WM_KEYDOWN, 'A', 1, 0, {}};
   EXPECT_EQ(PreTranslateChain(other, window.Hwnd()), PreTranslation::Continue);
 }
@@ -158,6 +184,106 @@ TEST_F(DispatchTest, TabStripsMarkTheCurrentPageEachInItsWay) {
   Queue(posted.message, posted.wParam, posted.lParam);
   EXPECT_TRUE(Shown(PageId::Start));
   EXPECT_EQ(window.Button(kSettingsButton).Checked, 0);
+}
+
+TEST_F(DispatchTest, AMouseFunctionIsWrittenAtOnceAndTheWheelButtonsLoseTwoLines) {
+  ButtonRecord& five = Record(5);
+  five.RepeatCount = 7;
+  five.EntryCount = 3;
+  five.Entries[2][1] = 0x55;
+  SetText(five.Name, u"old");
+  SetText(five.ProgramPath, u"C:\\run.exe");
+  Queue(WM_SELECT_BUTTON, kSelectButtonTag, 5);
+  auto& page = *window.Pages().PageAs<CDlgMouseFunc>(PageId::MouseFunction);
+  ASSERT_TRUE(IsWindowVisible(page.Hwnd()));
+  EXPECT_EQ(Lines(page.List(3), LB_GETCURSEL), 0) << "code 13 is marked";
+  EXPECT_FALSE(Deliver(kAssignMouseFunction)) << "marking a line is no choice";
+
+  // The user chooses group 2, line 1.
+  SendMessageW(page.List(1).Hwnd(), LB_SETCURSEL, 0, 0);
+  SendMessageW(page.Hwnd(), WM_COMMAND, MAKEWPARAM(2011, LBN_SELCHANGE), reinterpret_cast<LPARAM>(page.List(1).Hwnd()));
+  EXPECT_EQ(Lines(page.List(3), LB_GETCURSEL), -1);
+  ASSERT_TRUE(Deliver(kAssignMouseFunction));
+  EXPECT_EQ(five.FunctionCode, 9);
+  EXPECT_EQ(five.EntryCount, 0);
+  EXPECT_EQ(five.Entries[2][1], 0);
+  EXPECT_TRUE(TextOf(five.Name).empty());
+  EXPECT_EQ(five.RepeatCount, 7);
+  EXPECT_EQ(TextOf(five.ProgramPath), u"C:\\run.exe");
+  EXPECT_EQ(WorkingSettings.ButtonChangedFlags[0][5], 1);
+  // The choice is taken once: the same message again brings nothing stale.
+  five.FunctionCode = 10;
+  Queue(WM_ASSIGN_FUNCTION, kAssignMouseFunction, 0);
+  EXPECT_EQ(five.FunctionCode, 10);
+
+  Queue(WM_SELECT_BUTTON, kSelectButtonTag, 13);
+  EXPECT_EQ(Lines(page.List(0), LB_GETCOUNT), 6);
+  Queue(WM_SELECT_BUTTON, kSelectButtonTag, 2);
+  ASSERT_EQ(Lines(page.List(0), LB_GETCOUNT), 8);
+  for (int line : {6, 7}) {
+    wchar_t text[kMaxTextLength + 1] = {};
+    SendMessageW(page.List(0).Hwnd(), LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(text, LanguageText(line == 6 ? IDS_FN_RAPID_FIRE : IDS_FN_SNIPER));
+  }
+}
+
+TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLeft) {
+  Queue(WM_SELECT_BUTTON, kSelectButtonTag, 8);
+  Queue(WM_SHOW_FUNCTION_PAGE, kPageShortcutCapture, 0);
+  auto& page = *window.Pages().PageAs<CDlgKeyCommand>(PageId::ShortcutCapture);
+
+  // Keys as the hook reports them: the keypad Enter apart, modifiers ignored.
+  Click(page.CaptureToggle());
+  const struct {
+    WPARAM vk;
+    LPARAM flags;
+    std::uint8_t key;
+  } events[] = {{VK_RETURN, 0, 0x28}, {VK_RETURN, kHookKeyExtended, 0x58}, {VK_RCONTROL, kHookKeyExtended, 0x58},
+                {VK_SHIFT, 0, 0x58}, {VK_F5, kHookKeyReleased, 0x3E}};
+  for (const auto& event : events) {
+    PostMessageW(page.Hwnd(), WM_HOOK_KEY, event.vk, event.flags);
+    PumpMessages();
+    EXPECT_EQ(page.Key(), event.key) << event.vk << "/" << event.flags;
+  }
+  EXPECT_EQ(page.KeyDisplay().Caption, L"F5");
+  EXPECT_FALSE(Deliver(kAssignKeyCombination)) << "nothing is assigned while capturing";
+  Click(page.CaptureToggle());
+  ASSERT_TRUE(Deliver(kAssignKeyCombination));
+  Click(page.ModifierToggle(2));
+  ASSERT_TRUE(Deliver(kAssignKeyCombination));
+  EXPECT_EQ(Record(8).FunctionCode, 5);
+  EXPECT_EQ(Record(8).Entries[0][0], 0x3E);
+
+  // "None" greys the others without unchecking them, and assigns no modifier.
+  for (const std::uint8_t modifiers : {std::uint8_t{0}, kModShift}) {
+    Click(page.ModifierToggle(0));
+    EXPECT_EQ(IsWindowEnabled(page.ModifierToggle(2).Hwnd()) != FALSE, modifiers != 0);
+    EXPECT_EQ(page.ModifierToggle(2).Checked, 1);
+    ASSERT_TRUE(Deliver(kAssignKeyCombination));
+    EXPECT_EQ(Record(8).Entries[0][1], modifiers);
+  }
+
+  // The restore button: the factory function, no key and no modifier shown.
+  Click(page.ClearButton());
+  ASSERT_TRUE(Deliver(kAssignRestore));
+  EXPECT_EQ(Record(8).FunctionCode, 0);
+  EXPECT_EQ(page.Key(), 0);
+  EXPECT_EQ(page.ModifierToggle(2).Checked, 0);
+
+  // A language change keeps "Capture key" on the capture toggle.
+  Queue(WM_PROFILE_ACTION, 1, kProfileActionSelectLanguage);
+  EXPECT_EQ(page.CaptureToggle().Caption, LanguageText(IDS_CAPTURE_KEY));
+
+  // Leaving the page, the profile or for the settings ends a capture
+  // without assigning.
+  for (const auto leave : {+[](COptionDlg& w) { w.Pages().ShowFunctionPage(kPageMouseFunction); },
+                           +[](COptionDlg& w) { w.Profiles().Next(); }, +[](COptionDlg& w) { w.ShowSettings(); }}) {
+    Click(page.CaptureToggle());
+    ASSERT_TRUE(page.Capturing());
+    leave(window);
+    EXPECT_FALSE(page.Capturing());
+    EXPECT_FALSE(Deliver(kAssignKeyCombination));
+  }
 }
 
 }  // namespace

@@ -1,0 +1,146 @@
+#include "pages/assign/function_list_page.h"
+
+#include <string>
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "model/assignment.h"
+#include "model/settings.h"
+#include "resource.h"
+#include "skin/skin_font.h"
+#include "skin/skin_scroll_wnd.h"
+
+namespace {
+
+// Where each group's list and title go, the same on both pages.
+struct GroupPlace {
+  RECT list;
+  POINT title;
+};
+constexpr GroupPlace kGroupPlaces[CFunctionListPage::kMaxGroups] = {
+    {{11, 27, 164, 140}, {17, 10}},   {{11, 169, 164, 282}, {17, 153}}, {{193, 27, 346, 140}, {199, 10}},
+    {{193, 169, 346, 282}, {199, 153}}, {{376, 27, 530, 140}, {381, 10}},
+};
+
+constexpr DWORD kListStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
+constexpr COLORREF kLineText = RGB(255, 255, 255);
+constexpr COLORREF kMarkedLine = RGB(155, 31, 31);
+constexpr COLORREF kTitleColour = RGB(91, 91, 91);
+constexpr int kTitleHeight = 17;
+constexpr int kTitleWidth = 6;
+
+int LineCount(const CListBoxEx& list) { return static_cast<int>(SendMessageW(list.Hwnd(), LB_GETCOUNT, 0, 0)); }
+
+void AddLine(CListBoxEx& list, const FunctionLine& line) {
+  SendMessageW(list.Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LanguageText(line.text).c_str()));
+}
+
+}  // namespace
+
+CFunctionListPage::CFunctionListPage(UINT templateId, PageImageNames pictures, const Look& look)
+    : CSkinnedPage(templateId, std::move(pictures), Drag::Parent, Keys::Stopped),
+      look_{look.groups.first(std::min<std::size_t>(look.groups.size(), kMaxGroups)), look.firstListId,
+            look.assignAction} {}
+
+const MessageMap& CFunctionListPage::Messages() {
+  static const MessageEntry entries[] = {
+      OnCommand(LBN_SELCHANGE, kAnyControl, &CFunctionListPage::OnSelChange),
+  };
+  static const MessageMap map{&CSkinnedPage::Messages(), entries};
+  return map;
+}
+
+void CFunctionListPage::CreateControls() {
+  scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
+  for (int group = 0; group < GroupCount(); ++group) {
+    CListBoxEx& list = lists_[group];
+    const int id = look_.firstListId + group;
+    list.Create(kListStyle, kGroupPlaces[group].list, Hwnd(), static_cast<UINT>(id));
+    list.ControlId = id;
+    list.KeepParentOnFocusLoss = true;
+    list.TextColor = list.SelectedTextColor = kLineText;
+    list.BackColor = CListBoxEx::kBackColor;
+    list.SelectedBackColor = kMarkedLine;
+    CSkinScrollWnd::Attach(list.Hwnd(), scrollSkin_.Get());
+  }
+  FillLists();
+}
+
+void CFunctionListPage::DestroyContent() {
+  for (int group = 0; group < GroupCount(); ++group) CSkinScrollWnd::Detach(lists_[group].Hwnd());
+  // The frames drew with it: it goes after them.
+  scrollSkin_.Reset();
+}
+
+void CFunctionListPage::PaintContent(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kTitleColour);
+  SelectScope font(dc, SharedSkinFont(kTitleHeight, kTitleWidth));
+  for (int group = 0; group < GroupCount(); ++group) {
+    const std::wstring title = LanguageText(look_.groups[group].title);
+    const POINT at = kGroupPlaces[group].title;
+    TextOutW(dc, at.x, at.y, title.c_str(), static_cast<int>(title.size()));
+  }
+}
+
+void CFunctionListPage::FillLists() {
+  for (int group = 0; group < GroupCount(); ++group) {
+    SendMessageW(lists_[group].Hwnd(), LB_RESETCONTENT, 0, 0);
+    for (const FunctionLine& line : look_.groups[group].lines) AddLine(lists_[group], line);
+  }
+}
+
+int CFunctionListPage::OfferedLines(int group) const { return static_cast<int>(look_.groups[group].lines.size()); }
+
+void CFunctionListPage::ShowButtonRecord(int button, const ButtonRecord& record) {
+  button_ = button;
+  pageRecord_ = record;
+  ShowRecord();
+}
+
+void CFunctionListPage::ShowRecord() {
+  for (int group = 0; group < GroupCount(); ++group) {
+    CListBoxEx& list = lists_[group];
+    const int offered = OfferedLines(group);
+    for (int count = LineCount(list); count > offered; --count)
+      SendMessageW(list.Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(count - 1), 0);
+    for (int count = LineCount(list); count < offered; ++count)
+      AddLine(list, look_.groups[group].lines[static_cast<std::size_t>(count)]);
+  }
+  Mark(LineOf(pageRecord_));
+}
+
+void CFunctionListPage::Mark(std::optional<ListLine> line) {
+  for (int group = 0; group < GroupCount(); ++group) SendMessageW(lists_[group].Hwnd(), LB_SETCURSEL, WPARAM(-1), 0);
+  if (line) SendMessageW(lists_[line->group].Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(line->line), 0);
+}
+
+const FunctionLine& CFunctionListPage::LineAt(ListLine line) const {
+  return look_.groups[line.group].lines[static_cast<std::size_t>(line.line)];
+}
+
+bool CFunctionListPage::Assign(ListLine line) {
+  return AssignFunction(WorkingSettings, button_, LineAt(line).code);
+}
+
+LRESULT CFunctionListPage::OnSelChange(WPARAM wParam, LPARAM) {
+  const int group = LOWORD(wParam) - look_.firstListId;
+  if (group < 0 || group >= GroupCount()) return 0;
+  for (int other = 0; other < GroupCount(); ++other)
+    if (other != group) SendMessageW(lists_[other].Hwnd(), LB_SETCURSEL, WPARAM(-1), 0);
+  const HWND list = lists_[group].Hwnd();
+  // A press still held on the list: its release reports the line chosen.
+  if (GetCapture() == list) return 0;
+  const LRESULT line = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (line < 0 || line >= static_cast<LRESULT>(look_.groups[group].lines.size())) return 0;
+  if (!Assign({group, static_cast<int>(line)})) {
+    // Nothing was chosen after all: the mark goes back to what the button has.
+    const ButtonRecord* current = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, button_);
+    Mark(current ? LineOf(*current) : std::nullopt);
+    return 0;
+  }
+  pendingRecord_ = *ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, button_);
+  PostMessageW(GetParent(Hwnd()), WM_ASSIGN_FUNCTION, look_.assignAction, 0);
+  return 0;
+}
