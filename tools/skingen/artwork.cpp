@@ -80,6 +80,13 @@ void DrawControl(Canvas& c, const SkinControl& control, SkinState state) {
     if (state == SkinState::Over) c.Disc(cx, cy, r - 5, kFrame);
     return;
   }
+  if (look == "check") {
+    // A square box, red-framed under the pointer and filled red when checked.
+    c.RoundRect(b, 2, state == SkinState::Normal || state == SkinState::Disabled ? face.frame : kRed);
+    c.RoundRect({b.left + 2, b.top + 2, b.right - 2, b.bottom - 2}, 1, kWell);
+    if (state == SkinState::Down) c.RoundRect({b.left + 3, b.top + 3, b.right - 3, b.bottom - 3}, 1, kRed);
+    return;
+  }
   if (look.rfind("swatch:", 0) == 0) {
     const Rgb colour = FromColorRef(static_cast<uint32_t>(std::strtoul(look.c_str() + 7, nullptr, 16)));
     const Rgb ring = state == SkinState::Down ? kRed : state == SkinState::Over ? kGlyphBright : kFrame;

@@ -20,7 +20,7 @@ enum class SkinState { Normal, Over, Down, Disabled };
 struct SkinControl {
   std::string key;
   Box rect;
-  std::string look;  // button, label, well, minimise, close, arrow-left, arrow-right, browse, radio, swatch:0xBBGGRR
+  std::string look;  // button, label, well, minimise, close, arrow-left, arrow-right, browse, radio, check, swatch:0xBBGGRR
   std::string lead;  // the part of the window's mouse its leader line points at, if any
 };
 
