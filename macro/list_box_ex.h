@@ -56,6 +56,8 @@ class CListBoxEx : public CListBox {
   void BeginNewItem();
   // Edits the selected line (a number: digits only).
   void EditSelected();
+  // Ends an open edit without taking it: its line goes.
+  void CancelEdit();
 
   PreTranslation PreTranslateMessage(MSG* msg) override;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
@@ -81,7 +83,6 @@ class CListBoxEx : public CListBox {
   void OpenEditor(int index, const RECT& rect, DWORD style, int limit);
   // Enter, or the focus back on the list (`select` false).
   void CommitEdit(bool select);
-  void CancelEdit();
   void CloseEditor();
 
   CInPlaceEdit editor_{*this};
