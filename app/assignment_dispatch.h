@@ -36,6 +36,7 @@ class AssignmentDispatch {
   // when the message was not taken.
   bool AssignFunction(WPARAM action, LPARAM argument);
   bool Restore(LPARAM what);
+  bool Macro(LPARAM index);
   void SelectButton(WPARAM tag, LPARAM button);
 
   struct AssignAction {

@@ -5,6 +5,7 @@
 
 #include "app/dlg_start.h"
 #include "framework/window.h"
+#include "macro/macro_manager.h"
 #include "model/settings.h"
 #include "pages/assign/dlg_layout.h"
 #include "pages/assign/dlg_set_button_page.h"
@@ -57,6 +58,8 @@ const PageRow kPages[] = {
      {7, 0}},
     {PageId::Start, MakePage<CDlgStart>, &CDlgStart::kPictures, IDD_START_PAGE, kFunctionPageArea, false,
      PageNumbers({0, 3}), {0, 0}},
+    {PageId::MacroManager, MakePage<CMacroManager>, &CMacroManager::kPictures, IDD_MACRO_MANAGER_PAGE,
+     kFunctionPageArea, false, PageNumbers({6}), {4, 3}},
 };
 constexpr std::size_t kPageCount = std::size(kPages);
 

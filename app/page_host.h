@@ -15,7 +15,7 @@
 
 #include "skin/skinned_page.h"
 
-enum class PageId { FourTabStrip, EightTabStrip, Layout, Start };
+enum class PageId { FourTabStrip, EightTabStrip, Layout, Start, MacroManager };
 
 // A page's place in the operations whose order is not the table's.
 struct PageRowSteps {
@@ -77,6 +77,8 @@ class PageHost {
   void ShowActiveProfile();
   // The pages' part of a language change.
   void RefreshTexts();
+  // Ends the pages' key captures and recordings.
+  void EndCaptures();
 
  private:
   CSkinnedPage* Make(std::size_t row);
@@ -86,7 +88,6 @@ class PageHost {
   void InStepOrder(int PageRowSteps::*step, Visit visit) const;
   void SelectTabs(int tab);
   void ShowOnly(CSkinnedPage* page);
-  void EndCaptures();
 
   HWND parent_ = nullptr;
   int selectedButton_ = -1;

@@ -46,7 +46,7 @@ TEST_F(DefaultSkin, MainWindowHoldsItsPagesAndEveryControl) {
 }
 
 TEST_F(DefaultSkin, StatesDifferOnlyUnderControls) {
-  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab"}) {
+  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab", "macro_manager"}) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, section, DEFAULT_SKIN_DIR, error);
     ASSERT_TRUE(art) << error;
@@ -77,7 +77,8 @@ TEST_F(DefaultSkin, PagesFitTheirWellsWithTheirControlsApart) {
     int firstKey, lastKey, minWidth, minHeight;
   };
   const Row rows[] = {{"mouse", 1, 15, 80, 20}, {"mouse", 20, 21, 150, 20},
-                      {"set_tab", 1, 4, 150, 20}, {"set_button_tab", 1, 8, 150, 20}};
+                      {"set_tab", 1, 4, 150, 20}, {"set_button_tab", 1, 8, 150, 20},
+                      {"macro_manager", 1, 9, 14, 14}};
   for (const Row& row : rows) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, row.section, DEFAULT_SKIN_DIR, error);
