@@ -58,6 +58,8 @@ class CListBoxEx : public CListBox {
   void EditSelected();
   // Ends an open edit without taking it: its line goes.
   void CancelEdit();
+  // The text of a line, whole; empty for no line or a list without strings.
+  std::wstring LineText(int index) const;
 
   PreTranslation PreTranslateMessage(MSG* msg) override;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
@@ -78,7 +80,6 @@ class CListBoxEx : public CListBox {
   LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
-  std::wstring LineText(int index) const;
   HBITMAP Icon(int id);
   void OpenEditor(int index, const RECT& rect, DWORD style, int limit);
   // Enter, or the focus back on the list (`select` false).

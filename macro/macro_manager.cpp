@@ -74,15 +74,6 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-std::wstring LineText(HWND list, int line) {
-  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, line, 0);
-  if (length == LB_ERR) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT copied = SendMessageW(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
-}
-
 void AddLine(HWND list, const std::wstring& text, LPARAM data) {
   const LRESULT line = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (line >= 0) SendMessageW(list, LB_SETITEMDATA, line, data);
@@ -460,7 +451,7 @@ void CMacroManager::OnMacroNamed(int line) {
   // Only the new line below the macros; a line of a list filled again
   // meanwhile is a macro's own.
   if (line != Macros.Count()) return;
-  const std::u16string name = NewMacroName(Macros, Utf16(LineText(macroList_.Hwnd(), line)));
+  const std::u16string name = NewMacroName(Macros, Utf16(macroList_.LineText(line)));
   if (name.empty()) {
     // Taken, or no name at all.
     SendMessageW(macroList_.Hwnd(), LB_DELETESTRING, line, 0);
@@ -478,7 +469,7 @@ void CMacroManager::OnPauseEdited(int line) {
   const LPARAM data = LineData(editedEvent_, IDB_PAUSE);
   // Only the pause being edited, on a list not rebuilt meanwhile.
   if (editedEvent_ < 0 || SendMessageW(eventList_.Hwnd(), LB_GETITEMDATA, line, 0) != data) return;
-  const int ms = PauseFromText(Utf16(LineText(eventList_.Hwnd(), line)));
+  const int ms = PauseFromText(Utf16(eventList_.LineText(line)));
   ReplaceLine(eventList_.Hwnd(), line, WideText(FormatDecimal(ms) + u" ms"), data);
   SendMessageW(eventList_.Hwnd(), LB_SETCURSEL, line, 0);
   if (editor_.SetPause(editedEvent_, ms)) SaveAndAssign();
