@@ -1,5 +1,7 @@
 #include "macro/macro_manager.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -7,6 +9,7 @@
 
 #include "app/language.h"
 #include "app/messages.h"
+#include "framework/application.h"
 #include "framework/wide.h"
 #include "lang/string_ids.h"
 #include "macro/key_hook.h"
@@ -175,10 +178,13 @@ LRESULT CMacroManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CMacroManager::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
+  CWinApp::EnsureCommonControls();
+  tooltip_.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
   for (const ButtonRow& row : kButtons) {
     CBitmapBtn& button = this->*row.button;
     const SkinButtonInfo info = CreateSkinButton(button, layout, row.key, Hwnd(), Images());
-    if (info.TooltipText[0]) button.SetTooltip(Wide(info.TooltipText), true);
+    if (info.TooltipText[0]) AddTooltip(button.Hwnd(), Wide(info.TooltipText));
     button.ToggleMode = row.toggle;
     if (row.caption) button.SetCaption(LanguageText(row.caption));
     button.FontHeight = kCaptionHeight;
@@ -202,6 +208,22 @@ void CMacroManager::CreateControls() {
   repeatBox_.BackColor = kRepeatBack;
   SendMessageW(repeatBox_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(repeatBox_.EditFont.Get()), FALSE);
   SendMessageW(repeatBox_.Hwnd(), EM_LIMITTEXT, kRepeatDigits, 0);
+}
+
+void CMacroManager::AddTooltip(HWND button, const wchar_t* text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = Hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(button);
+  tool.lpszText = const_cast<wchar_t*>(text);
+  SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+PreTranslation CMacroManager::PreTranslateMessage(MSG* msg) {
+  if (tooltip_ && msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
+    SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+  return CSkinnedPage::PreTranslateMessage(msg);
 }
 
 LRESULT CMacroManager::OnInitDialog(WPARAM, LPARAM) {
@@ -230,6 +252,7 @@ void CMacroManager::DestroyContent() {
   CSkinScrollWnd::Detach(macroList_.Hwnd());
   CSkinScrollWnd::Detach(eventList_.Hwnd());
   scrollSkin_.Reset();
+  tooltip_.Reset();
 }
 
 void CMacroManager::RefreshTexts() {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "framework/gdi.h"
+#include "framework/handles.h"
 #include "macro/list_box_ex.h"
 #include "macro/macro_editor.h"
 #include "macro/system_keyboard_layout.h"
@@ -51,6 +52,9 @@ class CMacroManager : public CSkinnedPage {
   CBitmapBtn& RepeatToggle() { return repeatToggle_; }
   CBmpEdit& RepeatBox() { return repeatBox_; }
 
+  // The buttons' pointer messages go to their tips too.
+  PreTranslation PreTranslateMessage(MSG* msg) override;
+
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
@@ -86,6 +90,7 @@ class CMacroManager : public CSkinnedPage {
   void OnRecordDelays();
   void OnRepeatToggle();
   void OnDeleteEvent();
+  void AddTooltip(HWND button, const wchar_t* text);
   void OnMacroNamed(int line);
   void OnPauseEdited(int line);
   void ShowContextMenu();
@@ -122,6 +127,9 @@ class CMacroManager : public CSkinnedPage {
   CListBoxEx eventList_;
   CBmpEdit repeatBox_;
   GdiBitmap scrollSkin_;
+  // One tip window for every button of the page: under Wine each top-level
+  // window costs as much as the rest of the page.
+  OwnedWindow tooltip_;
   SystemKeyboardLayout layout_;
 
   MacroEditor editor_;
