@@ -7,7 +7,6 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
-#include <string>
 
 #include "macro/macro_list.h"
 #include "model/function_codes.h"
@@ -23,82 +22,45 @@ namespace {
 
 constexpr SkinPlace kButtonTabs{L"skin_set_button_tab.ini", {21, 379}};
 constexpr SkinPlace kMacroPage{L"macro_manager.ini", {209, 372}};
-constexpr wchar_t kApply[] = L"4";
-constexpr wchar_t kClose[] = L"2";
-constexpr wchar_t kButtonSix[] = L"7";
-constexpr wchar_t kMacrosTab[] = L"7";
 constexpr int kButton = 6;
-constexpr int kMacroListId = 0x1000;
-constexpr int kEventListId = 0x1001;
 
-HWND ListBox(HWND window, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM param) {
-        auto& s = *reinterpret_cast<Search*>(param);
-        wchar_t name[16] = {};
-        GetClassNameW(child, name, 16);
-        if (GetDlgCtrlID(child) != s.id || lstrcmpiW(name, L"ListBox") != 0) return TRUE;
-        s.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
-  return static_cast<LRESULT>(result);
+// The list box framed at layout key `key`: frame, its limit window, the list.
+HWND ListAt(const Program& program, const wchar_t* key) {
+  const HWND limit = FindWindowExW(program.ControlAt(key, kMacroPage), nullptr, nullptr, L"LIMIT");
+  return FindWindowExW(limit, nullptr, L"ListBox", nullptr);
 }
 
 std::wstring SelectedLine(HWND list) {
   wchar_t text[64] = {};
-  const LRESULT line = Ask(list, LB_GETCURSEL);
-  if (line >= 0 && Ask(list, LB_GETTEXTLEN, line) < 64) Ask(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text));
+  const LRESULT line = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (line >= 0 && SendMessageW(list, LB_GETTEXTLEN, line, 0) < 64)
+    SendMessageW(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
-class MacroProgramTest : public ::testing::Test {
- protected:
-  void SetUp() override { RemoveFiles(); }
-  void TearDown() override { RemoveFiles(); }
-  static void RemoveFiles() {
-    Program::RemoveSettingsFiles();
-    DeleteFileW(MacroFilePath().c_str());
-  }
-
-  // The macro page of mouse button 6, its lists found.
-  void OpenMacroPage(Program& program, bool byTab) {
-    program.ClickButton(kButtonSix, kLayoutPage);
-    if (byTab) program.ClickButton(kMacrosTab, kButtonTabs);
-    ASSERT_TRUE(WaitUntil([&] {
-      macros = ListBox(program.Window(), kMacroListId);
-      events = ListBox(program.Window(), kEventListId);
-      return macros && IsWindowVisible(macros) && events;
-    }));
-  }
-
+TEST(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextStart) {
+  Program::RemoveSettingsFiles();
+  DeleteFileW(MacroFilePath().c_str());
   PointerSettingsBackup pointerSettings;
   ScratchFolder scratch;
-  HWND macros = nullptr;
-  HWND events = nullptr;
-};
-
-TEST_F(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextStart) {
   const std::wstring log = scratch.File(L"apply.jsonl"), block = scratch.File(L"block.bin");
   Simulator monitor(Simulator::Names::Standard);
   ASSERT_TRUE(monitor.Serve({L"--log", log, L"--save", block}));
+  HWND macros = nullptr, events = nullptr;
+  // Mouse button 6, then (the first time) the macros' tab.
+  auto openMacroPage = [&](Program& program, bool byTab) {
+    program.ClickButton(L"7", kLayoutPage);
+    if (byTab) program.ClickButton(L"7", kButtonTabs);
+    return WaitUntil([&] {
+      macros = ListAt(program, L"7");
+      events = ListAt(program, L"8");
+      return macros && IsWindowVisible(macros) && events;
+    });
+  };
   {
     Program program;
-    ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(program.WaitForWindow());
-    ASSERT_NO_FATAL_FAILURE(OpenMacroPage(program, true));
-
+    ASSERT_TRUE(program.Start() && program.WaitForWindow());
+    ASSERT_TRUE(openMacroPage(program, true));
     program.ClickButton(L"1", kMacroPage);
     for (WORD key : std::initializer_list<WORD>{'M', 'I', 'X', VK_RETURN}) TapKey(key);
     ASSERT_TRUE(WaitUntil([&] { return SelectedLine(macros) == L"mix"; }));
@@ -106,9 +68,8 @@ TEST_F(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextSt
     program.ClickButton(L"5", kMacroPage);
     // Recording: the list is locked and the capture on.
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(macros); }));
-    TapKey('A');
-    TapKey('B');
-    ASSERT_TRUE(WaitUntil([&] { return Ask(events, LB_GETCOUNT) == 4; }));
+    for (WORD key : {'A', 'B'}) TapKey(key);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(events, LB_GETCOUNT, 0, 0) == 4; }));
     // Elsewhere first: a second press on the same spot this soon is a double click.
     program.ClickButton(L"8", kMacroPage);
     program.ClickButton(L"5", kMacroPage);
@@ -117,7 +78,7 @@ TEST_F(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextSt
     program.ClickButton(L"4", kMacroPage);
     program.ClickButton(L"9", kMacroPage);
     for (WORD key : std::initializer_list<WORD>{VK_END, VK_BACK, '3'}) TapKey(key);
-    program.ClickButton(kApply);
+    program.ClickButton(L"4");  // Apply
     ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
     const auto applied = std::make_unique<SettingsRecord>();
     const auto bytes = ReadWholeFile(block);
@@ -128,11 +89,10 @@ TEST_F(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextSt
     EXPECT_EQ(TextOf(button.Name), u"mix");
     EXPECT_EQ(button.RepeatCount, 3);
     ASSERT_EQ(button.EntryCount, 4);
-    const std::uint8_t expected[4][2] = {{0x04, 1}, {0x04, 2}, {0x05, 1}, {0x05, 2}};
-    for (int i = 0; i < 4; ++i)
-      EXPECT_TRUE(button.Entries[i][0] == expected[i][0] && button.Entries[i][1] == expected[i][1]) << i;
+    const std::uint8_t pressesAndReleases[] = {0x04, 1, 0, 0, 0x04, 2, 0, 0, 0x05, 1, 0, 0, 0x05, 2, 0, 0};
+    EXPECT_EQ(std::memcmp(button.Entries, pressesAndReleases, sizeof pressesAndReleases), 0);
 
-    program.ClickButton(kClose);
+    program.ClickButton(L"2");  // Close
     ASSERT_TRUE(program.WaitForExit());
   }
   MacroList saved;
@@ -142,10 +102,14 @@ TEST_F(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextSt
   EXPECT_EQ(saved.ElementAt(0)->count, 4);
 
   Program again;
-  ASSERT_TRUE(again.Start());
-  ASSERT_TRUE(again.WaitForWindow());
-  ASSERT_NO_FATAL_FAILURE(OpenMacroPage(again, false));
-  EXPECT_TRUE(WaitUntil([&] { return SelectedLine(macros) == L"mix" && Ask(events, LB_GETCOUNT) == 4; }));
+  ASSERT_TRUE(again.Start() && again.WaitForWindow());
+  ASSERT_TRUE(openMacroPage(again, false));
+  EXPECT_TRUE(
+      WaitUntil([&] { return SelectedLine(macros) == L"mix" && SendMessageW(events, LB_GETCOUNT, 0, 0) == 4; }));
+  again.ClickButton(L"2");
+  ASSERT_TRUE(again.WaitForExit());
+  Program::RemoveSettingsFiles();
+  DeleteFileW(MacroFilePath().c_str());
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-// The macro manager page in the main window, in process: a macro named,
-// recorded (the capture's messages posted as the hook posts them), edited
-// from its context menu and assigned; the recording ended by leaving.
+// The macro manager page in the main window, in process: a macro recorded
+// to its fortieth event (the capture's messages posted as the hook posts
+// them), edited from its context menu and assigned; a recording ended by
+// choosing another button or profile.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <filesystem>
 #include <functional>
 
@@ -24,16 +24,14 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kButton = 6;
 constexpr int kMacroPage = 6;
 
 void RemoveFiles() {
   std::error_code ignored;
-  fs::remove(fs::path(ExeFolder()) / L"config.ini", ignored);
-  fs::remove_all(fs::path(ExeFolder()) / L"config", ignored);
-  fs::remove(MacroFilePath(), ignored);
+  std::filesystem::remove(std::filesystem::path(ExeFolder()) / L"config.ini", ignored);
+  std::filesystem::remove_all(std::filesystem::path(ExeFolder()) / L"config", ignored);
+  std::filesystem::remove(MacroFilePath(), ignored);
 }
 
 class MacroManagerTest : public ::testing::Test {
@@ -42,12 +40,14 @@ class MacroManagerTest : public ::testing::Test {
     RemoveFiles();
     Macros.Clear();
     ASSERT_TRUE(window.Create(nullptr));
-    ShowWindow(window.Hwnd(), SW_SHOW);
     Queue(WM_SELECT_BUTTON, kSelectButtonTag, kButton);
     Queue(WM_SHOW_FUNCTION_PAGE, kMacroPage, 0);
     window.Pages().ShowTabStrip(true, kMacroPage);
     page = window.Pages().PageAs<CMacroManager>(PageId::MacroManager);
-    ASSERT_TRUE(page && IsWindowVisible(page->Hwnd()));
+    ASSERT_TRUE(page);
+    Click(page->NewButton());
+    Commit(page->MacroListBox(), L" Burst ");
+    Click(page->RecordButton());
   }
   void TearDown() override {
     window.DestroyWindow();
@@ -62,80 +62,53 @@ class MacroManagerTest : public ::testing::Test {
     SendMessageW(page->Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button.Hwnd()));
     PumpMessages();
   }
-  // Types `text` into a list's in-place editor and presses Enter.
+  // Typed into a list's in-place editor, then Enter.
   void Commit(CListBoxEx& list, const wchar_t* text) {
     ASSERT_TRUE(list.EditWindow);
     SetWindowTextW(list.EditWindow, text);
     SendMessageW(list.EditWindow, WM_KEYUP, VK_RETURN, 0);
     PumpMessages();
   }
-  void NewMacro(const wchar_t* name) {
-    Click(page->NewButton());
-    Commit(page->MacroListBox(), name);
-  }
-  void Keys(std::initializer_list<std::pair<WPARAM, LPARAM>> keys) {
-    for (auto [vk, flags] : keys) PostMessageW(page->Hwnd(), WM_HOOK_KEY, vk, flags);
+  void Key(WPARAM vk, LPARAM flags) {
+    PostMessageW(page->Hwnd(), WM_HOOK_KEY, vk, flags);
     PumpMessages();
   }
-  int Lines(CListBoxEx& list) { return static_cast<int>(SendMessageW(list.Hwnd(), LB_GETCOUNT, 0, 0)); }
-  // A command of the context menu on event line `line`.
   void Command(int command, int line) {
     SendMessageW(page->EventListBox().Hwnd(), LB_SETCURSEL, line, 0);
     page->RunMenuCommand(command);
     PumpMessages();
   }
-  const ButtonRecord& Record(int profile = 0) { return *ButtonAt(WorkingSettings, profile, kButton); }
+  const ButtonRecord& Record(int profile = 0, int button = kButton) {
+    return *ButtonAt(WorkingSettings, profile, button);
+  }
 
   RegistrySandbox registry;
   Window<COptionDlg> window;
   CMacroManager* page = nullptr;
 };
 
-// The screen around the window and the menu open on it.
-void SaveScreenWithMenu(HWND window, const wchar_t* path) {
-  RECT area, menu;
-  GetWindowRect(window, &area);
-  GetWindowRect(FindWindowW(L"#32768", nullptr), &menu);
-  UnionRect(&area, &area, &menu);
-  int width = 0, height = 0;
-  const std::vector<COLORREF> screen = CaptureClient(GetDesktopWindow(), width, height);
-  const RECT all{0, 0, width, height};
-  IntersectRect(&area, &area, &all);
-  std::vector<COLORREF> cut;
-  for (LONG y = area.top; y < area.bottom; ++y)
-    cut.insert(cut.end(), screen.begin() + y * width + area.left, screen.begin() + y * width + area.right);
-  CreateDirectoryW(ARTIFACT_DIR, nullptr);
-  WritePng(path, cut, area.right - area.left, area.bottom - area.top);
-}
-
-TEST_F(MacroManagerTest, AMacroNamedRecordedToFortyEventsEditedAndAssigned) {
-  NewMacro(L"  Burst ");
-  NewMacro(L"BURST");
-  ASSERT_EQ(Lines(page->MacroListBox()), 1) << "a name taken in another case is refused";
-  EXPECT_EQ(page->CurrentMacro(), 0);
-
-  Click(page->RecordButton());
-  ASSERT_TRUE(page->Recording());
-  EXPECT_FALSE(IsWindowEnabled(page->MacroListBox().Hwnd()));
-  // A held key's repeat is dropped; the fortieth event ends the recording.
-  Keys({{'A', 0}, {'A', 0}, {'A', 0x80}});
-  for (WPARAM key = 'B'; key <= 'T'; ++key) Keys({{key, 0}, {key, 0x80}});
+TEST_F(MacroManagerTest, FortyEventsEndTheRecordingThenItsPausesAreEditedFromTheMenu) {
+  Key('A', 0);
+  for (WPARAM key = 'A'; key < 'T'; ++key) {
+    Key(key, 0x80);
+    Key(key + 1, 0);
+  }
+  EXPECT_TRUE(page->Recording());
+  Key('T', 0x80);
   EXPECT_FALSE(page->Recording());
   EXPECT_EQ(Record().FunctionCode, kFnMacro);
   EXPECT_EQ(Record().EntryCount, 40);
   EXPECT_EQ(TextOf(Record().Name), u"Burst");
-  EXPECT_EQ(WorkingSettings.ButtonChangedFlags[0][kButton], 1);
 
-  // A pause put before the second event, then edited beyond its range.
+  // Pauses put in before events 1 and 3, the first edited beyond its range.
   Command(1003, 1);
-  ASSERT_EQ(Lines(page->EventListBox()), 41);
   Command(1004, 1);
   Commit(page->EventListBox(), L"70000");
-  EXPECT_EQ(Record().Entries[0][2] | Record().Entries[0][3] << 8, 65535);
   Command(1003, 5);
+  EXPECT_EQ(Record().Entries[0][2] | Record().Entries[0][3] << 8, 65535);
   EXPECT_EQ(Record().Entries[3][2], 1);
 
-  // The page as the user sees it, its context menu open on a line.
+  // The page as the user sees it, its context menu open on the pause.
   ASSERT_TRUE(InstallMenuHook());
   RECT line;
   SendMessageW(page->EventListBox().Hwnd(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
@@ -146,12 +119,14 @@ TEST_F(MacroManagerTest, AMacroNamedRecordedToFortyEventsEditedAndAssigned) {
   tick = [&] {
     HWND menu = FindWindowW(L"#32768", nullptr);
     if (!menu || !IsWindowVisible(menu)) return;
-    // The flat frame, as the system asks for it on Windows; the screen
-    // shows it a few ticks later.
+    // The flat frame, as the system asks for it on Windows; the screen shows it a few ticks later.
     if (shownTicks++ == 0) SendMessageW(menu, WM_NCPAINT, 1, 0);
     if (shownTicks < 5) return;
     tick = nullptr;
-    SaveScreenWithMenu(window.Hwnd(), ARTIFACT_DIR L"/macro_manager.png");
+    int width = 0, height = 0;
+    const std::vector<COLORREF> screen = CaptureClient(GetDesktopWindow(), width, height);
+    CreateDirectoryW(ARTIFACT_DIR, nullptr);
+    WritePng(ARTIFACT_DIR L"/macro_manager.png", screen, width, height);
     EndMenu();
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
@@ -163,33 +138,29 @@ TEST_F(MacroManagerTest, AMacroNamedRecordedToFortyEventsEditedAndAssigned) {
   KillTimer(nullptr, timer);
   RemoveMenuHook();
   EXPECT_FALSE(tick) << "the menu was shown";
-  EXPECT_FALSE(page->Recording());
 }
 
-TEST_F(MacroManagerTest, LeavingThePageEndsTheRecordingForTheButtonItWasMadeFor) {
-  NewMacro(L"Jump");
-  Click(page->RecordButton());
-  Keys({{VK_SPACE, 0}, {VK_SPACE, 0x80}});
-  // Another mouse button chosen: the recording goes to the first one only.
+TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {
+  Key(VK_SPACE, 0);
+  Key(VK_SPACE, 0x80);
+  // Another mouse button chosen: the recording goes to the first one only,
+  // and the macro chosen in the list goes to the other.
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, kButton + 1);
   EXPECT_FALSE(page->Recording());
   EXPECT_EQ(Record().EntryCount, 2);
-  EXPECT_NE(ButtonAt(WorkingSettings, 0, kButton + 1)->FunctionCode, kFnMacro);
-  // Chosen in the list, the macro goes to that button too.
+  EXPECT_NE(Record(0, kButton + 1).FunctionCode, kFnMacro);
   Queue(WM_SHOW_FUNCTION_PAGE, kMacroPage, 0);
-  const HWND list = page->MacroListBox().Hwnd();
   RECT first;
-  SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.left + 5, first.top + 5));
-  SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(first.left + 5, first.top + 5));
+  SendMessageW(page->MacroListBox().Hwnd(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+    SendMessageW(page->MacroListBox().Hwnd(), message, 0, MAKELPARAM(first.left + 5, first.top + 5));
   PumpMessages();
-  EXPECT_EQ(TextOf(ButtonAt(WorkingSettings, 0, kButton + 1)->Name), u"Jump");
+  EXPECT_EQ(TextOf(Record(0, kButton + 1).Name), u"Burst");
 
   // Another profile: the recording stays in the macro, no button takes it.
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, kButton);
-  ASSERT_EQ(page->CurrentMacro(), 0) << "the button's macro is selected";
   Click(page->RecordButton());
-  Keys({{VK_RETURN, 0x01}});
+  Key(VK_RETURN, 0x01);
   window.Profiles().Next();
   EXPECT_FALSE(page->Recording());
   EXPECT_EQ(Macros.ElementAt(0)->count, 1);
