@@ -57,7 +57,6 @@ class MacroEditor {
 
   // A recording starts; its events go to `insertPosition` (-1: the end).
   void BeginRecording(int insertPosition);
-  void EndRecording() { lastTick_ = 0; }
   // A key of the keyboard capture while recording (the hook's virtual key
   // and flags, the tick count now). A full macro ends the recording.
   KeyRecorded RecordKey(std::uint32_t vk, std::uint32_t flags, std::uint32_t tick, const KeyboardLayout& layout);
@@ -78,9 +77,6 @@ class MacroEditor {
   bool SetPause(int event, int ms);
 
   const MacroEvent* Events() const { return events_; }
-  int Count() const { return count_; }
-  int InsertPosition() const { return insertPosition_; }
-  void SetInsertPosition(int position) { insertPosition_ = position; }
 
   bool repeatOn = false;
   int repeatValue = 1;

@@ -366,7 +366,6 @@ void CMacroManager::StopRecording(Assign how) {
   recording_ = false;
   SetRecordCaption();
   RemoveKeyHook();
-  editor_.EndRecording();
   for (HWND control : {newButton_.Hwnd(), deleteButton_.Hwnd(), macroList_.Hwnd()}) EnableWindow(control, TRUE);
   SaveAndAssign(how);
 }

@@ -43,14 +43,10 @@ class CMacroManager : public CSkinnedPage {
 
   bool Recording() const { return recording_; }
   int CurrentMacro() const { return currentMacro_; }
-  const MacroEditor& Editor() const { return editor_; }
   CListBoxEx& MacroListBox() { return macroList_; }
   CListBoxEx& EventListBox() { return eventList_; }
   CBitmapBtn& NewButton() { return newButton_; }
   CBitmapBtn& RecordButton() { return recordButton_; }
-  CBitmapBtn& RecordDelaysToggle() { return delaysToggle_; }
-  CBitmapBtn& RepeatToggle() { return repeatToggle_; }
-  CBmpEdit& RepeatBox() { return repeatBox_; }
 
   // The buttons' pointer messages go to their tips too.
   PreTranslation PreTranslateMessage(MSG* msg) override;

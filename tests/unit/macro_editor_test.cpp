@@ -67,7 +67,7 @@ TEST(MacroEditor, TheContextMenusEditsAndTheLineKeptInView) {
   const struct { int focusEvent, caret; } rows[] = {{39, 39}, {3, 3}, {4, 6}, {36, 38}, {37, 37}};
   for (const auto& row : rows) {
     MacroEditor full = WithPresses(39);
-    full.SetInsertPosition(row.focusEvent);
+    full.BeginRecording(row.focusEvent);
     full.Insert({4, kMacroPressed, 0});
     full.Lines(UsLayout());
     EXPECT_EQ(full.CaretLine(40), row.caret) << row.focusEvent;
