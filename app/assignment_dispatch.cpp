@@ -5,6 +5,8 @@
 #include "app/messages.h"
 #include "app/option_dlg.h"
 #include "framework/keys.h"
+#include "macro/macro_buttons.h"
+#include "macro/macro_list.h"
 #include "model/assignment.h"
 #include "model/function_codes.h"
 #include "model/settings.h"
@@ -53,6 +55,7 @@ const AssignmentDispatch::AssignAction AssignmentDispatch::kAssignActions[] = {
     {kAssignKeyCombination, &AssignmentDispatch::KeyCombination},
     {kAssignMouseFunction, &AssignmentDispatch::MouseFunction},
     {kAssignKeyFunction, &AssignmentDispatch::KeyFunction},
+    {kAssignMacro, &AssignmentDispatch::Macro},
 };
 
 bool AssignmentDispatch::AssignFunction(WPARAM action, LPARAM argument) {
@@ -110,6 +113,15 @@ void AssignmentDispatch::CopyPendingRecord(PageId id) {
   pages_.RefreshFunctionPages(id);
 }
 
+bool AssignmentDispatch::Macro(LPARAM index) {
+  const tagElement* macro = index >= 0 && index < Macros.Count() ? Macros.ElementAt(static_cast<int>(index)) : nullptr;
+  // No such macro: the message is not taken.
+  if (!macro) return false;
+  if (CopyMacroToButton(macro, WorkingSettings, pages_.SelectedButton()))
+    pages_.RefreshFunctionPages(PageId::MacroManager);
+  return true;
+}
+
 void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {
   if (button == kSelectButtonTrace) {
     OutputDebugStringW(L"stander key message \n");
@@ -117,6 +129,8 @@ void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {
   }
   if (tag != kSelectButtonTag) return;
   OutputDebugStringW(L"Macro key message \n");
+  // A capture under way ends for the button it was made for.
+  pages_.EndCaptures();
   // Any index outside 0-14 selects no button.
   const int index = button >= 0 && button < kButtonCount ? static_cast<int>(button) : -1;
   pages_.SetSelectedButton(index);

@@ -40,6 +40,7 @@ class AssignmentDispatch {
   bool KeyCombination(LPARAM);
   bool MouseFunction(LPARAM);
   bool KeyFunction(LPARAM);
+  bool Macro(LPARAM index);
   // The list page's PendingRecord over the selected button's record.
   void CopyPendingRecord(PageId page);
   // The shortcut page shows the key combination the restored record holds.

@@ -5,6 +5,7 @@
 
 #include "app/dlg_start.h"
 #include "framework/window.h"
+#include "macro/macro_manager.h"
 #include "model/settings.h"
 #include "pages/assign/dlg_key_command.h"
 #include "pages/assign/dlg_key_func.h"
@@ -76,6 +77,8 @@ const PageRow kPages[] = {
      kFunctionPageArea, false, PageNumbers({5}), {2, 2}},
     {PageId::Settings, MakePage<CDlgSetting>, &CDlgSetting::kPictures, IDD_SETTINGS_PAGE, kFunctionPageArea, false,
      PageNumbers({8}), {1, 0}},
+    {PageId::MacroManager, MakePage<CMacroManager>, &CMacroManager::kPictures, IDD_MACRO_MANAGER_PAGE,
+     kFunctionPageArea, false, PageNumbers({6}), {4, 3}},
 };
 constexpr std::size_t kPageCount = std::size(kPages);
 

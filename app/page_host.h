@@ -26,6 +26,7 @@ enum class PageId {
   MouseFunction,
   ShortcutCapture,
   Settings,
+  MacroManager,
 };
 
 // A page's place in the operations whose order is not the table's.
@@ -90,6 +91,8 @@ class PageHost {
   void ShowActiveProfile();
   // The pages' part of a language change.
   void RefreshTexts();
+  // Ends the pages' key captures and recordings.
+  void EndCaptures();
 
  private:
   CSkinnedPage* Make(std::size_t row);
@@ -99,7 +102,6 @@ class PageHost {
   void InStepOrder(int PageRowSteps::*step, Visit visit) const;
   void SelectTabs(int tab);
   void ShowOnly(CSkinnedPage* page);
-  void EndCaptures();
 
   HWND parent_ = nullptr;
   int selectedButton_ = -1;

@@ -202,6 +202,8 @@ void CListBoxEx::BeginNewItem() {
   const LRESULT index = SendMessageW(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L""));
   if (index < 0) return;
   SendMessageW(Hwnd(), LB_SETITEMDATA, index, 0);
+  // Below the last line in view, the editor would open out of sight.
+  SendMessageW(Hwnd(), LB_SETCARETINDEX, index, FALSE);
   RECT rect;
   SendMessageW(Hwnd(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
   rect.left += 1;
@@ -248,6 +250,8 @@ void CListBoxEx::CommitEdit(bool select) {
 }
 
 void CListBoxEx::CancelEdit() {
+  // Another list's editor is not this one's to end.
+  if (editing_ != this) return;
   // The line goes, new or not; its owner's data stays as it was.
   if (EditIndex != -1) SendMessageW(Hwnd(), LB_DELETESTRING, EditIndex, 0);
   CloseEditor();

@@ -56,6 +56,10 @@ class CListBoxEx : public CListBox {
   void BeginNewItem();
   // Edits the selected line (a number: digits only).
   void EditSelected();
+  // Ends an open edit without taking it: its line goes.
+  void CancelEdit();
+  // The text of a line, whole; empty for no line or a list without strings.
+  std::wstring LineText(int index) const;
 
   PreTranslation PreTranslateMessage(MSG* msg) override;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
@@ -76,12 +80,10 @@ class CListBoxEx : public CListBox {
   LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
-  std::wstring LineText(int index) const;
   HBITMAP Icon(int id);
   void OpenEditor(int index, const RECT& rect, DWORD style, int limit);
   // Enter, or the focus back on the list (`select` false).
   void CommitEdit(bool select);
-  void CancelEdit();
   void CloseEditor();
 
   CInPlaceEdit editor_{*this};

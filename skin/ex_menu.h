@@ -35,6 +35,10 @@ class CExMenu {
   void AppendItem(UINT id, const std::wstring& text, HMENU submenu = nullptr, bool emphasis = false,
                   bool trademark = false);
 
+  // Whether an item of this menu has identifier `id` (a submenu's item: the
+  // submenu's handle), so an owner of several menus finds the one to ask.
+  bool Holds(UINT id) const { return Find(id) != nullptr; }
+
   virtual void MeasureItem(MEASUREITEMSTRUCT& item);
   virtual void DrawItem(const DRAWITEMSTRUCT& item);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "framework/ini_file.h"
 #include "skin/bitmap_btn.h"
 #include "skin/picture_decoder.h"
 #include "skin/skin_files.h"
@@ -79,7 +80,9 @@ void PageImageSet::Load(const PageImageNames& given, const std::wstring& folder)
 }
 
 PageImageNames PageImageSet::NamesFromLayout(const std::wstring& layoutPath) {
-  auto read = [&](const wchar_t* key) { return ReadLayoutValue(layoutPath, L"SCREEN", key); };
+  // One read of the file for the five names.
+  const IniSection screen = IniFile(layoutPath).ReadSection(L"SCREEN");
+  auto read = [&](const wchar_t* key) { return IniFile::ValueIn(screen, key, L""); };
   return {read(L"Mask"), read(L"Normal"), read(L"Over"), read(L"Down"), read(L"Disable")};
 }
 

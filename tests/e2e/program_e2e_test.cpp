@@ -232,9 +232,10 @@ TEST_F(ProgramTest, AButtonChosenOnTheMouseShowsItsFactoryFunctionAndRestoreAllR
   // Button 6 has no function of its own from the factory.
   program.ClickButton(L"7", kLayoutPage);
   HWND caption = nullptr, function = nullptr;
+  // The function is shown after the caption: once it is, so is the caption.
   ASSERT_TRUE(WaitUntil([&] {
-    caption = program.ControlAt(L"20", kLayoutPage);
     function = program.ControlAt(L"21", kLayoutPage);
+    caption = program.ControlAt(L"20", kLayoutPage);
     return caption && function && ControlText(function) == LibraryText(1209);
   }));
   EXPECT_EQ(ControlText(caption), LibraryText(1601));

@@ -46,7 +46,7 @@ TEST_F(DefaultSkin, MainWindowHoldsItsPagesAndEveryControl) {
 }
 
 TEST_F(DefaultSkin, StatesDifferOnlyUnderControls) {
-  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab", "system", "setting", "speed", "shortcut"}) {
+  for (const char* section : {"main", "mouse", "set_tab", "set_button_tab", "system", "setting", "speed", "shortcut", "macro_manager"}) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, section, DEFAULT_SKIN_DIR, error);
     ASSERT_TRUE(art) << error;
@@ -81,7 +81,7 @@ TEST_F(DefaultSkin, PagesFitTheirWellsWithTheirControlsApart) {
                       {"system", 5, 8, 200, 26},  {"setting", 1, 2, 40, 28},
                       // The level rows hold their button, slider and number.
                       {"speed", 2, 4, 16, 16}, {"speed", 5, 8, 468, 31}, {"speed", 10, 14, 16, 16},
-                      {"shortcut", 1, 5, 16, 16}, {"shortcut", 6, 8, 120, 26}};
+                      {"shortcut", 1, 5, 16, 16}, {"shortcut", 6, 8, 120, 26}, {"macro_manager", 1, 9, 14, 14}};
   for (const Row& row : rows) {
     std::string error;
     const std::optional<WindowArt> art = ReadWindowArt(*description, row.section, DEFAULT_SKIN_DIR, error);

@@ -1,0 +1,541 @@
+#include "macro/macro_manager.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/language.h"
+#include "app/messages.h"
+#include "framework/application.h"
+#include "framework/wide.h"
+#include "lang/string_ids.h"
+#include "macro/key_hook.h"
+#include "macro/macro_buttons.h"
+#include "model/decimal.h"
+#include "model/function_codes.h"
+#include "model/settings.h"
+#include "model/text.h"
+#include "resource.h"
+#include "skin/ex_menu.h"
+#include "skin/skin_files.h"
+#include "skin/skin_font.h"
+#include "skin/skin_scroll_wnd.h"
+
+namespace {
+
+constexpr wchar_t kLayout[] = L"macro_manager.ini";
+constexpr wchar_t kWindowText[] = L"Gaming Mouse Macro Manager";
+
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE |
+                             LBS_HASSTRINGS;
+constexpr DWORD kRepeatBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL;
+constexpr int kRepeatDigits = 3;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kSelectedLine = 0x1F1F9B;
+constexpr COLORREF kRepeatText = 0x000000;
+constexpr COLORREF kRepeatBack = 0xE5E5E5;
+constexpr COLORREF kTitleColour = 0x5B5B5B;
+constexpr int kCaptionHeight = 17;
+constexpr int kCaptionWidth = 6;
+constexpr int kMenuFontHeight = 18;
+constexpr int kMenuFontWidth = 7;
+
+// The context menu's commands.
+constexpr int kRecordBefore = 1001;
+constexpr int kRecordAfter = 1002;
+constexpr int kInsertPause = 1003;
+constexpr int kEditPause = 1004;
+constexpr int kDeleteLine = 1005;
+
+// The icon of each kind of event line, in the order of EventLine::Kind.
+constexpr int kLineIcons[] = {IDB_KEY_DOWN, IDB_KEY_UP, IDB_MOUSE_BUTTON, IDB_PAUSE};
+
+// A line's item data: its event (plus one) above, its icon below.
+LPARAM LineData(int event, int icon) {
+  return static_cast<LPARAM>((event + 1) * 0x10000 + icon);
+}
+
+struct PaintedText {
+  int id;
+  int x, y;
+  COLORREF colour;
+  int height;
+};
+constexpr PaintedText kPaintedTexts[] = {
+    {IDS_WITH_PAUSES, 206, 269, kWhite, 16},
+    {IDS_REPEAT, 295, 269, kWhite, 16},
+    {IDS_MACRO_LIST, 14, 12, kTitleColour, 17},
+    {IDS_MACRO_EVENTS, 193, 12, kTitleColour, 17},
+};
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void AddLine(HWND list, const std::wstring& text, LPARAM data) {
+  const LRESULT line = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (line >= 0) SendMessageW(list, LB_SETITEMDATA, line, data);
+}
+
+void ReplaceLine(HWND list, int line, const std::wstring& text, LPARAM data) {
+  SendMessageW(list, LB_DELETESTRING, line, 0);
+  const LRESULT inserted = SendMessageW(list, LB_INSERTSTRING, line, reinterpret_cast<LPARAM>(text.c_str()));
+  if (inserted >= 0) SendMessageW(list, LB_SETITEMDATA, inserted, data);
+}
+
+std::wstring WideText(std::u16string_view text) { return std::wstring(Wide(text)); }
+
+void Redraw(HWND window) {
+  InvalidateRect(window, nullptr, TRUE);
+  UpdateWindow(window);
+}
+
+}  // namespace
+
+// The event list's context menu, every level owner-drawn; the page hands
+// each item's measure and draw to the level that holds it.
+struct CMacroManager::ContextMenu {
+  ContextMenu(HFONT font, bool pauseLine) : root(font), mouse(font) {
+    static constexpr int kButtonTexts[] = {IDS_MENU_LEFT_BUTTON, IDS_MENU_RIGHT_BUTTON, IDS_MENU_MIDDLE_BUTTON,
+                                           IDS_MENU_FORWARD_BUTTON, IDS_MENU_BACK_BUTTON};
+    static constexpr int kActionTexts[] = {IDS_MENU_PRESS, IDS_MENU_RELEASE, IDS_MENU_CLICK};
+    for (int button = 0; button < static_cast<int>(std::size(kButtonTexts)); ++button) {
+      CExMenu& actions = *buttons.emplace_back(std::make_unique<CExMenu>(font));
+      for (int action = 0; action < 3; ++action)
+        actions.AppendItem(kFirstMouseCommand + 3 * button + action, LanguageText(kActionTexts[action]));
+      mouse.AppendItem(0, LanguageText(kButtonTexts[button]), actions.Handle());
+    }
+    root.AppendItem(kRecordBefore, LanguageText(IDS_MENU_RECORD_BEFORE));
+    root.AppendItem(kRecordAfter, LanguageText(IDS_MENU_RECORD_AFTER));
+    root.AppendItem(kInsertPause, LanguageText(IDS_MENU_INSERT_PAUSE));
+    root.AppendItem(0, LanguageText(IDS_MENU_MOUSE_BUTTON), mouse.Handle());
+    if (pauseLine) root.AppendItem(kEditPause, LanguageText(IDS_MENU_EDIT_PAUSE));
+    root.AppendItem(kDeleteLine, LanguageText(IDS_MENU_DELETE));
+  }
+
+  CExMenu* Holding(UINT id) {
+    if (root.Holds(id)) return &root;
+    if (mouse.Holds(id)) return &mouse;
+    for (const std::unique_ptr<CExMenu>& actions : buttons)
+      if (actions->Holds(id)) return actions.get();
+    return nullptr;
+  }
+
+  // Members end in reverse order: each submenu before the menu holding it
+  // (which would otherwise end it a second time).
+  CExMenu root;
+  CExMenu mouse;
+  std::vector<std::unique_ptr<CExMenu>> buttons;
+};
+
+struct CMacroManager::ButtonRow {
+  CBitmapBtn CMacroManager::*button;
+  const wchar_t* key;
+  int caption;  // 0: none
+  bool toggle;
+  void (CMacroManager::*click)();
+};
+
+const CMacroManager::ButtonRow CMacroManager::kButtons[] = {
+    {&CMacroManager::newButton_, L"1", IDS_NEW_MACRO, false, &CMacroManager::OnNewMacro},
+    {&CMacroManager::deleteButton_, L"2", IDS_DELETE, false, &CMacroManager::OnDeleteMacro},
+    {&CMacroManager::delaysToggle_, L"3", 0, true, &CMacroManager::OnRecordDelays},
+    {&CMacroManager::repeatToggle_, L"4", 0, true, &CMacroManager::OnRepeatToggle},
+    {&CMacroManager::recordButton_, L"5", IDS_RECORD, false, &CMacroManager::OnRecord},
+    {&CMacroManager::deleteEventButton_, L"6", IDS_DELETE, false, &CMacroManager::OnDeleteEvent},
+};
+
+// Read before the program starts, so the start decodes these pictures ahead.
+const PageImageNames CMacroManager::kPictures = PageImageSet::NamesFromLayout(SkinFolder() + kLayout);
+
+CMacroManager::CMacroManager(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Nothing, Keys::Stopped) {}
+
+const MessageMap& CMacroManager::Messages() {
+  static const MessageEntry entries[] = {
+      OnMessage(WM_INITDIALOG, &CMacroManager::OnInitDialog),
+      OnCommand(LBN_SELCHANGE, kMacroListId, &CMacroManager::OnMacroSelected),
+      OnMessage(WM_LIST_ITEM_EDITED, &CMacroManager::OnListItemEdited),
+      OnMessage(WM_LIST_RBUTTON, &CMacroManager::OnListRightButton),
+      OnMessage(WM_HOOK_KEY, &CMacroManager::OnHookKey),
+  };
+  static const MessageMap map{&CSkinnedPage::Messages(), entries};
+  return map;
+}
+
+LRESULT CMacroManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Numbers the table cannot hold: a registered message, and the menu's
+  // items (the lists' own measure and draw go on to them).
+  if (message == BitmapEditKillFocusMessage()) return OnRepeatBox(wParam, lParam);
+  if (message == WM_MEASUREITEM && menu_ && wParam == 0) return OnMenuMeasure(wParam, lParam);
+  if (message == WM_DRAWITEM && menu_ && wParam == 0) return OnMenuDraw(wParam, lParam);
+  return CSkinnedPage::WindowProc(message, wParam, lParam);
+}
+
+void CMacroManager::CreateControls() {
+  const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
+  CWinApp::EnsureCommonControls();
+  tooltip_.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+  for (const ButtonRow& row : kButtons) {
+    CBitmapBtn& button = this->*row.button;
+    const SkinButtonInfo info = CreateSkinButton(button, layout, row.key, Hwnd(), Images());
+    if (info.TooltipText[0]) AddTooltip(button.Hwnd(), Wide(info.TooltipText));
+    button.ToggleMode = row.toggle;
+    if (row.caption) button.SetCaption(LanguageText(row.caption));
+    button.FontHeight = kCaptionHeight;
+    button.FontWidth = kCaptionWidth;
+    button.OnClick([this, click = row.click] { (this->*click)(); });
+  }
+
+  scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
+  for (auto [list, key, id] : {std::tuple{&macroList_, L"7", kMacroListId}, {&eventList_, L"8", kEventListId}}) {
+    list->Create(kListStyle, ToRect(ReadButtonInfo(layout, key).Rect), Hwnd(), id);
+    list->ControlId = static_cast<int>(id);
+    list->KeepParentOnFocusLoss = true;
+    list->TextColor = list->SelectedTextColor = kWhite;
+    list->BackColor = CListBoxEx::kBackColor;
+    list->SelectedBackColor = kSelectedLine;
+    CSkinScrollWnd::Attach(list->Hwnd(), scrollSkin_.Get());
+  }
+
+  repeatBox_.Create(kRepeatBoxStyle, ToRect(ReadButtonInfo(layout, L"9").Rect), Hwnd(), kRepeatBoxId);
+  repeatBox_.ForeColor = kRepeatText;
+  repeatBox_.BackColor = kRepeatBack;
+  SendMessageW(repeatBox_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(repeatBox_.EditFont.Get()), FALSE);
+  SendMessageW(repeatBox_.Hwnd(), EM_LIMITTEXT, kRepeatDigits, 0);
+}
+
+void CMacroManager::AddTooltip(HWND button, const wchar_t* text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = Hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(button);
+  tool.lpszText = const_cast<wchar_t*>(text);
+  SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+PreTranslation CMacroManager::PreTranslateMessage(MSG* msg) {
+  if (tooltip_ && msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
+    SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+  return CSkinnedPage::PreTranslateMessage(msg);
+}
+
+LRESULT CMacroManager::OnInitDialog(WPARAM, LPARAM) {
+  const LRESULT result = Default();
+  SetWindowTextW(Hwnd(), kWindowText);
+  currentMacro_ = -1;
+  FillMacroList();
+  return result;
+}
+
+void CMacroManager::PaintContent(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  for (const PaintedText& painted : kPaintedTexts) {
+    SelectScope font(dc, SharedSkinFont(painted.height, kCaptionWidth));
+    SetTextColor(dc, painted.colour);
+    const std::wstring text = LanguageText(painted.id);
+    TextOutW(dc, painted.x, painted.y, text.c_str(), static_cast<int>(text.size()));
+  }
+}
+
+void CMacroManager::DestroyContent() {
+  // The capture never outlives the page; the macro list may already be
+  // gone (the main window saves and clears it first), so it is not touched.
+  if (recording_) RemoveKeyHook();
+  recording_ = false;
+  CSkinScrollWnd::Detach(macroList_.Hwnd());
+  CSkinScrollWnd::Detach(eventList_.Hwnd());
+  scrollSkin_.Reset();
+  tooltip_.Reset();
+}
+
+void CMacroManager::RefreshTexts() {
+  for (const ButtonRow& row : kButtons) {
+    if (!row.caption) continue;
+    (this->*row.button).SetCaption(LanguageText(row.caption));
+    Redraw((this->*row.button).Hwnd());
+  }
+  SetRecordCaption();
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void CMacroManager::ShowActiveProfile() { EndRecordingForRefresh(); }
+
+void CMacroManager::ShowButtonRecord(int, const ButtonRecord& record) {
+  EndRecordingForRefresh();
+  FillMacroList();
+  SelectMacroByName(record.FunctionCode == kFnMacro ? TextOf(record.Name) : std::u16string_view());
+}
+
+void CMacroManager::EndCapture() {
+  // Sent, so it reaches the button before the main window selects another.
+  if (recording_) StopRecording(Assign::Sent);
+}
+
+void CMacroManager::EndRecordingForRefresh() {
+  if (recording_) StopRecording(WorkingSettings.CurrentProfile == recordingProfile_ ? Assign::Sent : Assign::Not);
+}
+
+tagElement* CMacroManager::CurrentElement() const { return Macros.ElementAt(currentMacro_); }
+
+void CMacroManager::FillMacroList() {
+  // A name still being typed belongs to the lines about to go.
+  if (macroList_.EditIndex != -1) macroList_.CancelEdit();
+  SendMessageW(macroList_.Hwnd(), LB_RESETCONTENT, 0, 0);
+  for (int i = 0; i < Macros.Count(); ++i)
+    AddLine(macroList_.Hwnd(), WideText(TextOf(Macros.ElementAt(i)->name)), 0);
+  const int first = Macros.Count() ? 0 : -1;
+  SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, first, 0);
+  ShowMacro(first);
+}
+
+void CMacroManager::SelectMacroByName(std::u16string_view name) {
+  int line = -1;
+  if (!name.empty()) {
+    line = FindMacroByName(Macros, name);
+    // A button holds only the first 18 characters of a longer name.
+    if (line < 0)
+      line = static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(WideText(name).c_str())));
+  }
+  SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, line, 0);
+  ShowMacro(line < 0 ? -1 : line);
+}
+
+void CMacroManager::ShowMacro(int index) {
+  currentMacro_ = index;
+  editor_.Load(CurrentElement());
+  RebuildEventList();
+  // The page's own write: equal to the value it shows, so it assigns nothing.
+  SetWindowTextW(repeatBox_.Hwnd(), WideText(FormatDecimal(editor_.repeatValue)).c_str());
+  repeatToggle_.SetCheck(editor_.repeatOn);
+}
+
+void CMacroManager::RebuildEventList() {
+  // An edit still open belongs to the lines about to go.
+  if (eventList_.EditIndex != -1) eventList_.CancelEdit();
+  const HWND list = eventList_.Hwnd();
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  const std::vector<EventLine> lines = editor_.Lines(layout_);
+  for (const EventLine& line : lines)
+    AddLine(list, WideText(line.text), LineData(line.event, kLineIcons[static_cast<int>(line.kind)]));
+  if (const int caret = editor_.CaretLine(static_cast<int>(lines.size())); caret >= 0)
+    SendMessageW(list, LB_SETCARETINDEX, caret, FALSE);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void CMacroManager::SaveAndAssign(Assign how) {
+  if (tagElement* element = CurrentElement()) editor_.SaveEvents(*element);
+  PostAssignment(how);
+}
+
+void CMacroManager::StoreRepeat() {
+  if (tagElement* element = CurrentElement()) editor_.SaveRepeat(*element);
+  PostAssignment();
+}
+
+void CMacroManager::PostAssignment(Assign how) {
+  if (!CurrentElement() || how == Assign::Not) return;
+  const HWND parent = GetParent(Hwnd());
+  if (how == Assign::Sent) {
+    SendMessageW(parent, WM_ASSIGN_FUNCTION, kAssignMacro, currentMacro_);
+  } else {
+    PostMessageW(parent, WM_ASSIGN_FUNCTION, kAssignMacro, currentMacro_);
+  }
+}
+
+void CMacroManager::StartRecording(int insertPosition) {
+  if (!InstallKeyHook(Hwnd())) return;
+  editor_.BeginRecording(insertPosition);
+  recording_ = true;
+  recordingProfile_ = WorkingSettings.CurrentProfile;
+  SetRecordCaption();
+  for (HWND control : {newButton_.Hwnd(), deleteButton_.Hwnd(), macroList_.Hwnd()}) EnableWindow(control, FALSE);
+  SetFocus(Hwnd());
+}
+
+void CMacroManager::StopRecording(Assign how) {
+  recording_ = false;
+  SetRecordCaption();
+  RemoveKeyHook();
+  for (HWND control : {newButton_.Hwnd(), deleteButton_.Hwnd(), macroList_.Hwnd()}) EnableWindow(control, TRUE);
+  SaveAndAssign(how);
+}
+
+void CMacroManager::SetRecordCaption() {
+  recordButton_.SetCaption(LanguageText(recording_ ? IDS_STOP_RECORDING : IDS_RECORD));
+  Redraw(recordButton_.Hwnd());
+}
+
+LRESULT CMacroManager::OnMacroSelected(WPARAM, LPARAM) {
+  ShowMacro(static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0)));
+  PostAssignment();
+  return 0;
+}
+
+LRESULT CMacroManager::OnListItemEdited(WPARAM line, LPARAM list) {
+  if (list == kMacroListId) OnMacroNamed(static_cast<int>(line));
+  if (list == kEventListId) OnPauseEdited(static_cast<int>(line));
+  return 0;
+}
+
+LRESULT CMacroManager::OnListRightButton(WPARAM, LPARAM list) {
+  if (list == kEventListId && !recording_ && CurrentElement()) ShowContextMenu();
+  return 0;
+}
+
+LRESULT CMacroManager::OnHookKey(WPARAM vk, LPARAM flags) {
+  if (!recording_) return 0;
+  const KeyRecorded recorded = editor_.RecordKey(static_cast<std::uint32_t>(vk), static_cast<std::uint32_t>(flags),
+                                                 GetTickCount(), layout_);
+  if (recorded == KeyRecorded::Repeat) return 0;
+  if (recorded == KeyRecorded::Full) StopRecording(Assign::Posted);
+  RebuildEventList();
+  return 0;
+}
+
+LRESULT CMacroManager::OnRepeatBox(WPARAM what, LPARAM) {
+  const std::wstring text = WindowText(repeatBox_.Hwnd());
+  // While the user types, an emptied box stays empty.
+  if (what == kBitmapEditTextChanged && text.empty()) return 0;
+  const int value = RepeatFromText(Utf16(text));
+  if (what == kBitmapEditLostFocus && Utf16(text) != FormatDecimal(value))
+    SetWindowTextW(repeatBox_.Hwnd(), WideText(FormatDecimal(value)).c_str());
+  // The page's own writes, and a value unchanged, assign nothing.
+  if (value == editor_.repeatValue) return 0;
+  editor_.repeatValue = value;
+  StoreRepeat();
+  return 0;
+}
+
+LRESULT CMacroManager::OnMenuMeasure(WPARAM, LPARAM lParam) {
+  auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+  if (item.CtlType != ODT_MENU) return CSkinnedPage::WindowProc(WM_MEASUREITEM, 0, lParam);
+  if (CExMenu* holder = menu_->Holding(item.itemID)) holder->MeasureItem(item);
+  return TRUE;
+}
+
+LRESULT CMacroManager::OnMenuDraw(WPARAM, LPARAM lParam) {
+  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (item.CtlType != ODT_MENU) return CSkinnedPage::WindowProc(WM_DRAWITEM, 0, lParam);
+  if (CExMenu* holder = menu_->Holding(item.itemID)) holder->DrawItem(item);
+  return TRUE;
+}
+
+void CMacroManager::OnNewMacro() { macroList_.BeginNewItem(); }
+
+void CMacroManager::OnDeleteMacro() {
+  const int line = static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0));
+  // Only a macro's line, and not while a new name is typed below them.
+  if (line < 0 || line >= Macros.Count() || macroList_.EditIndex != -1) return;
+  SendMessageW(macroList_.Hwnd(), LB_DELETESTRING, line, 0);
+  Macros.RemoveAt(line);
+  currentMacro_ = line;
+  KeepCurrentWithinList();
+}
+
+void CMacroManager::KeepCurrentWithinList() {
+  currentMacro_ = std::min(currentMacro_, Macros.Count() - 1);
+  SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, currentMacro_, 0);
+  ShowMacro(currentMacro_);
+}
+
+void CMacroManager::OnRecord() {
+  if (!CurrentElement()) return;
+  if (recording_) {
+    StopRecording(Assign::Posted);
+    return;
+  }
+  // Recorded anew.
+  editor_.Clear();
+  RebuildEventList();
+  StartRecording(-1);
+}
+
+void CMacroManager::OnRecordDelays() { editor_.recordDelays = delaysToggle_.Checked != 0; }
+
+void CMacroManager::OnRepeatToggle() {
+  editor_.repeatOn = repeatToggle_.Checked != 0;
+  StoreRepeat();
+}
+
+void CMacroManager::OnDeleteEvent() { RunMenuCommand(kDeleteLine); }
+
+void CMacroManager::OnMacroNamed(int line) {
+  // Only the new line below the macros; a line of a list filled again
+  // meanwhile is a macro's own.
+  if (line != Macros.Count()) return;
+  const std::u16string name = NewMacroName(Macros, Utf16(macroList_.LineText(line)));
+  if (name.empty()) {
+    // Taken, or no name at all.
+    SendMessageW(macroList_.Hwnd(), LB_DELETESTRING, line, 0);
+    KeepCurrentWithinList();
+    return;
+  }
+  Macros.Append(NewMacro(name));
+  const bool selected = SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0) == line;
+  ReplaceLine(macroList_.Hwnd(), line, WideText(name), 0);
+  if (selected) SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, line, 0);
+  ShowMacro(static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0)));
+}
+
+void CMacroManager::OnPauseEdited(int line) {
+  const LPARAM data = LineData(editedEvent_, IDB_PAUSE);
+  // Only the pause being edited, on a list not rebuilt meanwhile.
+  if (editedEvent_ < 0 || SendMessageW(eventList_.Hwnd(), LB_GETITEMDATA, line, 0) != data) return;
+  const int ms = PauseFromText(Utf16(eventList_.LineText(line)));
+  ReplaceLine(eventList_.Hwnd(), line, WideText(FormatDecimal(ms) + u" ms"), data);
+  SendMessageW(eventList_.Hwnd(), LB_SETCURSEL, line, 0);
+  if (editor_.SetPause(editedEvent_, ms)) SaveAndAssign();
+  editedEvent_ = -1;
+}
+
+CMacroManager::Selection CMacroManager::SelectedEventLine() const {
+  const LRESULT line = SendMessageW(eventList_.Hwnd(), LB_GETCURSEL, 0, 0);
+  if (line < 0) return {-1, 0, false};
+  const LRESULT data = SendMessageW(eventList_.Hwnd(), LB_GETITEMDATA, line, 0);
+  return {static_cast<int>(line), static_cast<int>(HIWORD(data)), LOWORD(data) == IDB_PAUSE};
+}
+
+void CMacroManager::ShowContextMenu() {
+  ContextMenu menu(SharedSkinFont(kMenuFontHeight, kMenuFontWidth), SelectedEventLine().pause);
+  POINT at;
+  GetCursorPos(&at);
+  menu_ = &menu;
+  constexpr UINT kTracking = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD;
+  const int command = static_cast<int>(TrackPopupMenu(menu.root.Handle(), kTracking, at.x, at.y, 0, Hwnd(), nullptr));
+  menu_ = nullptr;
+  if (command) RunMenuCommand(command);
+}
+
+void CMacroManager::RunMenuCommand(int command) {
+  if (!CurrentElement() || recording_) return;
+  const Selection s = SelectedEventLine();
+  switch (command) {
+    case kRecordBefore: StartRecording(s.line < 0 ? -1 : s.k - 1); return;
+    case kRecordAfter: StartRecording(s.line < 0 ? -1 : s.k); return;
+    case kEditPause:
+      if (s.line < 0 || !s.pause || s.k < 1) return;
+      editedEvent_ = s.k - 1;
+      eventList_.EditSelected();
+      return;
+    case kInsertPause:
+      if (!editor_.InsertPause(s.line, s.k, s.pause)) return;
+      break;
+    case kDeleteLine:
+      if (!editor_.DeleteLine(s.line, s.k, s.pause)) return;
+      break;
+    default:
+      if (!editor_.InsertMouseButton(command, s.line, s.k)) return;
+  }
+  RebuildEventList();
+  SaveAndAssign();
+}

@@ -1,0 +1,138 @@
+#pragma once
+// The macro manager page: the macro list on the left, the selected macro's
+// events and pauses on the right. Macros are named in place, recorded from
+// the keyboard through the capture hook and edited line by line from a
+// context menu; every change of the selected macro is written back into
+// the macro list and assigned to the selected mouse button (the main
+// window's WM_ASSIGN_FUNCTION action 5 with the macro's index).
+#include <windows.h>
+
+#include <string_view>
+
+#include "framework/gdi.h"
+#include "framework/handles.h"
+#include "macro/list_box_ex.h"
+#include "macro/macro_editor.h"
+#include "macro/system_keyboard_layout.h"
+#include "skin/bitmap_btn.h"
+#include "skin/bmp_edit.h"
+#include "skin/skinned_page.h"
+
+class CMacroManager : public CSkinnedPage {
+ public:
+  explicit CMacroManager(UINT templateId);
+
+  static const PageImageNames kPictures;
+  static constexpr UINT kMacroListId = 0x1000;
+  static constexpr UINT kEventListId = 0x1001;
+  static constexpr UINT kRepeatBoxId = 0xFAA;
+
+  void RefreshTexts() override;
+  // A refresh while recording ends the recording (see EndRecordingForRefresh).
+  void ShowActiveProfile() override;
+  void ShowButtonRecord(int button, const ButtonRecord& record) override;
+  // The user leaves the page: the recording ends and is assigned.
+  void EndCapture() override;
+
+  // The macro list's names again, the first selected.
+  void FillMacroList();
+  // The macro of that name selected (none for an empty name).
+  void SelectMacroByName(std::u16string_view name);
+  // A command of the event list's context menu.
+  void RunMenuCommand(int command);
+
+  bool Recording() const { return recording_; }
+  int CurrentMacro() const { return currentMacro_; }
+  CListBoxEx& MacroListBox() { return macroList_; }
+  CListBoxEx& EventListBox() { return eventList_; }
+  CBitmapBtn& NewButton() { return newButton_; }
+  CBitmapBtn& RecordButton() { return recordButton_; }
+
+  // The buttons' pointer messages go to their tips too.
+  PreTranslation PreTranslateMessage(MSG* msg) override;
+
+  const MessageMap* GetMessageMap() const override { return &Messages(); }
+  static const MessageMap& Messages();
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // How a change reaches the button: posted, as every page's choice; sent
+  // when the recording ends because the user leaves the page or the page
+  // is refreshed, so it lands before the selection changes; not at all
+  // when the record shown is no longer the one recorded for.
+  enum class Assign { Posted, Sent, Not };
+  struct ButtonRow;
+  static const ButtonRow kButtons[];
+  struct ContextMenu;
+
+  void CreateControls() override;
+  void PaintContent(HDC dc) override;
+  void DestroyContent() override;
+
+  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMacroSelected(WPARAM wParam, LPARAM lParam);
+  LRESULT OnListItemEdited(WPARAM wParam, LPARAM lParam);
+  LRESULT OnListRightButton(WPARAM wParam, LPARAM lParam);
+  LRESULT OnHookKey(WPARAM wParam, LPARAM lParam);
+  LRESULT OnRepeatBox(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMenuMeasure(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMenuDraw(WPARAM wParam, LPARAM lParam);
+
+  void OnNewMacro();
+  void OnDeleteMacro();
+  void OnRecord();
+  void OnRecordDelays();
+  void OnRepeatToggle();
+  void OnDeleteEvent();
+  void AddTooltip(HWND button, const wchar_t* text);
+  void OnMacroNamed(int line);
+  void OnPauseEdited(int line);
+  void ShowContextMenu();
+
+  tagElement* CurrentElement() const;
+  void ShowMacro(int index);
+  void RebuildEventList();
+  void SaveAndAssign(Assign how = Assign::Posted);
+  void StoreRepeat();
+  void PostAssignment(Assign how = Assign::Posted);
+  void StartRecording(int insertPosition);
+  void StopRecording(Assign how);
+  // The shown record changes under a recording (another profile, a reload,
+  // an apply): it ends; it is assigned only in the profile it was made in.
+  void EndRecordingForRefresh();
+  void SetRecordCaption();
+  void KeepCurrentWithinList();
+  // The selected event line: its index (-1 for none), k and whether it is
+  // a pause line.
+  struct Selection {
+    int line;
+    int k;
+    bool pause;
+  };
+  Selection SelectedEventLine() const;
+
+  CBitmapBtn newButton_;
+  CBitmapBtn deleteButton_;
+  CBitmapBtn delaysToggle_;
+  CBitmapBtn repeatToggle_;
+  CBitmapBtn recordButton_;
+  CBitmapBtn deleteEventButton_;
+  CListBoxEx macroList_;
+  CListBoxEx eventList_;
+  CBmpEdit repeatBox_;
+  GdiBitmap scrollSkin_;
+  // One tip window for every button of the page: under Wine each top-level
+  // window costs as much as the rest of the page.
+  OwnedWindow tooltip_;
+  SystemKeyboardLayout layout_;
+
+  MacroEditor editor_;
+  int currentMacro_ = -1;
+  int editedEvent_ = -1;
+  bool recording_ = false;
+  int recordingProfile_ = -1;
+  // The context menu while it is shown.
+  ContextMenu* menu_ = nullptr;
+};
