@@ -1,8 +1,7 @@
 #include "skin/skin_image.h"
 
 #include <objbase.h>
-#include <ocidl.h>
-#include <olectl.h>
+#include <wincodec.h>
 
 #include <algorithm>
 #include <climits>
@@ -158,29 +157,51 @@ GdiBitmap DecodeWindowsBitmap(const GlobalMemory& memory, SIZE_T bytes) {
   return canvas;
 }
 
-// Any picture the system's decoder takes, JPEG among them.
-GdiBitmap DecodePicture(GlobalMemory memory, SIZE_T bytes) {
-  IStream* rawStream = nullptr;
-  // The stream frees the block when it is released.
-  if (FAILED(CreateStreamOnHGlobal(memory.Get(), TRUE, &rawStream))) return {};
-  memory.Release();
-  UniqueHandle<ComReleaseTraits<IStream>> stream(rawStream);
+// The picture in `data` as the system's imaging component decodes it.
+GdiBitmap DecodeImage(BYTE* data, DWORD bytes) {
+  IWICImagingFactory* rawFactory = nullptr;
+  IWICStream* rawStream = nullptr;
+  IWICBitmapDecoder* rawDecoder = nullptr;
+  IWICBitmapFrameDecode* rawFrame = nullptr;
+  IWICFormatConverter* rawConverter = nullptr;
+  const bool ready =
+      SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                 reinterpret_cast<void**>(&rawFactory))) &&
+      SUCCEEDED(rawFactory->CreateStream(&rawStream)) && SUCCEEDED(rawStream->InitializeFromMemory(data, bytes)) &&
+      SUCCEEDED(rawFactory->CreateDecoderFromStream(rawStream, nullptr, WICDecodeMetadataCacheOnDemand, &rawDecoder)) &&
+      SUCCEEDED(rawDecoder->GetFrame(0, &rawFrame)) && SUCCEEDED(rawFactory->CreateFormatConverter(&rawConverter)) &&
+      SUCCEEDED(rawConverter->Initialize(rawFrame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                         WICBitmapPaletteTypeCustom));
+  // Whatever was made is released, however far the steps got.
+  const UniqueHandle<ComReleaseTraits<IWICImagingFactory>> factory(rawFactory);
+  const UniqueHandle<ComReleaseTraits<IWICStream>> stream(rawStream);
+  const UniqueHandle<ComReleaseTraits<IWICBitmapDecoder>> decoder(rawDecoder);
+  const UniqueHandle<ComReleaseTraits<IWICBitmapFrameDecode>> frame(rawFrame);
+  const UniqueHandle<ComReleaseTraits<IWICFormatConverter>> converter(rawConverter);
+  UINT width = 0, height = 0;
+  // The size is the file's word: one the copy cannot describe is refused.
+  if (!ready || FAILED(converter.Get()->GetSize(&width, &height)) || width == 0 || height == 0 ||
+      std::uint64_t{width} * 4 * height > INT_MAX)
+    return {};
+  std::uint32_t* pixels = nullptr;
+  GdiBitmap canvas = CreateCanvasBitmap(static_cast<int>(width), static_cast<int>(height), pixels);
+  if (canvas &&
+      FAILED(converter.Get()->CopyPixels(nullptr, width * 4, width * 4 * height, reinterpret_cast<BYTE*>(pixels))))
+    canvas.Reset();
+  return canvas;
+}
 
-  IPicture* rawPicture = nullptr;
-  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(bytes), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(&rawPicture))) ||
-      !rawPicture) {
-    return {};
-  }
-  UniqueHandle<ComReleaseTraits<IPicture>> picture(rawPicture);
-  SHORT type = PICTYPE_NONE;
-  OLE_HANDLE handle = 0;
-  if (FAILED(picture.Get()->get_Type(&type)) || type != PICTYPE_BITMAP ||
-      FAILED(picture.Get()->get_Handle(&handle)) || !handle) {
-    return {};
-  }
-  // The picture object owns its bitmap; keep a copy of our own.
-  return CopyToCanvas(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
+// Any other picture the imaging component takes, JPEG among them, decoded
+// straight into a canvas. OLE's picture object decodes with the same
+// component and then copies the pixels twice more (into its own bitmap,
+// then into ours): the start's pictures took a third longer that way.
+GdiBitmap DecodePicture(const GlobalMemory& memory, SIZE_T bytes) {
+  auto* data = static_cast<BYTE*>(GlobalLock(memory.Get()));
+  if (!data) return {};
+  // The file is at most kMaxPictureFile long.
+  GdiBitmap canvas = DecodeImage(data, static_cast<DWORD>(bytes));
+  GlobalUnlock(memory.Get());
+  return canvas;
 }
 
 }  // namespace
@@ -190,7 +211,7 @@ void LoadSkinImage(const std::wstring& path, GdiBitmap& bitmap, SIZE& size) {
   GlobalMemory memory = ReadFileToGlobal(path, bytes);
   if (!memory) return;
   GdiBitmap decoded = DecodeWindowsBitmap(memory, bytes);
-  if (!decoded) decoded = DecodePicture(std::move(memory), bytes);
+  if (!decoded) decoded = DecodePicture(memory, bytes);
   if (!decoded) return;
   bitmap = std::move(decoded);
   size = BitmapSize(bitmap.Get());
