@@ -198,8 +198,12 @@ GdiBitmap DecodeImage(BYTE* data, DWORD bytes) {
 GdiBitmap DecodePicture(const GlobalMemory& memory, SIZE_T bytes) {
   auto* data = static_cast<BYTE*>(GlobalLock(memory.Get()));
   if (!data) return {};
+  // The component is a COM object: a caller's thread that has not joined
+  // COM joins for the call (one that has is left as it is).
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   // The file is at most kMaxPictureFile long.
   GdiBitmap canvas = DecodeImage(data, static_cast<DWORD>(bytes));
+  if (SUCCEEDED(com)) CoUninitialize();
   GlobalUnlock(memory.Get());
   return canvas;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "framework/dialog.h"
@@ -13,12 +14,23 @@
 #include "skin/bitmap_btn.h"
 #include "skin/page_image_set.h"
 #include "skin/skin_files.h"
+#include "skin/skin_image.h"
 
 namespace {
 
 const std::wstring kSkins = SKIN_DIR;
 const PageImageNames kMainPictures{L"main_mask.bmp", L"main_normal.JPG", L"main_over.JPG", L"main_down.JPG",
                                    L"main_normal.jpg"};
+
+// First in the program: before any decoding worker has joined COM, a
+// caller's thread that never did decodes a JPEG all the same.
+TEST(DefaultSkinPictures, AJpegDecodesOnAThreadOutsideCom) {
+  GdiBitmap bitmap;
+  SIZE size{};
+  std::thread([&] { LoadSkinImage(kSkins + L"main_normal.JPG", bitmap, size); }).join();
+  EXPECT_TRUE(bitmap);
+  EXPECT_GT(size.cx, 0);
+}
 
 class CSkinnedMain : public CDialog {
  public:
