@@ -197,6 +197,8 @@ void COptionDlg::EndProgram() { PostQuitMessage(kEndProgramCode); }
 bool COptionDlg::ApplyAndTell(WPARAM kind) { return !ReportUnwrittenFiles(Hwnd(), IDS_SAVE_FAILED, cycle_.Apply(kind)); }
 
 void COptionDlg::Ok() {
+  // A recording or capture still open belongs in what is applied.
+  pages_.EndCaptures();
   // Unsaved settings keep the window open, so the user can try again.
   if (ApplyAndTell(kApplyNormal)) EndProgram();
 }

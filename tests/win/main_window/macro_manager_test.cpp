@@ -166,6 +166,17 @@ TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {
   EXPECT_EQ(Macros.ElementAt(0)->count, 1);
   EXPECT_EQ(Record(0).EntryCount, 2);
   EXPECT_NE(Record(1).FunctionCode, kFnMacro);
+
+  // OK while recording: the recording is in what is applied.
+  window.Profiles().Previous();
+  Click(page->RecordButton());
+  Key('Q', 0);
+  Key('Q', 0x80);
+  Key('W', 0);
+  window.Ok();
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(ButtonAt(AppliedSettings, 0, kButton)->EntryCount, 3);
 }
 
 }  // namespace
