@@ -86,6 +86,15 @@ void UnloadLanguageModule() { ProcessLibrary().Unload(); }
 
 std::wstring LanguageText(int id) { return ProcessLibrary().Text(id); }
 
+void PaintLanguageTexts(HDC dc, std::span<const PaintedText> texts) {
+  SetBkMode(dc, TRANSPARENT);
+  for (const PaintedText& text : texts) {
+    const std::wstring words = LanguageText(text.id);
+    SetTextColor(dc, text.colour);
+    TextOutW(dc, text.at.x, text.at.y, words.c_str(), static_cast<int>(words.size()));
+  }
+}
+
 std::u16string LibraryTexts::Text(int id) const { return std::u16string(Utf16(library_.Text(id))); }
 
 const TextSource& LanguageTexts() {

@@ -6,6 +6,7 @@
 // and for any text a library lacks, so every window always reads.
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 #include "model/text_source.h"
@@ -51,6 +52,15 @@ void LoadLanguageModule();
 const wchar_t* SelectLanguage(int index);
 void UnloadLanguageModule();
 std::wstring LanguageText(int id);
+
+// A text of the library painted at a fixed place of a window's picture.
+struct PaintedText {
+  int id;
+  POINT at;
+  COLORREF colour;
+};
+// Paints the texts, each in its colour, in the font selected into `dc`.
+void PaintLanguageTexts(HDC dc, std::span<const PaintedText> texts);
 
 // A library as the portable core's text source.
 class LibraryTexts final : public TextSource {

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/language.h"
@@ -58,18 +60,12 @@ LPARAM LineData(int event, int icon) {
   return static_cast<LPARAM>((event + 1) * 0x10000 + icon);
 }
 
-struct PaintedText {
-  int id;
-  int x, y;
-  COLORREF colour;
-  int height;
-};
-constexpr PaintedText kPaintedTexts[] = {
-    {IDS_WITH_PAUSES, 206, 269, kWhite, 16},
-    {IDS_REPEAT, 295, 269, kWhite, 16},
-    {IDS_MACRO_LIST, 14, 12, kTitleColour, 17},
-    {IDS_MACRO_EVENTS, 193, 12, kTitleColour, 17},
-};
+// The toggles' labels, then the lists' titles, a point taller.
+constexpr PaintedText kLabels[] = {{IDS_WITH_PAUSES, {206, 269}, kWhite}, {IDS_REPEAT, {295, 269}, kWhite}};
+constexpr PaintedText kTitles[] = {{IDS_MACRO_LIST, {14, 12}, kTitleColour},
+                                   {IDS_MACRO_EVENTS, {193, 12}, kTitleColour}};
+constexpr int kLabelHeight = 16;
+constexpr int kTitleHeight = 17;
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -235,12 +231,9 @@ LRESULT CMacroManager::OnInitDialog(WPARAM, LPARAM) {
 }
 
 void CMacroManager::PaintContent(HDC dc) {
-  SetBkMode(dc, TRANSPARENT);
-  for (const PaintedText& painted : kPaintedTexts) {
-    SelectScope font(dc, SharedSkinFont(painted.height, kCaptionWidth));
-    SetTextColor(dc, painted.colour);
-    const std::wstring text = LanguageText(painted.id);
-    TextOutW(dc, painted.x, painted.y, text.c_str(), static_cast<int>(text.size()));
+  for (auto [texts, height] : {std::pair{std::span<const PaintedText>(kLabels), kLabelHeight}, {kTitles, kTitleHeight}}) {
+    SelectScope font(dc, SharedSkinFont(height, kCaptionWidth));
+    PaintLanguageTexts(dc, texts);
   }
 }
 

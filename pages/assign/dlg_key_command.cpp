@@ -27,29 +27,21 @@ constexpr int ModifierToggles::*kToggleFlags[CDlgKeyCommand::kToggleCount] = {
     &ModifierToggles::none, &ModifierToggles::ctrl, &ModifierToggles::shift, &ModifierToggles::alt,
     &ModifierToggles::win};
 
-struct Label {
-  int text;
-  POINT at;
-};
-// The toggles' labels are painted on the page, beside them.
-constexpr Label kToggleLabels[CDlgKeyCommand::kToggleCount] = {
-    {IDS_MODIFIER_NONE, {28, 38}}, {IDS_MODIFIER_CTRL, {83, 38}}, {IDS_MODIFIER_SHIFT, {131, 38}},
-    {IDS_MODIFIER_ALT, {185, 38}}, {IDS_MODIFIER_WIN, {227, 38}},
-};
-constexpr Label kTitle{IDS_KEY_COMBINATION_TITLE, {15, 16}};
 constexpr COLORREF kLabelColour = RGB(253, 253, 253);
 constexpr COLORREF kTitleColour = RGB(91, 91, 91);
+// The toggles' labels are painted on the page, beside them.
+constexpr PaintedText kToggleLabels[CDlgKeyCommand::kToggleCount] = {
+    {IDS_MODIFIER_NONE, {28, 38}, kLabelColour},  {IDS_MODIFIER_CTRL, {83, 38}, kLabelColour},
+    {IDS_MODIFIER_SHIFT, {131, 38}, kLabelColour}, {IDS_MODIFIER_ALT, {185, 38}, kLabelColour},
+    {IDS_MODIFIER_WIN, {227, 38}, kLabelColour},
+};
+constexpr PaintedText kTitle[] = {{IDS_KEY_COMBINATION_TITLE, {15, 16}, kTitleColour}};
 constexpr int kLabelHeight = 17;
 constexpr int kLabelWidth = 6;
 constexpr int kTitleHeight = 18;
 constexpr int kTitleWidth = 7;
 // The title and the labels, painted again after a language change.
 constexpr RECT kLabelArea{8, 10, 297, 59};
-
-void PaintLabel(HDC dc, const Label& label) {
-  const std::wstring text = LanguageText(label.text);
-  TextOutW(dc, label.at.x, label.at.y, text.c_str(), static_cast<int>(text.size()));
-}
 
 std::wstring KeyName(std::uint8_t usage) { return std::wstring(Wide(UsageName(usage, SystemKeyboardLayout()))); }
 
@@ -91,15 +83,12 @@ void CDlgKeyCommand::DestroyContent() {
 }
 
 void CDlgKeyCommand::PaintContent(HDC dc) {
-  SetBkMode(dc, TRANSPARENT);
   {
     SelectScope font(dc, SharedSkinFont(kLabelHeight, kLabelWidth));
-    SetTextColor(dc, kLabelColour);
-    for (const Label& label : kToggleLabels) PaintLabel(dc, label);
+    PaintLanguageTexts(dc, kToggleLabels);
   }
   SelectScope font(dc, SharedSkinFont(kTitleHeight, kTitleWidth));
-  SetTextColor(dc, kTitleColour);
-  PaintLabel(dc, kTitle);
+  PaintLanguageTexts(dc, kTitle);
 }
 
 void CDlgKeyCommand::RefreshTexts() {

@@ -37,15 +37,11 @@ constexpr FontLook kFonts[] = {
     {17, 7, ANSI_CHARSET, FF_MODERN},
 };
 
-struct Heading {
-  int id;
-  POINT at;
-};
-constexpr Heading kHeadings[] = {
-    {IDS_SOFTWARE_VERSION, {16, 10}},
-    {IDS_DRIVER_VERSION, {16, 23}},
-    {IDS_ARTICLE_NUMBER, {16, 36}},
-    {IDS_FACTORY_SETTINGS, {76, 106}},
+constexpr PaintedText kHeadings[] = {
+    {IDS_SOFTWARE_VERSION, {16, 10}, kHeadingColour},
+    {IDS_DRIVER_VERSION, {16, 23}, kHeadingColour},
+    {IDS_ARTICLE_NUMBER, {16, 36}, kHeadingColour},
+    {IDS_FACTORY_SETTINGS, {76, 106}, kHeadingColour},
 };
 constexpr POINT kSoftwareVersionAt{170, 12};
 constexpr POINT kDriverVersionAt{170, 25};
@@ -95,8 +91,7 @@ void CDlgSetting::CreateControls() {
 }
 
 void CDlgSetting::RefreshTexts() {
-  restore_.SetCaption(LanguageText(IDS_RESTORE_ALL));
-  RedrawWindow(restore_.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  restore_.SetCaptionNow(LanguageText(IDS_RESTORE_ALL));
   InvalidateRect(Hwnd(), nullptr, FALSE);
   UpdateWindow(Hwnd());
 }
@@ -132,6 +127,5 @@ void CDlgSetting::PaintContent(HDC dc) {
     DrawTextW(dc, hint.c_str(), static_cast<int>(hint.size()), &box, DT_LEFT | DT_TOP | DT_WORDBREAK);
   }
   SelectScope font(dc, fonts_[kHeadingFont].Get());
-  SetTextColor(dc, kHeadingColour);
-  for (const Heading& heading : kHeadings) PaintText(dc, LanguageText(heading.id), heading.at);
+  PaintLanguageTexts(dc, kHeadings);
 }

@@ -24,11 +24,6 @@ constexpr int kTextWidth = 6;
 constexpr COLORREF kHeadingColour = 0x5B5B5B;
 constexpr COLORREF kChoiceColour = 0xFFFFFF;
 
-struct PaintedText {
-  int id;
-  POINT at;
-  COLORREF colour;
-};
 // The level rows draw their own captions.
 constexpr PaintedText kTexts[] = {
     {IDS_SENSITIVITY, {4, 21}, kHeadingColour},     {IDS_AXIS_X, {95, 10}, kHeadingColour},
@@ -108,13 +103,8 @@ void CSensExDlg::CreateControls() {
 }
 
 void CSensExDlg::PaintContent(HDC dc) {
-  SetBkMode(dc, TRANSPARENT);
   SelectScope font(dc, SharedSkinFont(kTextHeight, kTextWidth));
-  for (const PaintedText& text : kTexts) {
-    const std::wstring words = LanguageText(text.id);
-    SetTextColor(dc, text.colour);
-    TextOutW(dc, text.at.x, text.at.y, words.c_str(), static_cast<int>(words.size()));
-  }
+  PaintLanguageTexts(dc, kTexts);
 }
 
 void CSensExDlg::RefreshTexts() {

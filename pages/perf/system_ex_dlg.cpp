@@ -33,11 +33,6 @@ constexpr SliderRow kSliders[] = {
     {PointerSlider::WheelLines, L"8", 203, true},
 };
 
-struct PaintedText {
-  int id;
-  POINT at;
-  COLORREF colour;
-};
 constexpr COLORREF kHeadingColour = 0x5B5B5B;
 constexpr COLORREF kLabelColour = 0xFFFFFF;
 // Headings above the sliders, then the toggles' labels.
@@ -122,10 +117,5 @@ void CSystemExDlg::OnWheelScreen() {
 
 void CSystemExDlg::PaintContent(HDC dc) {
   SelectScope font(dc, SharedSkinFont(kFontHeight, kFontWidth));
-  SetBkMode(dc, TRANSPARENT);
-  for (const PaintedText& text : kTexts) {
-    const std::wstring words = LanguageText(text.id);
-    SetTextColor(dc, text.colour);
-    TextOutW(dc, text.at.x, text.at.y, words.c_str(), static_cast<int>(words.size()));
-  }
+  PaintLanguageTexts(dc, kTexts);
 }
