@@ -22,8 +22,7 @@ void CDlgRename::InitControls() {
 }
 
 void CDlgRename::PaintContent(HDC dc) {
-  GdiFont font = CreateSkinFont(kDialogTitleHeight, kDialogTitleWidth);
-  SelectScope select(dc, font.Get());
+  SelectScope select(dc, SharedSkinFont(kDialogTitleHeight, kDialogTitleWidth));
   SetTextColor(dc, kDialogTitleColour);
   SetBkColor(dc, kDialogBackground);
   SetBkMode(dc, OPAQUE);

@@ -20,8 +20,7 @@ constexpr COLORREF kTitleColour = 0x5B5B5B;
 CDlgRestore::CDlgRestore() : CSkinnedDialog(IDD_RESTORE, kRestorePictures, L"Restore.ini", kRestoreButtons) {}
 
 void CDlgRestore::PaintContent(HDC dc) {
-  GdiFont font = CreateSkinFont(kDialogTitleHeight, kDialogTitleWidth);
-  SelectScope select(dc, font.Get());
+  SelectScope select(dc, SharedSkinFont(kDialogTitleHeight, kDialogTitleWidth));
   SetBkColor(dc, kDialogBackground);
   SetBkMode(dc, OPAQUE);
   const std::wstring question = LanguageText(IDS_RESTORE_QUESTION);

@@ -19,7 +19,11 @@ const MessageMap& CBmpEdit::Messages() {
 
 LRESULT CBmpEdit::OnCtlColor(WPARAM wParam, LPARAM) {
   const auto dc = reinterpret_cast<HDC>(wParam);
-  BackBrush.Reset(CreateSolidBrush(BackColor));
+  // Asked at every paint and key: a brush made again only for a new colour.
+  if (!BackBrush || brushColour_ != BackColor) {
+    BackBrush.Reset(CreateSolidBrush(BackColor));
+    brushColour_ = BackColor;
+  }
   SetTextColor(dc, ForeColor);
   SetBkColor(dc, BackColor);
   return reinterpret_cast<LRESULT>(BackBrush.Get());

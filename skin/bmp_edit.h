@@ -36,4 +36,6 @@ class CBmpEdit : public CWnd {
   LRESULT OnVScroll(WPARAM wParam, LPARAM lParam);
 
   void Notify(WPARAM what) const;
+
+  COLORREF brushColour_ = 0;
 };

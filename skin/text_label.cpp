@@ -24,12 +24,12 @@ LRESULT CTextLabel::OnCreate(WPARAM, LPARAM) {
 
 LRESULT CTextLabel::OnPaint(WPARAM, LPARAM) {
   PaintBuffered(Hwnd(), [&](HDC canvas) {
-    GdiBrush back(CreateSolidBrush(BackColor));
-    FillRect(canvas, &ClientRect, back.Get());
+    // The DC's own brush and the shared font: nothing made per paint.
+    SetDCBrushColor(canvas, BackColor);
+    FillRect(canvas, &ClientRect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SetBkMode(canvas, TRANSPARENT);
     SetTextColor(canvas, 0xFFFFFF);
-    GdiFont font = CreateSkinFont(16, 6);
-    SelectScope select(canvas, font.Get());
+    SelectScope select(canvas, SharedSkinFont(16, 6));
     RECT rect = ClientRect;
     DrawTextW(canvas, Text.c_str(), static_cast<int>(Text.size()), &rect,
               DT_SINGLELINE | DT_VCENTER | (AlignLeft ? DT_LEFT : DT_CENTER));

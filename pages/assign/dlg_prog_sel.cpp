@@ -33,14 +33,12 @@ void CDlgProgSel::InitControls() {
 void CDlgProgSel::PaintContent(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   {
-    GdiFont font = CreateSkinFont(kDialogTitleHeight, kDialogTitleWidth);
-    SelectScope select(dc, font.Get());
+    SelectScope select(dc, SharedSkinFont(kDialogTitleHeight, kDialogTitleWidth));
     SetTextColor(dc, kTitleColour);
     const std::wstring title = LanguageText(IDS_PROGRAM_TITLE);
     TextOutW(dc, kTitleAt.x, kTitleAt.y, title.c_str(), static_cast<int>(title.size()));
   }
-  GdiFont font = CreateSkinFont(kHintHeight, kHintWidth);
-  SelectScope select(dc, font.Get());
+  SelectScope select(dc, SharedSkinFont(kHintHeight, kHintWidth));
   SetTextColor(dc, kHintColour);
   const std::wstring hint = LanguageText(IDS_PROGRAM_HINT);
   RECT box = kHintBox;
