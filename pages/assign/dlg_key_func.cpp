@@ -48,12 +48,6 @@ LRESULT CDlgKeyFunc::OnCtlColor(WPARAM dc, LPARAM) {
   return reinterpret_cast<LRESULT>(controlBrush_.Get());
 }
 
-void CDlgKeyFunc::RefreshTexts() {
-  FillLists();
-  InvalidateRect(Hwnd(), nullptr, TRUE);
-  UpdateWindow(Hwnd());
-}
-
 std::optional<ListLine> CDlgKeyFunc::LineOf(const ButtonRecord& record) const { return KeyFunctionLine(record); }
 
 bool CDlgKeyFunc::Assign(ListLine line) {

@@ -14,9 +14,6 @@ class CDlgKeyFunc : public CFunctionListPage {
 
   static const PageImageNames kPictures;
 
-  // Refills the lists; no line is marked until the next record.
-  void RefreshTexts() override;
-
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 

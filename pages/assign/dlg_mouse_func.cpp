@@ -12,7 +12,7 @@ CDlgMouseFunc::CDlgMouseFunc(UINT templateId)
     : CFunctionListPage(templateId, kPictures, {kMouseFunctionGroups, kFirstListId, kAssignMouseFunction}) {}
 
 void CDlgMouseFunc::RefreshTexts() {
-  FillLists();
+  CFunctionListPage::RefreshTexts();
   ShowRecord();
 }
 

@@ -73,6 +73,12 @@ void CFunctionListPage::DestroyContent() {
   scrollSkin_.Reset();
 }
 
+void CFunctionListPage::RefreshTexts() {
+  FillLists();
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  UpdateWindow(Hwnd());
+}
+
 void CFunctionListPage::PaintContent(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kTitleColour);

@@ -23,6 +23,8 @@ class CFunctionListPage : public CSkinnedPage {
   static constexpr int kMaxGroups = 5;
 
   void ShowButtonRecord(int button, const ButtonRecord& record) override;
+  // The lists filled again and the painted group titles repainted.
+  void RefreshTexts() override;
   // Shows the lines the button is offered and marks the line of
   // PageRecord's function (none for a code of another page). Not a choice:
   // nothing is assigned.
