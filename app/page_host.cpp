@@ -188,10 +188,7 @@ void PageHost::ShowFunctionPage(unsigned page) {
 
 void PageHost::ShowSettings() {
   SelectTabs(kNoTab);
-  EndCaptures();
-  const auto settings = std::ranges::find_if(
-      kPages, [](const PageRow& row) { return (row.pageNumbers >> kSettingsPageNumber) & 1u; });
-  ShowOnly(settings != std::end(kPages) ? Page(settings->id) : nullptr);
+  ShowFunctionPage(kSettingsPageNumber);
 }
 
 void PageHost::SelectTabs(int tab) {

@@ -50,10 +50,7 @@ LRESULT CSkinnedDialog::OnCtlColorEdit(WPARAM wParam, LPARAM) {
 }
 
 std::wstring CSkinnedDialog::EditText(int id) const {
-  const HWND edit = GetDlgItem(Hwnd(), id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return WindowText(GetDlgItem(Hwnd(), id));
 }
 
 void CSkinnedDialog::PlaceEdit(int id, const RECT& box, const std::wstring& text) const {

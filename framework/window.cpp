@@ -208,3 +208,9 @@ LRESULT CWnd::DefaultFor(UINT message, WPARAM wParam, LPARAM lParam) {
   if (defaultProc_) return CallWindowProcW(defaultProc_, hwnd_, message, wParam, lParam);
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}

@@ -5,6 +5,8 @@
 // everything the table does not handle.
 #include <windows.h>
 
+#include <string>
+
 #include "framework/message_map.h"
 
 // What a window's pre-translation made of a queued message.
@@ -99,6 +101,9 @@ class CWnd {
   HWND idParent_ = nullptr;
   UINT id_ = 0;
 };
+
+// A window's whole text, however long.
+std::wstring WindowText(HWND window);
 
 // A window object whose window goes before any part of the object does, so
 // the class's own destruction steps (its WM_DESTROY row) always run, also

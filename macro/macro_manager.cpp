@@ -1,7 +1,5 @@
 #include "macro/macro_manager.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <memory>
 #include <span>
@@ -11,7 +9,6 @@
 
 #include "app/language.h"
 #include "app/messages.h"
-#include "framework/application.h"
 #include "framework/wide.h"
 #include "lang/string_ids.h"
 #include "macro/key_hook.h"
@@ -66,12 +63,6 @@ constexpr PaintedText kTitles[] = {{IDS_MACRO_LIST, {14, 12}, kTitleColour},
                                    {IDS_MACRO_EVENTS, {193, 12}, kTitleColour}};
 constexpr int kLabelHeight = 16;
 constexpr int kTitleHeight = 17;
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 void AddLine(HWND list, const std::wstring& text, LPARAM data) {
   const LRESULT line = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -146,8 +137,7 @@ const CMacroManager::ButtonRow CMacroManager::kButtons[] = {
     {&CMacroManager::deleteEventButton_, L"6", IDS_DELETE, false, &CMacroManager::OnDeleteEvent},
 };
 
-// Read before the program starts, so the start decodes these pictures ahead.
-const PageImageNames CMacroManager::kPictures = PageImageSet::NamesFromLayout(SkinFolder() + kLayout);
+const PageImageNames CMacroManager::kPictures = PageImageNames::InScreenSection(kLayout);
 
 CMacroManager::CMacroManager(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Nothing, Keys::Stopped) {}
 
@@ -174,13 +164,10 @@ LRESULT CMacroManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CMacroManager::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
-  CWinApp::EnsureCommonControls();
-  tooltip_.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
   for (const ButtonRow& row : kButtons) {
     CBitmapBtn& button = this->*row.button;
     const SkinButtonInfo info = CreateSkinButton(button, layout, row.key, Hwnd(), Images());
-    if (info.TooltipText[0]) AddTooltip(button.Hwnd(), Wide(info.TooltipText));
+    if (info.TooltipText[0]) button.SetTooltip(Wide(info.TooltipText), true);
     button.ToggleMode = row.toggle;
     if (row.caption) button.SetCaption(LanguageText(row.caption));
     button.FontHeight = kCaptionHeight;
@@ -206,22 +193,6 @@ void CMacroManager::CreateControls() {
   SendMessageW(repeatBox_.Hwnd(), EM_LIMITTEXT, kRepeatDigits, 0);
 }
 
-void CMacroManager::AddTooltip(HWND button, const wchar_t* text) {
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND;
-  tool.hwnd = Hwnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(button);
-  tool.lpszText = const_cast<wchar_t*>(text);
-  SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-PreTranslation CMacroManager::PreTranslateMessage(MSG* msg) {
-  if (tooltip_ && msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST)
-    SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
-  return CSkinnedPage::PreTranslateMessage(msg);
-}
-
 LRESULT CMacroManager::OnInitDialog(WPARAM, LPARAM) {
   const LRESULT result = Default();
   SetWindowTextW(Hwnd(), kWindowText);
@@ -245,7 +216,6 @@ void CMacroManager::DestroyContent() {
   CSkinScrollWnd::Detach(macroList_.Hwnd());
   CSkinScrollWnd::Detach(eventList_.Hwnd());
   scrollSkin_.Reset();
-  tooltip_.Reset();
 }
 
 void CMacroManager::RefreshTexts() {

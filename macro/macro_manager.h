@@ -48,9 +48,6 @@ class CMacroManager : public CSkinnedPage {
   CBitmapBtn& NewButton() { return newButton_; }
   CBitmapBtn& RecordButton() { return recordButton_; }
 
-  // The buttons' pointer messages go to their tips too.
-  PreTranslation PreTranslateMessage(MSG* msg) override;
-
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
@@ -86,7 +83,6 @@ class CMacroManager : public CSkinnedPage {
   void OnRecordDelays();
   void OnRepeatToggle();
   void OnDeleteEvent();
-  void AddTooltip(HWND button, const wchar_t* text);
   void OnMacroNamed(int line);
   void OnPauseEdited(int line);
   void ShowContextMenu();
@@ -123,9 +119,6 @@ class CMacroManager : public CSkinnedPage {
   CListBoxEx eventList_;
   CBmpEdit repeatBox_;
   GdiBitmap scrollSkin_;
-  // One tip window for every button of the page: under Wine each top-level
-  // window costs as much as the rest of the page.
-  OwnedWindow tooltip_;
   SystemKeyboardLayout layout_;
 
   MacroEditor editor_;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "artwork.h"
+
 namespace {
 
 // Positions are shares of the drawing's box: u across, v from front to back.
@@ -18,7 +20,7 @@ const Rgb kPanel = FromColorRef(0x222222);
 const Rgb kKey = FromColorRef(0x3E3E3E);
 const Rgb kKeyEdge = FromColorRef(0x636363);
 const Rgb kGlyph = FromColorRef(0xB4B4B4);
-const Rgb kRed = FromColorRef(0x0808FF);
+const Rgb kRed = FromColorRef(kAccent);
 
 struct Point {
   double x, y;
