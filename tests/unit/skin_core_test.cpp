@@ -143,8 +143,10 @@ std::vector<std::uint8_t> Bitmap(std::uint16_t bits, std::int32_t height = 2, st
 }  // namespace
 
 TEST(BitmapFileComplete, ABitmapCutShortIsRefused) {
+  // Cut short with the file size it states cut too, so the rows are what is missing.
   auto cut = [](std::vector<std::uint8_t> file, std::size_t bytes) {
     file.resize(file.size() - bytes);
+    for (int i = 0; i < 4; ++i) file[2 + i] = static_cast<std::uint8_t>(file.size() >> (8 * i));
     return file;
   };
   auto declaring = [](std::vector<std::uint8_t> file, std::uint8_t extra) {
@@ -161,7 +163,7 @@ TEST(BitmapFileComplete, ABitmapCutShortIsRefused) {
       {cut(Bitmap(24), 1), false},
       {cut(Bitmap(1), 4), false},
       {declaring(Bitmap(24), 1), false},  // shorter than the file size it states
-      {cut(Bitmap(24), 20), false},       // the header itself cut
+      {cut(Bitmap(24), 40), false},       // the header itself cut
       {Bitmap(8, 2, 1, 100), false},      // compressed rows beyond the end
       {Bitmap(8, 2, 1, 8), true},
       {{0xFF, 0xD8, 0xFF}, true},  // a JPEG is not a bitmap

@@ -87,8 +87,9 @@ TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField)
   Click(page.LevelEditor(0).LevelButton);
   EXPECT_EQ(profile.CpiStep, 0);
   EXPECT_EQ(levels(), "1000");
-  // No row of this page is 504.
-  PostMessageW(page.Hwnd(), WM_DPI_LEVEL_CHANGED, DpiLevelParam(kDpiLevelCurrent, 0), 504);
+  // No row of this page is 502 beyond 32 bits.
+  PostMessageW(page.Hwnd(), WM_DPI_LEVEL_CHANGED, DpiLevelParam(kDpiLevelCurrent, 0),
+               CSensExDlg::kFirstLevelId + 2 + (LPARAM{1} << 32));
   PumpMessages();
   EXPECT_EQ(profile.CpiStep, 0);
 
