@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/option_dlg.h"
 #include "framework/keys.h"
+#include "framework/message_params.h"
 #include "macro/macro_buttons.h"
 #include "macro/macro_list.h"
 #include "model/assignment.h"
@@ -38,7 +39,7 @@ bool AssignmentDispatch::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void AssignmentDispatch::ProfileAction(WPARAM wParam, LPARAM lParam) {
   if (lParam == kProfileActionSelectLanguage) {
-    window_.SelectLanguage(static_cast<int>(wParam));
+    window_.SelectLanguage(IntParam(wParam));
     window_.ReloadCaptions();
   } else if (lParam == kProfileActionRefreshAll) {
     window_.RefreshAll();
@@ -46,7 +47,7 @@ void AssignmentDispatch::ProfileAction(WPARAM wParam, LPARAM lParam) {
 }
 
 void AssignmentDispatch::ShowFunctionPage(WPARAM page) {
-  pages_.ShowFunctionPage(static_cast<unsigned>(page));
+  pages_.ShowFunctionPage(page);
   window_.Frame().CheckSettingsButton(false);
 }
 
@@ -139,6 +140,6 @@ void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {
   const int page = HomePage(record->FunctionCode);
   pages_.ShowTabStrip(true, page);
   window_.Frame().CheckSettingsButton(false);
-  pages_.ShowFunctionPage(static_cast<unsigned>(page));
+  pages_.ShowFunctionPage(static_cast<WPARAM>(page));
   pages_.RefreshFunctionPages(0);
 }

@@ -1,9 +1,13 @@
 #include "app/option_app.h"
 
 #include <memory>
+#include <string>
 
 #include "app/option_dlg.h"
 #include "skin/menu_hook.h"
+#include "store/file_replacement.h"
+#include "store/macro_file.h"
+#include "store/profile_store.h"
 
 namespace {
 
@@ -29,6 +33,9 @@ BOOL COptionApp::InitInstance() {
   // all leaves the program running unprotected.
   if (created == ERROR_ALREADY_EXISTS) return FALSE;
   instanceMutex_ = std::move(mutex);
+  // The only copy running: new files left beside the settings are those of
+  // saves a crash cut short.
+  for (const std::wstring& file : {ConfigIniPath(), ProfileFilePath(0), MacroFilePath()}) RemoveLeftoverNewFiles(file);
   COptionDlg::DecodePicturesAhead();
   const auto window = std::make_unique<Window<COptionDlg>>();
   SetMainWindow(window.get());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
 #include "app/dlg_start.h"
 #include "framework/window.h"
@@ -87,7 +88,7 @@ std::size_t RowOf(PageId id) {
 }
 
 // The row shown for a page number: its own, else the start page's.
-std::size_t RowOfNumber(unsigned number) {
+std::size_t RowOfNumber(WPARAM number) {
   const auto shows = [](unsigned n) { return [n](const PageRow& row) { return (row.pageNumbers >> n) & 1u; }; };
   const auto own = number <= kLastPageNumber ? std::ranges::find_if(kPages, shows(number)) : std::end(kPages);
   return static_cast<std::size_t>(
@@ -100,7 +101,7 @@ void AppendPicturePaths(std::vector<std::wstring>& paths, const PageRow& row) {
 
 }  // namespace
 
-PageHost::PageHost() : pages_(kPageCount) {}
+PageHost::PageHost() : pages_(kPageCount), failed_(kPageCount) {}
 
 PageHost::~PageHost() = default;
 
@@ -152,19 +153,27 @@ void PageHost::DestroyAll() {
 
 CSkinnedPage* PageHost::Page(PageId id) {
   const std::size_t row = RowOf(id);
-  if (pages_[row]) return pages_[row].get();
+  if (pages_[row] || failed_[row]) return pages_[row].get();
   CSkinnedPage* made = Make(row);
-  if (made) CatchUp(*made, row);
+  if (made) {
+    CatchUp(*made, row);
+  } else {
+    // Tried once: what failed now would fail again at every request.
+    failed_[row] = true;
+    OutputDebugStringW((L"page " + std::to_wstring(row) + L" could not be made\n").c_str());
+  }
   return made;
 }
 
 CSkinnedPage* PageHost::Existing(PageId id) const { return pages_[RowOf(id)].get(); }
 
 bool PageHost::MakeNextPage() {
-  const auto next = std::ranges::find_if(pages_, [](const std::unique_ptr<CSkinnedPage>& page) { return !page; });
-  if (next == pages_.end()) return false;
-  Page(kPages[static_cast<std::size_t>(next - pages_.begin())].id);
-  return true;
+  for (std::size_t row = 0; row < kPageCount; ++row) {
+    if (pages_[row] || failed_[row]) continue;
+    Page(kPages[row].id);
+    return true;
+  }
+  return false;
 }
 
 void PageHost::ShowOnly(CSkinnedPage* shown) {
@@ -180,10 +189,11 @@ void PageHost::EndCaptures() {
     if (page) page->EndCapture();
 }
 
-void PageHost::ShowFunctionPage(unsigned page) {
+void PageHost::ShowFunctionPage(WPARAM page) {
   EndCaptures();
-  const std::size_t row = RowOfNumber(page);
-  ShowOnly(row < kPageCount ? Page(kPages[row].id) : nullptr);
+  CSkinnedPage* shown = Page(kPages[RowOfNumber(page)].id);
+  // A page that could not be made leaves the start page in its place.
+  ShowOnly(shown ? shown : Page(kPages[RowOfNumber(kStartPageNumber)].id));
 }
 
 void PageHost::ShowSettings() {

@@ -54,7 +54,8 @@ class PageHost {
   // Ends every page's window, in table order.
   void DestroyAll();
 
-  // The page, made now when it was not yet; null when it cannot be made.
+  // The page, made now when it was not yet; null when it could not be
+  // made (tried once).
   CSkinnedPage* Page(PageId id);
   template <class T>
   T* PageAs(PageId id) {
@@ -62,8 +63,9 @@ class PageHost {
   }
   // The page if it was made.
   CSkinnedPage* Existing(PageId id) const;
-  // Makes the next page not made yet, hidden and up to date; false when
-  // every page is made. So the pages are ready before they are first shown.
+  // Makes the next page not made nor tried yet, hidden and up to date;
+  // false when there is none. So the pages are ready before they are
+  // first shown.
   bool MakeNextPage();
 
   // The button whose record the function pages show: 0-14, or any other
@@ -75,7 +77,7 @@ class PageHost {
   // number `page` (0 and 3 the start page, 1 sensitivity, 2 Windows
   // pointer, 4 mouse function, 5 shortcut capture, 6 macro manager, 7 key
   // function, 8 settings); a number without a page shows the start page.
-  void ShowFunctionPage(unsigned page);
+  void ShowFunctionPage(WPARAM page);
   // The settings button: no tab marked, every capture ended, only the
   // settings page shown in the function page area.
   void ShowSettings();
@@ -107,4 +109,6 @@ class PageHost {
   int selectedButton_ = -1;
   // A page per row of the table, null until made.
   std::vector<std::unique_ptr<CSkinnedPage>> pages_;
+  // Rows whose page could not be made: not tried again.
+  std::vector<bool> failed_;
 };

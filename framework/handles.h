@@ -53,6 +53,14 @@ struct FileHandleTraits {
 };
 using FileHandle = UniqueHandle<FileHandleTraits>;
 
+// A search from FindFirstFileW: INVALID_HANDLE_VALUE when nothing matched.
+struct FileSearchTraits {
+  using Type = HANDLE;
+  static Type Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Type h) { FindClose(h); }
+};
+using FileSearch = UniqueHandle<FileSearchTraits>;
+
 // A view from MapViewOfFile.
 struct MappedViewTraits {
   using Type = void*;

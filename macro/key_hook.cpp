@@ -9,6 +9,7 @@ namespace {
 // One capture per process; touched only on the thread that installed it.
 HHOOK hook = nullptr;
 HWND target = nullptr;
+bool refused = false;
 
 void Trace(const wchar_t* format, ...) {
   wchar_t line[MAX_PATH];
@@ -40,7 +41,7 @@ bool InstallKeyHook(HWND window) {
   // swallowing every key on the desktop.
   if (hook) RemoveKeyHook();
   target = window;
-  hook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyHookProc, GetModuleHandleW(nullptr), 0);
+  hook = refused ? nullptr : SetWindowsHookExW(WH_KEYBOARD_LL, KeyHookProc, GetModuleHandleW(nullptr), 0);
   Trace(L"Hhook: %x\r\n", HandleValue(hook));
   return hook != nullptr;
 }
@@ -53,3 +54,5 @@ void RemoveKeyHook() {
   target = nullptr;
   OutputDebugStringW(removed ? L"UnHhook: Success \r\n" : L"UnHhook: Fail \r\n");
 }
+
+void RefuseKeyHooks(bool refuse) { refused = refuse; }

@@ -13,3 +13,8 @@ bool InstallKeyHook(HWND target);
 
 // Ends the capture; without one it only traces the failure.
 void RemoveKeyHook();
+
+// From now on every InstallKeyHook fails as a refusing system's would
+// (`refuse` false ends that): the only way to meet that road where the
+// system grants every hook, as in the tests.
+void RefuseKeyHooks(bool refuse);

@@ -7,3 +7,7 @@ inline constexpr UINT WM_HOOK_KEY = 0x40A;
 
 inline constexpr LPARAM kHookKeyExtended = LLKHF_EXTENDED;  // 0x01
 inline constexpr LPARAM kHookKeyReleased = LLKHF_UP;        // 0x80
+
+// Whether a WM_HOOK_KEY's wParam is a key at all (the hook reports 1-254);
+// anything else came from some other poster.
+constexpr bool IsHookKey(WPARAM vk) { return vk >= 1 && vk <= 254; }

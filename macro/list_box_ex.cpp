@@ -36,8 +36,9 @@ const MessageMap& CInPlaceEdit::Messages() {
 }
 
 PreTranslation CInPlaceEdit::PreTranslateMessage(MSG* msg) {
-  // Enter and Escape are the editor's own: no page or dialog above takes them.
-  if (msg->hwnd == Hwnd() && IsKeyMessageOf(*msg, {VK_RETURN, VK_ESCAPE})) return PreTranslation::DispatchOnly;
+  // Enter, Space and Escape are the editor's own while it is open: the
+  // pages above that stop them would take a blank out of a name.
+  if (msg->hwnd == Hwnd() && IsEnterSpaceOrEscape(*msg)) return PreTranslation::DispatchOnly;
   return CEdit::PreTranslateMessage(msg);
 }
 

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "app/language.h"
+#include "app/message_box.h"
 #include "app/messages.h"
 #include "framework/wide.h"
+#include "framework/message_params.h"
 #include "lang/string_ids.h"
 #include "macro/key_hook.h"
 #include "macro/macro_buttons.h"
@@ -228,10 +230,13 @@ void CMacroManager::RefreshTexts() {
   InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
-void CMacroManager::ShowActiveProfile() { EndRecordingForRefresh(); }
+void CMacroManager::ShowActiveProfile() { EndRecordingInAnotherProfile(); }
 
 void CMacroManager::ShowButtonRecord(int, const ButtonRecord& record) {
-  EndRecordingForRefresh();
+  EndRecordingInAnotherProfile();
+  // The record being recorded for, shown again (an apply, a notification):
+  // the recording goes on with its lines.
+  if (recording_) return;
   FillMacroList();
   SelectMacroByName(record.FunctionCode == kFnMacro ? TextOf(record.Name) : std::u16string_view());
 }
@@ -241,8 +246,8 @@ void CMacroManager::EndCapture() {
   if (recording_) StopRecording(Assign::Sent);
 }
 
-void CMacroManager::EndRecordingForRefresh() {
-  if (recording_) StopRecording(WorkingSettings.CurrentProfile == recordingProfile_ ? Assign::Sent : Assign::Not);
+void CMacroManager::EndRecordingInAnotherProfile() {
+  if (recording_ && WorkingSettings.CurrentProfile != recordingProfile_) StopRecording(Assign::Not);
 }
 
 tagElement* CMacroManager::CurrentElement() const { return Macros.ElementAt(currentMacro_); }
@@ -262,8 +267,9 @@ void CMacroManager::SelectMacroByName(std::u16string_view name) {
   int line = -1;
   if (!name.empty()) {
     line = FindMacroByName(Macros, name);
-    // A button holds only the first 18 characters of a longer name.
-    if (line < 0)
+    // A button holds only the first 18 characters of a longer name; a
+    // shorter one is whole, and another macro it begins is not its own.
+    if (line < 0 && name.size() >= static_cast<std::size_t>(kNameMaxChars))
       line = static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_FINDSTRING, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(WideText(name).c_str())));
   }
@@ -315,14 +321,19 @@ void CMacroManager::PostAssignment(Assign how) {
   }
 }
 
-void CMacroManager::StartRecording(int insertPosition) {
-  if (!InstallKeyHook(Hwnd())) return;
+bool CMacroManager::StartRecording(int insertPosition) {
+  if (!InstallKeyHook(Hwnd())) {
+    // No key would come: the macro stays as it was, and the user knows why.
+    ShowMessage(GetAncestor(Hwnd(), GA_ROOT), MB_OK | MB_ICONWARNING, {LanguageText(IDS_RECORDING_NOT_STARTED)});
+    return false;
+  }
   editor_.BeginRecording(insertPosition);
   recording_ = true;
   recordingProfile_ = WorkingSettings.CurrentProfile;
   SetRecordCaption();
   for (HWND control : {newButton_.Hwnd(), deleteButton_.Hwnd(), macroList_.Hwnd()}) EnableWindow(control, FALSE);
   SetFocus(Hwnd());
+  return true;
 }
 
 void CMacroManager::StopRecording(Assign how) {
@@ -345,8 +356,8 @@ LRESULT CMacroManager::OnMacroSelected(WPARAM, LPARAM) {
 }
 
 LRESULT CMacroManager::OnListItemEdited(WPARAM line, LPARAM list) {
-  if (list == kMacroListId) OnMacroNamed(static_cast<int>(line));
-  if (list == kEventListId) OnPauseEdited(static_cast<int>(line));
+  if (list == kMacroListId) OnMacroNamed(IntParam(line));
+  if (list == kEventListId) OnPauseEdited(IntParam(line));
   return 0;
 }
 
@@ -356,7 +367,7 @@ LRESULT CMacroManager::OnListRightButton(WPARAM, LPARAM list) {
 }
 
 LRESULT CMacroManager::OnHookKey(WPARAM vk, LPARAM flags) {
-  if (!recording_) return 0;
+  if (!recording_ || !IsHookKey(vk)) return 0;
   const KeyRecorded recorded = editor_.RecordKey(static_cast<std::uint32_t>(vk), static_cast<std::uint32_t>(flags),
                                                  GetTickCount(), layout_);
   if (recorded == KeyRecorded::Repeat) return 0;
@@ -417,10 +428,10 @@ void CMacroManager::OnRecord() {
     StopRecording(Assign::Posted);
     return;
   }
-  // Recorded anew.
+  // Recorded anew, once the capture is on: a capture refused keeps the macro.
+  if (!StartRecording(-1)) return;
   editor_.Clear();
   RebuildEventList();
-  StartRecording(-1);
 }
 
 void CMacroManager::OnRecordDelays() { editor_.recordDelays = delaysToggle_.Checked != 0; }

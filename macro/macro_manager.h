@@ -28,7 +28,7 @@ class CMacroManager : public CSkinnedPage {
   static constexpr UINT kRepeatBoxId = 0xFAA;
 
   void RefreshTexts() override;
-  // A refresh while recording ends the recording (see EndRecordingForRefresh).
+  // A refresh ends a recording only in another profile.
   void ShowActiveProfile() override;
   void ShowButtonRecord(int button, const ButtonRecord& record) override;
   // The user leaves the page: the recording ends and is assigned.
@@ -93,11 +93,13 @@ class CMacroManager : public CSkinnedPage {
   void SaveAndAssign(Assign how = Assign::Posted);
   void StoreRepeat();
   void PostAssignment(Assign how = Assign::Posted);
-  void StartRecording(int insertPosition);
+  // False, the user told, when the capture could not start.
+  bool StartRecording(int insertPosition);
   void StopRecording(Assign how);
-  // The shown record changes under a recording (another profile, a reload,
-  // an apply): it ends; it is assigned only in the profile it was made in.
-  void EndRecordingForRefresh();
+  // Another profile shown (a switch, a notification that changed it): a
+  // recording ends, kept in the macro but given to no button of the new
+  // profile. Any other refresh leaves it running.
+  void EndRecordingInAnotherProfile();
   void SetRecordCaption();
   void KeepCurrentWithinList();
   // The selected event line: its index (-1 for none), k and whether it is

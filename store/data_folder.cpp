@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "framework/handles.h"
+
 namespace {
 
 constexpr const wchar_t* kFolderChain[] = {L"\\KESTRAVOX", L"\\QX4812", L"\\config"};
@@ -10,10 +12,7 @@ constexpr const wchar_t* kFolderChain[] = {L"\\KESTRAVOX", L"\\QX4812", L"\\conf
 // Any file or folder of that name counts.
 bool Exists(const std::wstring& path) {
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return true;
+  return static_cast<bool>(FileSearch(FindFirstFileW(path.c_str(), &found)));
 }
 
 }  // namespace

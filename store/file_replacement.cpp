@@ -2,17 +2,37 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cwctype>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "file_bytes.h"
+#include "framework/handles.h"
 #include "private_profile.h"
 
 namespace {
 
 // The new file's name: prefix, a unique number, ".tmp".
-constexpr wchar_t kNewFilePrefix[] = L"vgm";
+constexpr std::wstring_view kNewFilePrefix = L"vgm";
+constexpr std::wstring_view kNewFileExtension = L".tmp";
+constexpr std::size_t kMostNumberDigits = 4;
+
+// Whether `name` is one GetTempFileNameW gives for the prefix: the
+// number in hexadecimal, in either case.
+bool IsNewFileName(std::wstring_view name) {
+  const std::size_t prefix = kNewFilePrefix.size(), extension = kNewFileExtension.size();
+  if (name.size() <= prefix + extension || name.size() > prefix + kMostNumberDigits + extension) return false;
+  const auto same = [](std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+  };
+  const std::wstring_view number = name.substr(prefix, name.size() - prefix - extension);
+  return same(name.substr(0, prefix), kNewFilePrefix) && same(name.substr(name.size() - extension), kNewFileExtension) &&
+         std::ranges::all_of(number, [](wchar_t c) { return iswxdigit(c) != 0; });
+}
 
 // What a replaced file keeps of its attributes.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
@@ -20,7 +40,7 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
 
 std::wstring FolderOf(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+  return slash == std::wstring::npos ? L".\\" : path.substr(0, slash + 1);
 }
 
 // Nothing when the file is missing; its attributes otherwise. A path whose
@@ -39,7 +59,7 @@ FileReplacement::FileReplacement(std::wstring target) : target_(std::move(target
   // The system picks a number no file in the folder has and makes the file,
   // so no other file is ever overwritten or deleted.
   wchar_t name[MAX_PATH] = {};
-  if (GetTempFileNameW(FolderOf(target_).c_str(), kNewFilePrefix, 0, name)) newPath_ = name;
+  if (GetTempFileNameW(FolderOf(target_).c_str(), std::wstring(kNewFilePrefix).c_str(), 0, name)) newPath_ = name;
 }
 
 FileReplacement::~FileReplacement() {
@@ -55,6 +75,18 @@ bool FileReplacement::Commit() {
   }
   committed_ = MoveFileExW(newPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
   return committed_;
+}
+
+void RemoveLeftoverNewFiles(const std::wstring& file) {
+  const std::wstring folder = FolderOf(file);
+  WIN32_FIND_DATAW found;
+  const FileSearch search(
+      FindFirstFileW((folder + std::wstring(kNewFilePrefix) + L"*" + std::wstring(kNewFileExtension)).c_str(), &found));
+  if (!search) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsNewFileName(found.cFileName))
+      DeleteFileW((folder + found.cFileName).c_str());
+  } while (FindNextFileW(search.Get(), &found));
 }
 
 bool ReplaceFileWith(const std::wstring& path, const FileUpdate& update) {

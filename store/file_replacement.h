@@ -31,6 +31,11 @@ class FileReplacement {
   bool committed_ = false;
 };
 
+// Removes from the folder of `file` the new files a save cut short by a
+// crash left there: only names FileReplacement makes ("vgm", one to four
+// hexadecimal digits, ".tmp"), so no other file is touched.
+void RemoveLeftoverNewFiles(const std::wstring& file);
+
 // Updates an ini file through a FileReplacement: `update` works on a copy
 // of the file (a new Unicode file when there is none; `original` holds the
 // bytes it started from), and the copy replaces the file when it is done.

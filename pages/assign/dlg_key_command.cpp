@@ -11,6 +11,7 @@
 #include "model/function_codes.h"
 #include "model/key_codes.h"
 #include "model/key_names.h"
+#include "model/settings.h"
 #include "skin/skin_files.h"
 #include "skin/skin_font.h"
 
@@ -99,7 +100,12 @@ void CDlgKeyCommand::RefreshTexts() {
   UpdateWindow(Hwnd());
 }
 
+void CDlgKeyCommand::ShowActiveProfile() {
+  if (WorkingSettings.CurrentProfile != captureProfile_) EndCapture();
+}
+
 void CDlgKeyCommand::ShowButtonRecord(int, const ButtonRecord& record) {
+  if (Capturing()) return;
   const bool combination = record.FunctionCode == kFnKeyCombination;
   ShowKeyCombination(combination ? record.Entries[0][0] : 0, combination ? record.Entries[0][1] : 0);
 }
@@ -141,6 +147,8 @@ void CDlgKeyCommand::OnCaptureToggle() {
   } else if (!InstallKeyHook(Hwnd())) {
     // No key would ever come: the toggle does not claim a capture.
     captureToggle_.SetCheck(0);
+  } else {
+    captureProfile_ = WorkingSettings.CurrentProfile;
   }
 }
 
@@ -152,7 +160,7 @@ void CDlgKeyCommand::EndCapture() {
 
 LRESULT CDlgKeyCommand::OnHookKey(WPARAM vk, LPARAM flags) {
   // A key the hook posted just before the capture ended comes too late.
-  if (!Capturing()) return 0;
+  if (!Capturing() || !IsHookKey(vk)) return 0;
   const std::uint32_t usage =
       CapturedKeyUsage(static_cast<std::uint32_t>(vk), (flags & kHookKeyExtended) != 0, SystemKeyboardLayout());
   if (IsModifierUsage(usage)) return 0;

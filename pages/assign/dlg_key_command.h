@@ -27,9 +27,12 @@ class CDlgKeyCommand : public CSkinnedPage {
   // Shows the key's name and the toggles as held.
   void ShowKey();
 
+  // Not while capturing: the record is the one captured for (choosing
+  // another button ends the capture first), and the key caught stays.
   void ShowButtonRecord(int button, const ButtonRecord& record) override;
-  // Another profile or reloaded settings: a capture under way ends.
-  void ShowActiveProfile() override { EndCapture(); }
+  // Another profile shown: a capture under way ends. Any other refresh
+  // leaves it running.
+  void ShowActiveProfile() override;
   void RefreshTexts() override;
   // Capture off without assigning.
   void EndCapture() override;
@@ -60,4 +63,6 @@ class CDlgKeyCommand : public CSkinnedPage {
   CBitmapBtn clearButton_;
   std::uint8_t key_ = 0;
   ModifierToggles toggles_{};
+  // The active profile when the capture began.
+  int captureProfile_ = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "app/language.h"
 #include "app/messages.h"
+#include "framework/message_params.h"
 #include "model/sensor_options.h"
 #include "skin/skin_files.h"
 #include "skin/skin_image.h"
@@ -91,12 +92,13 @@ void CDpiSettingWnd::SetEnabled(bool enabled) {
 void CDpiSettingWnd::SetCurrent(bool current) {
   IsCurrent = current ? 1 : 0;
   LevelButton.SetCheck(IsCurrent);
-  InvalidateRect(Hwnd(), nullptr, FALSE);
+  // A row never made has nothing to redraw; a null handle would redraw the desktop.
+  if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 void CDpiSettingWnd::RefreshCaption() {
   LevelButton.SetCaption(LanguageText(ControlId + kCaptionTextOffset));
-  InvalidateRect(LevelButton.Hwnd(), nullptr, FALSE);
+  if (LevelButton.Hwnd()) InvalidateRect(LevelButton.Hwnd(), nullptr, FALSE);
 }
 
 LRESULT CDpiSettingWnd::OnPaint(WPARAM, LPARAM) {
@@ -110,7 +112,7 @@ LRESULT CDpiSettingWnd::OnPaint(WPARAM, LPARAM) {
 LRESULT CDpiSettingWnd::OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
 
 LRESULT CDpiSettingWnd::OnSliderPos(WPARAM wParam, LPARAM lParam) {
-  const int position = static_cast<int>(wParam);
+  const int position = IntParam(wParam);
   // A drag repeats its position; the page hears each new one once.
   if (lParam != kSliderId || position == Level) return 0;
   Level = position;

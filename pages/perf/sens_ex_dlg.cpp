@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "app/messages.h"
 #include "framework/wide.h"
+#include "framework/message_params.h"
 #include "lang/string_ids.h"
 #include "model/settings.h"
 #include "skin/skin_files.h"
@@ -146,7 +147,7 @@ void CSensExDlg::OnPollingRate(int rate) {
 LRESULT CSensExDlg::OnSliderPos(WPARAM wParam, LPARAM lParam) {
   ProfileRecord* profile = ActiveProfile(WorkingSettings);
   if (!profile) return 0;
-  const int position = static_cast<int>(wParam);
+  const int position = IntParam(wParam);
   switch (lParam) {
     case kSensitivityXId: OnSensitivity(*profile, SensitivityAxis::X, position); break;
     case kSensitivityYId: OnSensitivity(*profile, SensitivityAxis::Y, position); break;

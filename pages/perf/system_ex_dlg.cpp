@@ -6,6 +6,7 @@
 #include "app/language.h"
 #include "app/messages.h"
 #include "framework/wide.h"
+#include "framework/message_params.h"
 #include "lang/string_ids.h"
 #include "model/settings.h"
 #include "model/text.h"
@@ -49,7 +50,7 @@ constexpr int kFontWidth = 6;
 const PageImageNames CSystemExDlg::kPictures = PageImageNames::InScreenSection(kLayout);
 
 // A press on the background moves nothing: the sliders' page keeps still.
-CSystemExDlg::CSystemExDlg(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Nothing, Keys::Passed) {}
+CSystemExDlg::CSystemExDlg(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Nothing, Keys::Stopped) {}
 
 const MessageMap& CSystemExDlg::Messages() {
   static const MessageEntry entries[] = {
@@ -98,10 +99,10 @@ void CSystemExDlg::RefreshTexts() {
 }
 
 LRESULT CSystemExDlg::OnSliderPos(WPARAM wParam, LPARAM lParam) {
-  const auto row = std::ranges::find(kSliders, static_cast<int>(lParam), &SliderRow::id);
+  const auto row = std::ranges::find(kSliders, IntParam(lParam), &SliderRow::id);
   ProfileRecord* active = ActiveProfile(WorkingSettings);
   if (row == std::end(kSliders) || !active) return 0;
-  StorePosition(*active, row->slider, static_cast<int>(wParam));
+  StorePosition(*active, row->slider, IntParam(wParam));
   // The user feels the new double-click time while still choosing it.
   if (row->slider == PointerSlider::DoubleClick) SetDoubleClickTime(static_cast<UINT>(active->DbleClickSpeed));
   return 0;

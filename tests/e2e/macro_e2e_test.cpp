@@ -62,8 +62,9 @@ TEST(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextStar
     ASSERT_TRUE(program.Start() && program.WaitForWindow());
     ASSERT_TRUE(openMacroPage(program, true));
     program.ClickButton(L"1", kMacroPage);
-    for (WORD key : std::initializer_list<WORD>{'M', 'I', 'X', VK_RETURN}) TapKey(key);
-    ASSERT_TRUE(WaitUntil([&] { return SelectedLine(macros) == L"mix"; }));
+    // A blank in a name is typed like any other character.
+    for (WORD key : std::initializer_list<WORD>{'M', 'I', VK_SPACE, 'X', VK_RETURN}) TapKey(key);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedLine(macros) == L"mi x"; }));
 
     program.ClickButton(L"5", kMacroPage);
     // Recording: the list is locked and the capture on.
@@ -86,7 +87,7 @@ TEST(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextStar
     std::memcpy(applied.get(), bytes->data(), sizeof(SettingsRecord));
     const ButtonRecord& button = applied->Profiles[applied->CurrentProfile].MacroKeyInfo[kButton];
     EXPECT_EQ(button.FunctionCode, kFnMacro);
-    EXPECT_EQ(TextOf(button.Name), u"mix");
+    EXPECT_EQ(TextOf(button.Name), u"mi x");
     EXPECT_EQ(button.RepeatCount, 3);
     ASSERT_EQ(button.EntryCount, 4);
     const std::uint8_t pressesAndReleases[] = {0x04, 1, 0, 0, 0x04, 2, 0, 0, 0x05, 1, 0, 0, 0x05, 2, 0, 0};
@@ -98,14 +99,14 @@ TEST(MacroProgramTest, ARecordedMacroReachesTheMonitorTheMacroFileAndTheNextStar
   MacroList saved;
   LoadMacros(saved);
   ASSERT_EQ(saved.Count(), 1);
-  EXPECT_EQ(TextOf(saved.ElementAt(0)->name), u"mix");
+  EXPECT_EQ(TextOf(saved.ElementAt(0)->name), u"mi x");
   EXPECT_EQ(saved.ElementAt(0)->count, 4);
 
   Program again;
   ASSERT_TRUE(again.Start() && again.WaitForWindow());
   ASSERT_TRUE(openMacroPage(again, false));
   EXPECT_TRUE(
-      WaitUntil([&] { return SelectedLine(macros) == L"mix" && SendMessageW(events, LB_GETCOUNT, 0, 0) == 4; }));
+      WaitUntil([&] { return SelectedLine(macros) == L"mi x" && SendMessageW(events, LB_GETCOUNT, 0, 0) == 4; }));
   again.ClickButton(L"2");
   ASSERT_TRUE(again.WaitForExit());
   Program::RemoveSettingsFiles();

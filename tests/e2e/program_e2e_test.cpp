@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -97,9 +98,19 @@ TEST_F(ProgramTest, NextProfileThenApplyReachesTheMonitorAndWaitsForItsAnswer) {
 }
 
 TEST_F(ProgramTest, WithoutMonitorApplyWritesTheFilesAndIsDoneAtOnce) {
+  // New files of saves a crash cut short go at the start; no one else's.
+  fs::create_directory(Program::Folder() + L"config");
+  const struct { const wchar_t* name; bool ours; } files[] = {
+      {L"vgm1A.tmp", true}, {L"config\\VGMFFFF.TMP", true}, {L"vgm12345.tmp", false}, {L"vgmx.tmp", false},
+      {L"vgm.tmp", false},  {L"notes.tmp", false}};
+  for (const auto& file : files) std::ofstream(fs::path(Program::Folder() + file.name)) << "x";
   Program program;
   ASSERT_TRUE(program.Start());
   ASSERT_TRUE(program.WaitForWindow());
+  for (const auto& file : files) {
+    EXPECT_NE(fs::exists(Program::Folder() + file.name), file.ours) << fs::path(file.name).string();
+    fs::remove(Program::Folder() + file.name);
+  }
   program.ClickButton(kFirstColour);
   program.ClickButton(kApply);
   ASSERT_TRUE(WaitUntil([&] { return fs::exists(Program::Folder() + L"config\\Default4.gmp"); }));

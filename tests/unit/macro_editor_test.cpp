@@ -52,6 +52,18 @@ TEST(MacroEditor, TheContextMenusEditsAndTheLineKeptInView) {
   EXPECT_TRUE(nearlyFull.InsertMouseButton(rightPress, -1, 0));
   EXPECT_EQ(nearlyFull.Events()[39].code, kMacroMouseRight);
 
+  // Buttons 5 and 4 as the menu names them, stored as their key names say
+  // (0xF4 is "Button 5"), so the menu, the event line and the device agree.
+  const struct { int command; std::uint8_t code; std::u16string line; } buttons[] = {
+      {1029, 0xF4, u"Button 5 Down"}, {1030, 0xF4, u"Button 5 Up"}, {1031, 0xF4, u"Button 5 Up"},
+      {1032, 0xF5, u"Button 4 Down"}, {1033, 0xF5, u"Button 4 Up"}, {1034, 0xF5, u"Button 4 Up"}};
+  for (const auto& row : buttons) {
+    MacroEditor one;
+    ASSERT_TRUE(one.InsertMouseButton(row.command, -1, 0));
+    EXPECT_EQ(one.Events()[0].code, row.code) << row.command;
+    EXPECT_EQ(Lines(one).back(), row.line) << row.command;
+  }
+
   MacroEditor editor = WithPresses(3);
   ASSERT_TRUE(editor.InsertMouseButton(leftClick, 1, 2));
   EXPECT_FALSE(editor.InsertPause(0, 1, false)) << "no event before the first";

@@ -20,10 +20,17 @@
 #include "model/function_codes.h"
 #include "model/settings.h"
 #include "model/text.h"
+#include "macro/macro_buttons.h"
+#include "macro/macro_list.h"
+#include "macro/macro_manager.h"
 #include "pages/assign/dlg_key_command.h"
+#include "pages/assign/dlg_key_func.h"
 #include "pages/assign/dlg_layout.h"
 #include "pages/assign/dlg_mouse_func.h"
 #include "pages/assign/function_tab_strip.h"
+#include "pages/perf/dlg_setting.h"
+#include "pages/perf/sens_ex_dlg.h"
+#include "pages/perf/system_ex_dlg.h"
 #include "registry_sandbox.h"
 
 namespace {
@@ -83,6 +90,7 @@ class DispatchTest : public ::testing::Test {
 };
 
 TEST_F(DispatchTest, ValuesWithoutAnActionChangeNothing) {
+  constexpr auto kBeyond32Bits = WPARAM{1} << 32;
   DebugOutputRecorder traces;
   const auto before = std::make_unique<SettingsRecord>(WorkingSettings);
   const struct {
@@ -93,6 +101,10 @@ TEST_F(DispatchTest, ValuesWithoutAnActionChangeNothing) {
       {WM_ASSIGN_FUNCTION, 1, 0},      {WM_ASSIGN_FUNCTION, 6, 0},        {WM_ASSIGN_FUNCTION, kAssignRestore, 2},
       {WM_PROFILE_ACTION, 0, 2},       {WM_SELECT_BUTTON, 39999, 3},      {WM_SELECT_BUTTON, kSelectButtonTag, kSelectButtonTrace},
       {WM_SHOW_FUNCTION_PAGE, 12, 0},  {WM_SHOW_FUNCTION_PAGE, WPARAM(-1), 0},
+      // Read whole: none of these is a small number cut to 32 bits.
+      {WM_SHOW_FUNCTION_PAGE, kBeyond32Bits + 4, 0},   {WM_ASSIGN_FUNCTION, kBeyond32Bits + 3, 0},
+      {WM_ASSIGN_FUNCTION, kAssignRestore, kBeyond32Bits},  {WM_PROFILE_ACTION, 0, kBeyond32Bits + 1},
+      {WM_SELECT_BUTTON, kSelectButtonTag, kBeyond32Bits + 3},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(Queue(row.message, row.wParam, row.lParam), PreTranslation::Consumed) << row.message;
@@ -100,7 +112,7 @@ TEST_F(DispatchTest, ValuesWithoutAnActionChangeNothing) {
     EXPECT_EQ(window.Pages().SelectedButton(), -1) << row.message;
     EXPECT_TRUE(Shown(PageId::Start)) << "a page number without a page shows the start page";
   }
-  EXPECT_EQ(traces.Lines(), std::vector<std::wstring>{L"stander key message \n"});
+  EXPECT_EQ(traces.Lines(), (std::vector<std::wstring>{L"stander key message \n", L"Macro key message \n"}));
   EXPECT_FALSE(fs::exists(fs::path(ExeFolder()) / L"config.ini")) << "nothing was applied";
 }
 
@@ -114,9 +126,13 @@ TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
   }
   // A tab strip and the function pages keep them from their controls
   // altogether, a list in its scroll frame too.
+  PageHost& pages = window.Pages();
   const HWND controls[] = {Strip(PageId::FourTabStrip).Tab(1).Hwnd(),
-                           window.Pages().PageAs<CDlgKeyCommand>(PageId::ShortcutCapture)->CaptureToggle().Hwnd(),
-                           window.Pages().PageAs<CDlgMouseFunc>(PageId::MouseFunction)->List(0).Hwnd()};
+                           pages.PageAs<CDlgKeyCommand>(PageId::ShortcutCapture)->CaptureToggle().Hwnd(),
+                           pages.PageAs<CDlgMouseFunc>(PageId::MouseFunction)->List(0).Hwnd(),
+                           pages.PageAs<CSensExDlg>(PageId::Sensitivity)->SyncButton().Hwnd(),
+                           pages.PageAs<CSystemExDlg>(PageId::Pointer)->AccelerationButton().Hwnd(),
+                           pages.PageAs<CDlgSetting>(PageId::Settings)->RestoreButton().Hwnd()};
   for (HWND control : controls) {
     MSG onControl{control, WM_KEYUP, VK_SPACE, 1, 0, {}};
     EXPECT_EQ(PreTranslateChain(onControl, window.Hwnd()), PreTranslation::Consumed);
@@ -246,6 +262,10 @@ TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLe
     EXPECT_EQ(page.Key(), event.key) << event.vk << "/" << event.flags;
   }
   EXPECT_EQ(page.KeyDisplay().Caption, L"F5");
+  // A refresh of the same profile neither ends the capture nor loses its key.
+  Queue(WM_PROFILE_ACTION, 0, kProfileActionRefreshAll);
+  EXPECT_TRUE(page.Capturing());
+  EXPECT_EQ(page.Key(), 0x3E);
   EXPECT_FALSE(Deliver(kAssignKeyCombination)) << "nothing is assigned while capturing";
   Click(page.CaptureToggle());
   ASSERT_TRUE(Deliver(kAssignKeyCombination));
@@ -284,6 +304,79 @@ TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLe
     EXPECT_FALSE(page.Capturing());
     EXPECT_FALSE(Deliver(kAssignKeyCombination));
   }
+}
+
+// After an assignment every function page shows the record again but the
+// one it came from; a macro that is not there assigns and refreshes nothing.
+TEST_F(DispatchTest, AnAssignmentRefreshesTheFunctionPagesButItsOwn) {
+  Macros.Clear();
+  for (const char16_t* name : {u"Fire", u"Burst"}) Macros.Append(NewMacro(name));
+  Queue(WM_SELECT_BUTTON, kSelectButtonTag, 5);
+  PageHost& pages = window.Pages();
+  auto& mouse = *pages.PageAs<CFunctionListPage>(PageId::MouseFunction);
+  auto& keys = *pages.PageAs<CFunctionListPage>(PageId::KeyFunction);
+  auto& shortcut = *pages.PageAs<CDlgKeyCommand>(PageId::ShortcutCapture);
+  auto& macros = *pages.PageAs<CMacroManager>(PageId::MacroManager);
+  // Marks no refresh leaves: a line in every list, a key, the second macro.
+  const auto mark = [&] {
+    for (CFunctionListPage* page : {&mouse, &keys})
+      for (int group = 0; group < page->GroupCount(); ++group) SendMessageW(page->List(group).Hwnd(), LB_SETCURSEL, 0, 0);
+    shortcut.ShowKeyCombination(0x3E, 0);
+    macros.SelectMacroByName(u"Burst");
+  };
+  const auto marked = [&] {
+    std::string kept;
+    for (CFunctionListPage* page : {&mouse, &keys}) {
+      bool all = true;
+      for (int group = 0; group < page->GroupCount(); ++group) all = all && Lines(page->List(group), LB_GETCURSEL) == 0;
+      kept += all ? '1' : '0';
+    }
+    return kept + (shortcut.Key() == 0x3E ? '1' : '0') + (macros.CurrentMacro() == 1 ? '1' : '0');
+  };
+  const auto choose = [](CFunctionListPage& page, int firstListId) {
+    SendMessageW(page.List(0).Hwnd(), LB_SETCURSEL, 0, 0);
+    SendMessageW(page.Hwnd(), WM_COMMAND, MAKEWPARAM(firstListId, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(page.List(0).Hwnd()));
+  };
+
+  choose(mouse, 2010);
+  mark();
+  ASSERT_TRUE(Deliver(kAssignMouseFunction));
+  EXPECT_EQ(marked(), "1000");
+  choose(keys, 2001);
+  mark();
+  ASSERT_TRUE(Deliver(kAssignKeyFunction));
+  EXPECT_EQ(marked(), "0100");
+  mark();
+  EXPECT_EQ(Queue(WM_ASSIGN_FUNCTION, kAssignMacro, 0), PreTranslation::Consumed);
+  EXPECT_EQ(marked(), "0001");
+  EXPECT_EQ(TextOf(Record(5).Name), u"Fire");
+
+  const ButtonRecord before = Record(5);
+  WorkingSettings.ButtonChangedFlags[WorkingSettings.CurrentProfile][5] = 0;
+  mark();
+  EXPECT_EQ(Queue(WM_ASSIGN_FUNCTION, kAssignMacro, 2), PreTranslation::Continue);
+  EXPECT_EQ(std::memcmp(&Record(5), &before, sizeof before), 0);
+  EXPECT_EQ(WorkingSettings.ButtonChangedFlags[WorkingSettings.CurrentProfile][5], 0);
+  EXPECT_EQ(marked(), "1111");
+  Macros.Clear();
+}
+
+// A page that cannot be made is tried once: the pages made ahead stop, and
+// the start page stands in for it.
+TEST(PageHostTest, APageThatCannotBeMadeIsTriedOnce) {
+  PageHost host;
+  {
+    CWnd parent;
+    ASSERT_TRUE(parent.CreatePlainWindow(WS_POPUP, {0, 0, 780, 730}, nullptr));
+    host.CreateStartPages(parent.Hwnd());
+    parent.DestroyWindow();
+  }
+  int tries = 0;
+  while (host.MakeNextPage() && tries < 100) ++tries;
+  EXPECT_LT(tries, 100);
+  EXPECT_EQ(host.Page(PageId::MouseFunction), nullptr);
+  host.ShowFunctionPage(4);
 }
 
 }  // namespace

@@ -11,8 +11,11 @@
 #include "app/messages.h"
 #include "app/option_dlg.h"
 #include "framework/exe_folder.h"
+#include "macro/key_hook.h"
+#include "macro/macro_buttons.h"
 #include "macro/macro_list.h"
 #include "macro/macro_manager.h"
+#include "main_window/modal_driver.h"
 #include "message_pump.h"
 #include "model/function_codes.h"
 #include "model/settings.h"
@@ -142,6 +145,10 @@ TEST_F(MacroManagerTest, FortyEventsEndTheRecordingThenItsPausesAreEditedFromThe
 
 TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {
   Key(VK_SPACE, 0);
+  // A refresh of the same profile (a notification of the mouse's own
+  // buttons, an apply) leaves the recording and its lines be.
+  Queue(WM_PROFILE_ACTION, 0, kProfileActionRefreshAll);
+  EXPECT_TRUE(page->Recording());
   Key(VK_SPACE, 0x80);
   // Another mouse button chosen: the recording goes to the first one only,
   // and the macro chosen in the list goes to the other.
@@ -177,6 +184,37 @@ TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {
   MSG quit;
   EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(ButtonAt(AppliedSettings, 0, kButton)->EntryCount, 3);
+}
+
+TEST_F(MacroManagerTest, ARecordingTheSystemRefusesKeepsTheMacroAndSaysSo) {
+  Key('A', 0);
+  Key('A', 0x80);
+  Click(page->RecordButton());
+  RefuseKeyHooks(true);
+  {
+    MessageBoxAnswer box(window.Hwnd());
+    Click(page->RecordButton());
+    EXPECT_FALSE(box.told.empty());
+  }
+  RefuseKeyHooks(false);
+  EXPECT_FALSE(page->Recording());
+  EXPECT_EQ(SendMessageW(page->EventListBox().Hwnd(), LB_GETCOUNT, 0, 0), 2);
+  // The next edit works on the macro as it was, not on an emptied one.
+  Command(kFirstMouseCommand, 1);
+  EXPECT_EQ(Record().EntryCount, 3);
+  EXPECT_EQ(Macros.ElementAt(0)->count, 3);
+}
+
+TEST_F(MacroManagerTest, AButtonsMacroIsItsWholeNameOrTheStartOfANameTooLongForTheButton) {
+  Click(page->RecordButton());
+  Macros.Append(NewMacro(u"Burst of twenty keys"));
+  page->FillMacroList();
+  const struct { std::u16string_view name; int line; } rows[] = {
+      {u"Burs", -1}, {u" BURST", 0}, {u"Burst of twenty ke", 1}, {u"Burst of twenty", -1}};
+  for (const auto& row : rows) {
+    page->SelectMacroByName(row.name);
+    EXPECT_EQ(page->CurrentMacro(), row.line) << "row " << &row - rows;
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/language.h"
 #include "app/messages.h"
@@ -47,28 +48,6 @@ void SaveNamedProfiles(int current) {
     SetText(ProfileAt(WorkingSettings, p)->ProFileName, u"Profile" + std::u16string(1, u'A' + p));
   WorkingSettings.CurrentProfile = current;
   SaveAll(WorkingSettings);
-}
-
-// The identifier of a message box's text.
-constexpr int kMessageBoxText = 0xFFFF;
-
-// A dialog box the window owns, such as a message box.
-HWND OwnedDialog(HWND owner) {
-  struct Search {
-    HWND owner, found;
-  } search{owner, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND candidate, LPARAM param) {
-        auto& s = *reinterpret_cast<Search*>(param);
-        wchar_t className[16] = {};
-        GetClassNameW(candidate, className, 16);
-        if (GetWindow(candidate, GW_OWNER) != s.owner || std::wstring_view(className) != L"#32770") return TRUE;
-        s.found = candidate;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -134,16 +113,22 @@ TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
   EXPECT_EQ(page.bottom - page.top, 301);
 }
 
-TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindow) {
+TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindowButOnThePagesOfValuesAndMacros) {
   COptionDlg& dlg = Open();
-  const HWND backgrounds[] = {dlg.Hwnd(), dlg.Pages().Existing(PageId::Start)->Hwnd()};
-  for (HWND background : backgrounds) {
+  using enum PageId;
+  const struct { PageId page; bool drags; } rows[] = {
+      {Start, true},         {Layout, true},          {FourTabStrip, true},    {EightTabStrip, true},
+      {MouseFunction, true}, {KeyFunction, true},     {ShortcutCapture, true}, {Settings, true},
+      {Sensitivity, false},  {Pointer, false},        {MacroManager, false}};
+  std::vector<HWND> backgrounds{dlg.Hwnd()};
+  for (const auto& row : rows) backgrounds.push_back(dlg.Pages().Page(row.page)->Hwnd());
+  for (std::size_t i = 0; i < backgrounds.size(); ++i) {
     PumpMessages();
-    SendMessageW(background, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+    SendMessageW(backgrounds[i], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
     MSG msg;
-    ASSERT_TRUE(PeekMessageW(&msg, dlg.Hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
-    EXPECT_EQ(msg.lParam, MAKELPARAM(30, 40));
+    const bool dragged = PeekMessageW(&msg, dlg.Hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE);
+    EXPECT_EQ(dragged, i == 0 || rows[i - 1].drags) << i;
+    if (dragged) EXPECT_EQ(msg.lParam, MAKELPARAM(30, 40)) << i;
   }
 }
 
@@ -263,17 +248,9 @@ TEST_F(MainWindowTest, ASaveThatFailsIsToldAndOkKeepsTheWindowOpen) {
   const std::wstring config = ExeFolder() + L"config.ini";
   FileHandle held(CreateFileW(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(held);
-  std::wstring told;
-  ModalDriver driver([&] { return OwnedDialog(window->Hwnd()) != nullptr; },
-                     [&] {
-                       const HWND box = OwnedDialog(window->Hwnd());
-                       wchar_t text[1024] = {};
-                       GetDlgItemTextW(box, kMessageBoxText, text, 1024);
-                       told = text;
-                       PostMessageW(box, WM_COMMAND, IDOK, 0);
-                     });
+  MessageBoxAnswer box(window->Hwnd());
   Click(kOkButton);
-  EXPECT_NE(told.find(config), std::wstring::npos);
+  EXPECT_NE(box.told.find(config), std::wstring::npos);
   MSG msg;
   EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 class ModalDriver {
@@ -30,4 +32,44 @@ class ModalDriver {
   static inline std::function<bool()> ready_;
   static inline std::function<void()> step_;
   UINT_PTR timer_;
+};
+
+// The identifier of a message box's text.
+inline constexpr int kMessageBoxText = 0xFFFF;
+
+// A dialog box the window owns, such as a message box.
+inline HWND OwnedDialog(HWND owner) {
+  struct Search {
+    HWND owner, found;
+  } search{owner, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND candidate, LPARAM param) {
+        auto& s = *reinterpret_cast<Search*>(param);
+        wchar_t className[16] = {};
+        GetClassNameW(candidate, className, 16);
+        if (GetWindow(candidate, GW_OWNER) != s.owner || std::wstring_view(className) != L"#32770") return TRUE;
+        s.found = candidate;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Answers the message box `owner` shows next with OK, keeping its text.
+class MessageBoxAnswer {
+ public:
+  explicit MessageBoxAnswer(HWND owner)
+      : driver_([owner] { return OwnedDialog(owner) != nullptr; },
+                [this, owner] {
+                  const HWND box = OwnedDialog(owner);
+                  wchar_t text[1024] = {};
+                  GetDlgItemTextW(box, kMessageBoxText, text, 1024);
+                  told = text;
+                  PostMessageW(box, WM_COMMAND, IDOK, 0);
+                }) {}
+  std::wstring told;
+
+ private:
+  ModalDriver driver_;
 };

@@ -144,6 +144,14 @@ TEST(LevelRow, ADragReportsEachNewPositionOnceAndItsButtonItsCheck) {
   row.SetCurrent(true);
   Click(row.LevelButton);
   EXPECT_EQ(host.posts, (std::vector<WPARAM>{0x20004, 0x20005, 0x30000, 0x30001}));
+
+  // A row never made redraws nothing: a null window would be the desktop.
+  CDpiSettingWnd unmade;
+  PumpMessages();
+  unmade.SetCurrent(true);
+  unmade.RefreshCaption();
+  RECT update;
+  EXPECT_FALSE(GetUpdateRect(host.Hwnd(), &update, FALSE));
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+// The parameters of the private messages, read at their full width. Any
+// program may post them with any value: a number no int holds becomes
+// INT_MIN or INT_MAX, which the range checks after it refuse or clamp,
+// instead of being cut to its low 32 bits, which one of them could pass.
+#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+
+constexpr int IntParam(LPARAM value) { return static_cast<int>(std::clamp<LPARAM>(value, INT_MIN, INT_MAX)); }
+// A WPARAM holds what the sender cast to it, negative numbers too.
+constexpr int IntParam(WPARAM value) { return IntParam(static_cast<LPARAM>(value)); }
