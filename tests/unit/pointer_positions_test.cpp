@@ -44,7 +44,9 @@ TEST(PointerPositions, ValuesShowWithinTheSliderAndPositionsStoreNothingOffIt) {
     StorePosition(p, row.slider, row.position);
     EXPECT_EQ(p.*row.field, row.value) << static_cast<int>(row.slider) << "/" << row.position;
   }
-  // Every speed a position stores shows at that position again.
-  for (int position = 1; position <= 8; ++position)
-    EXPECT_EQ(PointerSpeedToPosition(PositionToPointerSpeed(position)), position);
+  // Whole tables: every position's speed, every speed's position.
+  constexpr int kSpeeds[] = {1, 3, 6, 9, 12, 15, 18, 20};
+  constexpr int kShownAt[] = {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 6, 6, 7, 7, 8, 8};
+  for (int position = 1; position <= 8; ++position) EXPECT_EQ(PositionToPointerSpeed(position), kSpeeds[position - 1]);
+  for (int speed = 0; speed <= 20; ++speed) EXPECT_EQ(PointerSpeedToPosition(speed), kShownAt[speed]) << speed;
 }

@@ -7,8 +7,14 @@
 #include "model/sensor_options.h"
 
 TEST(SensorScales, PositionsComeBackAndOffScaleValuesFallBack) {
-  for (int position = kSensitivityFirstPosition; position <= kSensitivityLastPosition; ++position)
+  // Whole tables: a round trip alone would pass a value stored one off.
+  constexpr int kStored[] = {1, 3, 5, 7, 8, 10, 12, 14, 16, 18, 20};
+  constexpr int kShownAt[] = {1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11};
+  for (int position = kSensitivityFirstPosition; position <= kSensitivityLastPosition; ++position) {
+    EXPECT_EQ(PositionToSensitivity(position), kStored[position - 1]) << position;
     EXPECT_EQ(SensitivityToPosition(PositionToSensitivity(position)), position) << position;
+  }
+  for (int stored = 1; stored <= 20; ++stored) EXPECT_EQ(SensitivityToPosition(stored), kShownAt[stored - 1]) << stored;
   for (int position : {0, 12}) EXPECT_EQ(PositionToSensitivity(position), 10) << position;
   const struct { int stored, position; } shown[] = {{1, 1}, {2, 2}, {9, 5}, {20, 11}, {0, 6}, {21, 6}, {-7, 6}};
   for (const auto& row : shown) EXPECT_EQ(SensitivityToPosition(row.stored), row.position) << row.stored;

@@ -120,6 +120,25 @@ TEST_F(DialogsTest, ProgramChooserReturnsTheEditedPathOnlyOnConfirm) {
     ClickButton(window.Profiles().ProgramDialog().Button(2));  // confirm
   });
   EXPECT_EQ(TextOf(Active().GameFile).size(), static_cast<std::size_t>(kGameFileMaxChars));
+
+  // Browse then Cancel keeps the path typed; a key-up ends nothing; Escape
+  // ends without a change.
+  std::wstring afterBrowse;
+  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
+    Type(dialog, IDC_PROGRAM_PATH, L"E:\\typed.exe");
+    {
+      ModalDriver open([&] { return OwnedDialog(dialog) != nullptr; },
+                       [&] { PostMessageW(OwnedDialog(dialog), WM_COMMAND, IDCANCEL, 0); });
+      ClickButton(window.Profiles().ProgramDialog().Button(1));
+    }
+    wchar_t text[MAX_PATH] = {};
+    GetDlgItemTextW(dialog, IDC_PROGRAM_PATH, text, MAX_PATH);
+    afterBrowse = text;
+    PostMessageW(GetDlgItem(dialog, IDC_PROGRAM_PATH), WM_KEYUP, VK_RETURN, 0xC0000001);
+    PressKey(dialog, IDC_PROGRAM_PATH, VK_ESCAPE);
+  });
+  EXPECT_EQ(afterBrowse, L"E:\\typed.exe");
+  EXPECT_EQ(TextOf(Active().GameFile).size(), static_cast<std::size_t>(kGameFileMaxChars));
 }
 
 TEST_F(DialogsTest, RestoreAnswersOkOnlyForItsFirstButtonOrEnter) {
