@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "framework/exe_folder.h"
 #include "framework/wide.h"
 #include "lang/string_ids.h"
-#include "store/profile_store.h"
 
 namespace {
 

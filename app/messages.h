@@ -5,16 +5,17 @@
 // them are posted; none carries a pointer.
 #include <windows.h>
 
-// Low-level keyboard hook -> capturing window (WM_HOOK_KEY, 1034), the
-// main window <-> monitor messages (1224, 1254-1257) with the apply kinds,
-// and framed window -> its skinned scroll frame (WM_SKIN_SCROLL, 1124):
-// kept beside the code that sends them.
+// Kept beside the code that sends them: low-level keyboard hook ->
+// capturing window (WM_HOOK_KEY, 1034), the main window <-> monitor
+// messages (1224, 1254-1257) with the apply kinds, framed window -> its
+// skinned scroll frame (WM_SKIN_SCROLL, 1124), slider -> its notify window
+// (WM_SLIDER_POS, 1094) and numeric edit box -> its parent (the registered
+// "BitmapEdit_KillFocus").
 #include "link/monitor_messages.h"
 #include "macro/key_hook_message.h"
+#include "skin/bmp_edit_message.h"
 #include "skin/skin_scroll_message.h"
-
-// Slider -> its notify window. wParam: position; lParam: the slider's id.
-inline constexpr UINT WM_SLIDER_POS = 1094;
+#include "skin/slider_message.h"
 
 // DPI level editor -> sensitivity page. wParam: kind in the high word, value
 // in the low word; lParam: the editor's id.
@@ -51,10 +52,3 @@ inline constexpr LPARAM kProfileActionRefreshAll = 1;
 inline constexpr UINT WM_SELECT_BUTTON = 11028;
 inline constexpr WPARAM kSelectButtonTag = 40000;
 inline constexpr LPARAM kSelectButtonTrace = 40001;
-
-// Numeric edit box -> its parent: its value may have changed. wParam: 1 when
-// it lost the focus, 0 after its text changed. Registered once, at the first
-// call (the application's start makes that call).
-UINT BitmapEditKillFocusMessage();
-inline constexpr WPARAM kBitmapEditTextChanged = 0;
-inline constexpr WPARAM kBitmapEditLostFocus = 1;

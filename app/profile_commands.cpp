@@ -40,7 +40,7 @@ void ProfileCommands::Rename() {
 
 void ProfileCommands::Import() {
   const std::wstring path = AskProfileFile(ProfileFileDialog::Open);
-  if (path.empty() || !ImportProfile(path)) return;
+  if (path.empty() || !ImportProfile(WorkingSettings, path)) return;
   MarkProfileButtonsChanged(WorkingSettings, WorkingSettings.CurrentProfile);
   ReconcileWithButtons(Macros, WorkingSettings);
   window_.RefreshAll();
@@ -48,5 +48,5 @@ void ProfileCommands::Import() {
 
 void ProfileCommands::Export() {
   const std::wstring path = AskProfileFile(ProfileFileDialog::Save);
-  if (!path.empty()) ReportUnwrittenFiles(window_.Hwnd(), IDS_EXPORT_FAILED, ExportProfile(path));
+  if (!path.empty()) ReportUnwrittenFiles(window_.Hwnd(), IDS_EXPORT_FAILED, ExportProfile(WorkingSettings, path));
 }

@@ -1,6 +1,6 @@
 #include "skin/bmp_edit.h"
 
-#include "app/messages.h"
+#include "skin/bmp_edit_message.h"
 #include "skin/skin_font.h"
 
 CBmpEdit::CBmpEdit() : EditFont(CreateSkinFont(18, 7)) {}
@@ -52,4 +52,9 @@ LRESULT CBmpEdit::OnVScroll(WPARAM, LPARAM) {
 
 void CBmpEdit::Notify(WPARAM what) const {
   PostMessageW(GetParent(Hwnd()), BitmapEditKillFocusMessage(), what, 0);
+}
+
+UINT BitmapEditKillFocusMessage() {
+  static const UINT message = RegisterWindowMessageW(L"BitmapEdit_KillFocus");
+  return message;
 }

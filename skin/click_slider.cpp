@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "app/messages.h"
 #include "skin/bitmap_btn.h"
 #include "skin/skin_image.h"
+#include "skin/slider_message.h"
 
 const MessageMap& CClickHSlider::Messages() {
   static const MessageEntry entries[] = {

@@ -6,8 +6,8 @@
 #include <iterator>
 #include <utility>
 
-#include "app/messages.h"
 #include "skin/skin_image.h"
+#include "skin/slider_message.h"
 
 void TraceSliderReading(const wchar_t* format, float exact) {
   wchar_t line[64];

@@ -98,8 +98,8 @@ UnwrittenFiles SaveAll(const SettingsRecord& settings) {
   return unwritten;
 }
 
-UnwrittenFiles ExportProfile(const std::wstring& path) {
-  const ProfileRecord* active = ActiveProfile(WorkingSettings);
+UnwrittenFiles ExportProfile(const SettingsRecord& settings, const std::wstring& path) {
+  const ProfileRecord* active = ActiveProfile(settings);
   if (!active) return {path};
   UnwrittenFiles unwritten;
   DeleteFileW(path.c_str());
@@ -107,16 +107,16 @@ UnwrittenFiles ExportProfile(const std::wstring& path) {
   const std::size_t name = path.find_last_of(L"\\/") + 1;
   const std::size_t dot = path.find_last_of(L'.');
   const std::size_t end = dot == std::wstring::npos || dot < name ? path.size() : dot;
-  NoteUnwritten(unwritten, WriteProfileFileName(WorkingSettings.CurrentProfile + 1, path.substr(name, end - name)),
+  NoteUnwritten(unwritten, WriteProfileFileName(settings.CurrentProfile + 1, path.substr(name, end - name)),
                 ConfigIniPath());
   CreateConfigFolder();
-  const std::wstring sideCopy = ExportSideCopyPath(WorkingSettings.CurrentProfile);
+  const std::wstring sideCopy = ExportSideCopyPath(settings.CurrentProfile);
   NoteUnwritten(unwritten, WriteProfileFile(*active, sideCopy), sideCopy);
   return unwritten;
 }
 
-bool ImportProfile(const std::wstring& path) {
-  ProfileRecord* active = ActiveProfile(WorkingSettings);
+bool ImportProfile(SettingsRecord& settings, const std::wstring& path) {
+  ProfileRecord* active = ActiveProfile(settings);
   if (!active || !CanOpen(path)) return false;
   ReadProfileFile(*active, path);
   SanitizeLoadedProfile(*active);

@@ -31,14 +31,13 @@ void LoadAll(SettingsRecord& settings);
 // The save step of apply: pointer settings, config.ini, the five files.
 UnwrittenFiles SaveAll(const SettingsRecord& settings);
 
-// The active profile of WorkingSettings to `path` (replacing any file
-// there), its file title into config.ini, and the side copy. Without an
-// active profile nothing is written and `path` is reported unwritten.
-UnwrittenFiles ExportProfile(const std::wstring& path);
-// `path` into the active profile of WorkingSettings, made safe; false,
-// changing nothing, when the file cannot be opened or there is no active
-// profile.
-bool ImportProfile(const std::wstring& path);
+// The active profile of `settings` to `path` (replacing any file there), its
+// file title into config.ini, and the side copy. Without an active profile
+// nothing is written and `path` is reported unwritten.
+UnwrittenFiles ExportProfile(const SettingsRecord& settings, const std::wstring& path);
+// `path` into the active profile of `settings`, made safe; false, changing
+// nothing, when the file cannot be opened or there is no active profile.
+bool ImportProfile(SettingsRecord& settings, const std::wstring& path);
 
 // Section "Profile<n>" key "FileName" of config.ini.
 bool WriteProfileFileName(int n, const std::wstring& title);

@@ -165,7 +165,7 @@ TEST_F(ProfileStore, ExportWritesTheFileItsTitleAndTheSideCopy) {
   WorkingSettings.CurrentProfile = 2;
   const std::wstring path = ExeFolder() + L"export.gmp";
   WriteBytes(path, "old content that must go");
-  ASSERT_TRUE(ExportProfile(path).empty());
+  ASSERT_TRUE(ExportProfile(WorkingSettings, path).empty());
 
   wchar_t title[64] = {};
   GetPrivateProfileStringW(L"Profile3", L"FileName", L"", title, 64, ConfigIniPath().c_str());
@@ -181,10 +181,10 @@ TEST_F(ProfileStore, ImportReplacesTheActiveProfileOnly) {
   WorkingSettings = *s;
   WorkingSettings.CurrentProfile = 1;
   const std::wstring path = ExeFolder() + L"export.gmp";
-  ASSERT_TRUE(ExportProfile(path).empty());
+  ASSERT_TRUE(ExportProfile(WorkingSettings, path).empty());
 
   WorkingSettings.CurrentProfile = 0;
-  ASSERT_TRUE(ImportProfile(path));
+  ASSERT_TRUE(ImportProfile(WorkingSettings, path));
   EXPECT_EQ(TextOf(WorkingSettings.Profiles[0].ProFileName), u"Sniper \u00e9\u4e2d\u0416");
   EXPECT_EQ(WorkingSettings.Profiles[0].Sensitivity_X, 15);
   EXPECT_EQ(std::memcmp(&WorkingSettings.Profiles[4], &s->Profiles[4], sizeof(ProfileRecord)), 0);
@@ -194,13 +194,13 @@ TEST_F(ProfileStore, ImportReplacesTheActiveProfileOnly) {
   foreign.ButtonIndex = 200;
   foreign.FunctionCode = 99;
   WriteStruct(path, L"Setting", L"MacroKeyInfo3", foreign);
-  ASSERT_TRUE(ImportProfile(path));
+  ASSERT_TRUE(ImportProfile(WorkingSettings, path));
   EXPECT_EQ(WorkingSettings.Profiles[0].MacroKeyInfo[3].ButtonIndex, 3);
   EXPECT_EQ(WorkingSettings.Profiles[0].MacroKeyInfo[3].FunctionCode, 99);
 
   // Without a name key the profile ends up unnamed.
   WriteBytes(path, "[Setting]\r\nSensitivity_X=3\r\n");
-  ASSERT_TRUE(ImportProfile(path));
+  ASSERT_TRUE(ImportProfile(WorkingSettings, path));
   EXPECT_EQ(TextOf(WorkingSettings.Profiles[0].ProFileName), u"");
   EXPECT_EQ(WorkingSettings.Profiles[0].Sensitivity_X, 3);
   EXPECT_EQ(WorkingSettings.Profiles[0].MouseSpeed, -1);
@@ -209,11 +209,11 @@ TEST_F(ProfileStore, ImportReplacesTheActiveProfileOnly) {
 TEST_F(ProfileStore, ImportOfAFileThatCannotBeOpenedChangesNothing) {
   auto s = Distinct();
   WorkingSettings = *s;
-  EXPECT_FALSE(ImportProfile(ExeFolder() + L"no such file.gmp"));
+  EXPECT_FALSE(ImportProfile(WorkingSettings, ExeFolder() + L"no such file.gmp"));
   EXPECT_EQ(std::memcmp(&WorkingSettings, s.get(), sizeof(SettingsRecord)), 0);
   WorkingSettings.CurrentProfile = -1;
-  EXPECT_FALSE(ImportProfile(ProfileFilePath(0)));
-  EXPECT_EQ(ExportProfile(ExeFolder() + L"export.gmp"), UnwrittenFiles{ExeFolder() + L"export.gmp"});
+  EXPECT_FALSE(ImportProfile(WorkingSettings, ProfileFilePath(0)));
+  EXPECT_EQ(ExportProfile(WorkingSettings, ExeFolder() + L"export.gmp"), UnwrittenFiles{ExeFolder() + L"export.gmp"});
 }
 
 TEST_F(ProfileStore, AFileThatCannotBeReadIsNeverReplacedAndNoOtherFileIsTouched) {
@@ -232,7 +232,7 @@ TEST_F(ProfileStore, AFileThatCannotBeReadIsNeverReplacedAndNoOtherFileIsTouched
   WorkingSettings = *s;
   const std::wstring path = ExeFolder() + L"export.gmp";
   WriteBytes(path + L".new", "not ours");
-  EXPECT_TRUE(ExportProfile(path).empty());
+  EXPECT_TRUE(ExportProfile(WorkingSettings, path).empty());
   EXPECT_EQ(Bytes(path + L".new"), std::vector<std::uint8_t>({'n', 'o', 't', ' ', 'o', 'u', 'r', 's'}));
   WIN32_FIND_DATAW found;
   EXPECT_EQ(FindFirstFileW((ExeFolder() + L"vgm*.tmp").c_str(), &found), INVALID_HANDLE_VALUE);
