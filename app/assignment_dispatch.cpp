@@ -47,7 +47,7 @@ void AssignmentDispatch::ProfileAction(WPARAM wParam, LPARAM lParam) {
 }
 
 void AssignmentDispatch::ShowFunctionPage(WPARAM page) {
-  pages_.ShowFunctionPage(page);
+  pages_.ShowFunctionPage(FunctionPageOf(page));
   window_.Frame().CheckSettingsButton(false);
 }
 
@@ -80,13 +80,13 @@ bool AssignmentDispatch::Restore(LPARAM what) {
 }
 
 void AssignmentDispatch::ShowRestoredKey() {
-  auto* page = static_cast<CDlgKeyCommand*>(pages_.Existing(PageId::ShortcutCapture));
+  auto* page = pages_.ExistingAs<CDlgKeyCommand>(PageId::ShortcutCapture);
   const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
   if (page && record) page->ShowKeyCombination(record->Entries[0][0], record->Entries[0][1]);
 }
 
 bool AssignmentDispatch::KeyCombination(LPARAM) {
-  const auto* page = static_cast<const CDlgKeyCommand*>(pages_.Existing(PageId::ShortcutCapture));
+  const auto* page = pages_.ExistingAs<const CDlgKeyCommand>(PageId::ShortcutCapture);
   if (page && AssignKeyCombination(WorkingSettings, pages_.SelectedButton(), page->Key(), page->Toggles()))
     pages_.RefreshFunctionPages(PageId::ShortcutCapture);
   return true;
@@ -103,7 +103,7 @@ bool AssignmentDispatch::KeyFunction(LPARAM) {
 }
 
 void AssignmentDispatch::CopyPendingRecord(PageId id) {
-  auto* page = static_cast<CFunctionListPage*>(pages_.Existing(id));
+  auto* page = pages_.ExistingAs<CFunctionListPage>(id);
   ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, pages_.SelectedButton());
   // Only a line the user chose gives a record, once: a message without one
   // (from elsewhere, or a second time) would copy a stale record over it.
@@ -137,9 +137,9 @@ void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {
   pages_.SetSelectedButton(index);
   const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, index);
   if (!record) return;
-  const int page = HomePage(record->FunctionCode);
+  const FunctionPage page = HomePage(record->FunctionCode);
   pages_.ShowTabStrip(true, page);
   window_.Frame().CheckSettingsButton(false);
-  pages_.ShowFunctionPage(static_cast<WPARAM>(page));
-  pages_.RefreshFunctionPages(0);
+  pages_.ShowFunctionPage(page);
+  pages_.RefreshFunctionPages();
 }

@@ -82,7 +82,7 @@ LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
   if ((skinUnusable_ = ReportUnusableSkin(layout))) return -1;
   frame_.CutImages(Images(), layout);
   TakeShape();
-  pages_.ShowFunctionPage(0);
+  pages_.ShowFunctionPage(FunctionPage::Start);
   return 0;
 }
 
@@ -112,9 +112,9 @@ LRESULT COptionDlg::OnInitDialog(WPARAM, LPARAM) {
   const int width = window.right - window.left, height = window.bottom - window.top;
   SetWindowPos(Hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
-  pages_.ShowTabStrip(false, 0);
+  pages_.ShowTabStrip(false, FunctionPage::Start);
   frame_.CheckSettingsButton(false);
-  pages_.ShowFunctionPage(0);
+  pages_.ShowFunctionPage(FunctionPage::Start);
   SelectLanguage(0);
   RefreshAll();
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
@@ -145,7 +145,7 @@ void COptionDlg::RefreshAll() {
   pages_.ShowActiveProfile();
   frame_.UpdateLightEffectChoice();
   frame_.UpdateColorChoice();
-  pages_.RefreshFunctionPages(0);
+  pages_.RefreshFunctionPages();
 }
 
 PreTranslation COptionDlg::PreTranslateMessage(MSG* msg) { return dispatch_.PreTranslate(*msg); }

@@ -1,7 +1,6 @@
 #include "app/page_host.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 
 #include "app/dlg_start.h"
@@ -30,17 +29,11 @@ std::unique_ptr<CSkinnedPage> MakePage(UINT templateId) {
 }
 
 // The page numbers of ShowFunctionPage a page stands for, as bits.
-constexpr unsigned PageNumbers(std::initializer_list<int> numbers) {
+constexpr unsigned PageNumbers(std::initializer_list<FunctionPage> pages) {
   unsigned bits = 0;
-  for (int number : numbers) bits |= 1u << number;
+  for (FunctionPage page : pages) bits |= 1u << static_cast<int>(page);
   return bits;
 }
-
-constexpr unsigned kStartPageNumber = 0;
-constexpr unsigned kSettingsPageNumber = 8;
-constexpr unsigned kLastPageNumber = 8;
-// The settings button marks no tab.
-constexpr int kNoTab = 8;
 
 struct PageRow {
   PageId id;
@@ -50,7 +43,6 @@ struct PageRow {
   RECT place;  // x, y, width, height
   bool shownAtStart;
   unsigned pageNumbers;  // 0: outside the function page area
-  PageRowSteps steps;
 };
 
 constexpr RECT kTabStripPlace{21, 379, 179, 257};
@@ -58,41 +50,48 @@ constexpr RECT kFunctionPageArea{209, 372, 551, 301};
 
 // In the order the pages are made and ended.
 const PageRow kPages[] = {
-    {PageId::FourTabStrip, MakePage<CDlgSetPage>, &CDlgSetPage::kPictures, IDD_TAB_STRIP, kTabStripPlace, true, 0, {5, 0}},
+    {PageId::FourTabStrip, MakePage<CDlgSetPage>, &CDlgSetPage::kPictures, IDD_TAB_STRIP, kTabStripPlace, true, 0},
     {PageId::EightTabStrip, MakePage<CDlgSetButtonPage>, &CDlgSetButtonPage::kPictures, IDD_BUTTON_TAB_STRIP,
-     kTabStripPlace, false, 0, {6, 0}},
-    {PageId::Layout, MakePage<CDlgLayout>, &CDlgLayout::kPictures, IDD_LAYOUT_PAGE, {165, 63, 401, 299}, true, 0,
-     {7, 0}},
+     kTabStripPlace, false, 0},
+    {PageId::Layout, MakePage<CDlgLayout>, &CDlgLayout::kPictures, IDD_LAYOUT_PAGE, {165, 63, 401, 299}, true, 0},
     {PageId::Start, MakePage<CDlgStart>, &CDlgStart::kPictures, IDD_START_PAGE, kFunctionPageArea, false,
-     PageNumbers({0, 3}), {0, 0}},
-    // The value pages paint their texts: after a language change, again last.
+     PageNumbers({FunctionPage::Start, FunctionPage::Buttons})},
     {PageId::Pointer, MakePage<CSystemExDlg>, &CSystemExDlg::kPictures, IDD_POINTER_PAGE, kFunctionPageArea, false,
-     PageNumbers({2}), {8, 0}},
+     PageNumbers({FunctionPage::Pointer})},
     {PageId::Sensitivity, MakePage<CSensExDlg>, &CSensExDlg::kPictures, IDD_SENSITIVITY_PAGE, kFunctionPageArea,
-     false, PageNumbers({1}), {9, 0}},
+     false, PageNumbers({FunctionPage::Sensitivity})},
     {PageId::KeyFunction, MakePage<CDlgKeyFunc>, &CDlgKeyFunc::kPictures, IDD_KEY_FUNCTION_PAGE, kFunctionPageArea,
-     false, PageNumbers({7}), {3, 4}},
+     false, PageNumbers({FunctionPage::KeyFunction})},
     {PageId::MouseFunction, MakePage<CDlgMouseFunc>, &CDlgMouseFunc::kPictures, IDD_MOUSE_FUNCTION_PAGE,
-     kFunctionPageArea, false, PageNumbers({4}), {10, 1}},
+     kFunctionPageArea, false, PageNumbers({FunctionPage::MouseFunction})},
     {PageId::ShortcutCapture, MakePage<CDlgKeyCommand>, &CDlgKeyCommand::kPictures, IDD_SHORTCUT_PAGE,
-     kFunctionPageArea, false, PageNumbers({5}), {2, 2}},
+     kFunctionPageArea, false, PageNumbers({FunctionPage::ShortcutCapture})},
     {PageId::Settings, MakePage<CDlgSetting>, &CDlgSetting::kPictures, IDD_SETTINGS_PAGE, kFunctionPageArea, false,
-     PageNumbers({8}), {1, 0}},
+     PageNumbers({FunctionPage::Settings})},
     {PageId::MacroManager, MakePage<CMacroManager>, &CMacroManager::kPictures, IDD_MACRO_MANAGER_PAGE,
-     kFunctionPageArea, false, PageNumbers({6}), {4, 3}},
+     kFunctionPageArea, false, PageNumbers({FunctionPage::MacroManager})},
 };
 constexpr std::size_t kPageCount = std::size(kPages);
+
+// The order of the language reload. The value pages paint their texts: they
+// repaint after the others.
+constexpr PageId kTextOrder[] = {PageId::Settings,     PageId::ShortcutCapture, PageId::KeyFunction, PageId::MacroManager,
+                                 PageId::FourTabStrip, PageId::EightTabStrip,   PageId::Layout,      PageId::Pointer,
+                                 PageId::Sensitivity,  PageId::MouseFunction};
+// The order in which the function pages are handed the selected button's record.
+constexpr PageId kRecordOrder[] = {PageId::MouseFunction, PageId::ShortcutCapture, PageId::MacroManager,
+                                   PageId::KeyFunction};
 
 std::size_t RowOf(PageId id) {
   return static_cast<std::size_t>(std::ranges::find(kPages, id, &PageRow::id) - std::begin(kPages));
 }
 
-// The row shown for a page number: its own, else the start page's.
-std::size_t RowOfNumber(WPARAM number) {
-  const auto shows = [](unsigned n) { return [n](const PageRow& row) { return (row.pageNumbers >> n) & 1u; }; };
-  const auto own = number <= kLastPageNumber ? std::ranges::find_if(kPages, shows(number)) : std::end(kPages);
+// The row that shows a page of the function page area.
+std::size_t RowOfPage(FunctionPage page) {
+  const unsigned bit = 1u << static_cast<int>(page);
   return static_cast<std::size_t>(
-      (own != std::end(kPages) ? own : std::ranges::find_if(kPages, shows(kStartPageNumber))) - std::begin(kPages));
+      std::ranges::find_if(kPages, [bit](const PageRow& row) { return (row.pageNumbers & bit) != 0; }) -
+      std::begin(kPages));
 }
 
 void AppendPicturePaths(std::vector<std::wstring>& paths, const PageRow& row) {
@@ -110,13 +109,13 @@ std::vector<std::wstring> PageHost::StartPicturePaths(const std::vector<std::wst
   for (const PageRow& row : kPages)
     if (row.shownAtStart) AppendPicturePaths(paths, row);
   paths.insert(paths.end(), framePaths.begin(), framePaths.end());
-  AppendPicturePaths(paths, kPages[RowOfNumber(kStartPageNumber)]);
+  AppendPicturePaths(paths, kPages[RowOfPage(FunctionPage::Start)]);
   return paths;
 }
 
 std::vector<std::wstring> PageHost::LaterPicturePaths() {
   std::vector<std::wstring> paths;
-  const PageRow& startPage = kPages[RowOfNumber(kStartPageNumber)];
+  const PageRow& startPage = kPages[RowOfPage(FunctionPage::Start)];
   for (const PageRow& row : kPages)
     if (!row.shownAtStart && &row != &startPage) AppendPicturePaths(paths, row);
   return paths;
@@ -139,11 +138,12 @@ CSkinnedPage* PageHost::Make(std::size_t row) {
   return pages_[row].get();
 }
 
-void PageHost::CatchUp(CSkinnedPage& page, std::size_t row) {
+void PageHost::CatchUp(CSkinnedPage& page, PageId id) {
   // The texts it read as it was made.
   page.ShowActiveProfile();
   const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, selectedButton_);
-  if (kPages[row].steps.record && record) page.ShowButtonRecord(selectedButton_, *record);
+  if (record && std::ranges::find(kRecordOrder, id) != std::end(kRecordOrder))
+    page.ShowButtonRecord(selectedButton_, *record);
 }
 
 void PageHost::DestroyAll() {
@@ -156,7 +156,7 @@ CSkinnedPage* PageHost::Page(PageId id) {
   if (pages_[row] || failed_[row]) return pages_[row].get();
   CSkinnedPage* made = Make(row);
   if (made) {
-    CatchUp(*made, row);
+    CatchUp(*made, id);
   } else {
     // Tried once: what failed now would fail again at every request.
     failed_[row] = true;
@@ -189,50 +189,39 @@ void PageHost::EndCaptures() {
     if (page) page->EndCapture();
 }
 
-void PageHost::ShowFunctionPage(WPARAM page) {
+void PageHost::ShowFunctionPage(FunctionPage page) {
   EndCaptures();
-  CSkinnedPage* shown = Page(kPages[RowOfNumber(page)].id);
+  CSkinnedPage* shown = Page(kPages[RowOfPage(page)].id);
   // A page that could not be made leaves the start page in its place.
-  ShowOnly(shown ? shown : Page(kPages[RowOfNumber(kStartPageNumber)].id));
+  ShowOnly(shown ? shown : Page(PageId::Start));
 }
 
 void PageHost::ShowSettings() {
-  SelectTabs(kNoTab);
-  ShowFunctionPage(kSettingsPageNumber);
+  // No tab stands for the settings page: none is marked.
+  SelectTabs(FunctionPage::Settings);
+  ShowFunctionPage(FunctionPage::Settings);
 }
 
-void PageHost::SelectTabs(int tab) {
+void PageHost::SelectTabs(FunctionPage page) {
   // A strip not made yet is marked when it is first shown.
   for (PageId strip : {PageId::FourTabStrip, PageId::EightTabStrip})
-    if (CSkinnedPage* page = Existing(strip)) static_cast<CFunctionTabStrip*>(page)->SelectTab(tab);
+    if (auto* tabs = dynamic_cast<CFunctionTabStrip*>(Existing(strip))) tabs->SelectTab(page);
 }
 
-void PageHost::ShowTabStrip(bool buttonTabs, int tab) {
+void PageHost::ShowTabStrip(bool buttonTabs, FunctionPage page) {
   for (PageId strip : {PageId::FourTabStrip, PageId::EightTabStrip})
-    if (CSkinnedPage* page = Existing(strip)) ShowWindow(page->Hwnd(), SW_HIDE);
+    if (CSkinnedPage* tabs = Existing(strip)) ShowWindow(tabs->Hwnd(), SW_HIDE);
   if (CSkinnedPage* shown = Page(buttonTabs ? PageId::EightTabStrip : PageId::FourTabStrip))
     ShowWindow(shown->Hwnd(), SW_SHOW);
-  SelectTabs(tab);
+  SelectTabs(page);
 }
 
-template <typename Visit>
-void PageHost::InStepOrder(int PageRowSteps::*step, Visit visit) const {
-  std::vector<std::size_t> rows(kPageCount);
-  std::iota(rows.begin(), rows.end(), 0);
-  std::erase_if(rows, [&](std::size_t row) { return kPages[row].steps.*step == 0 || !pages_[row]; });
-  std::ranges::sort(rows, {}, [&](std::size_t row) { return kPages[row].steps.*step; });
-  for (std::size_t row : rows) visit(*pages_[row], kPages[row].steps.*step);
-}
-
-void PageHost::RefreshFunctionPages(int skip) {
+void PageHost::RefreshFunctionPages(std::optional<PageId> skipped) {
   const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, selectedButton_);
   if (!record) return;
-  InStepOrder(&PageRowSteps::record, [&](CSkinnedPage& page, int step) {
-    if (step != skip) page.ShowButtonRecord(selectedButton_, *record);
-  });
+  for (PageId id : kRecordOrder)
+    if (CSkinnedPage* page = Existing(id); page && id != skipped) page->ShowButtonRecord(selectedButton_, *record);
 }
-
-void PageHost::RefreshFunctionPages(PageId skipped) { RefreshFunctionPages(kPages[RowOf(skipped)].steps.record); }
 
 void PageHost::ShowActiveProfile() {
   for (const std::unique_ptr<CSkinnedPage>& page : pages_)
@@ -240,5 +229,6 @@ void PageHost::ShowActiveProfile() {
 }
 
 void PageHost::RefreshTexts() {
-  InStepOrder(&PageRowSteps::text, [](CSkinnedPage& page, int) { page.RefreshTexts(); });
+  for (PageId id : kTextOrder)
+    if (CSkinnedPage* page = Existing(id)) page->RefreshTexts();
 }

@@ -1,18 +1,20 @@
 #pragma once
 // The main window's pages. The page table says, a row a page, which class
-// with which template, where it goes, whether it shows from the start,
-// which page numbers of ShowFunctionPage show it, and its step in the
-// language reload and in handing out the selected button's record; the
-// operations below run over it in those orders. A page not shown from the
+// with which template, where it goes, whether it shows from the start and
+// which pages of the function page area it shows; two lists of page ids
+// give the orders of the language reload and of handing out the selected
+// button's record. A page not shown from the
 // start is made the first time it is shown, with everything it missed: it
 // reads its texts, the active profile and the selected button's record
 // when it is made.
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/function_codes.h"
 #include "skin/skinned_page.h"
 
 enum class PageId {
@@ -27,12 +29,6 @@ enum class PageId {
   ShortcutCapture,
   Settings,
   MacroManager,
-};
-
-// A page's place in the operations whose order is not the table's.
-struct PageRowSteps {
-  int text;    // the language reload; 0: none
-  int record;  // handing out the selected button's record (RefreshFunctionPages' skip value); 0: none
 };
 
 class PageHost {
@@ -57,12 +53,17 @@ class PageHost {
   // The page, made now when it was not yet; null when it could not be
   // made (tried once).
   CSkinnedPage* Page(PageId id);
+  // The same, as its class; null when the row holds another.
   template <class T>
   T* PageAs(PageId id) {
-    return static_cast<T*>(Page(id));
+    return dynamic_cast<T*>(Page(id));
   }
   // The page if it was made.
   CSkinnedPage* Existing(PageId id) const;
+  template <class T>
+  T* ExistingAs(PageId id) const {
+    return dynamic_cast<T*>(Existing(id));
+  }
   // Makes the next page not made nor tried yet, hidden and up to date;
   // false when there is none. So the pages are ready before they are
   // first shown.
@@ -73,22 +74,17 @@ class PageHost {
   int SelectedButton() const { return selectedButton_; }
   void SetSelectedButton(int button) { selectedButton_ = button; }
 
-  // Ends any capture, hides every function page and shows the one of page
-  // number `page` (0 and 3 the start page, 1 sensitivity, 2 Windows
-  // pointer, 4 mouse function, 5 shortcut capture, 6 macro manager, 7 key
-  // function, 8 settings); a number without a page shows the start page.
-  void ShowFunctionPage(WPARAM page);
+  // Ends any capture, hides every function page and shows `page`.
+  void ShowFunctionPage(FunctionPage page);
   // The settings button: no tab marked, every capture ended, only the
   // settings page shown in the function page area.
   void ShowSettings();
   // Shows the 8-tab strip (`buttonTabs`) or the 4-tab strip, then marks
-  // `tab` on both.
-  void ShowTabStrip(bool buttonTabs, int tab);
-  // Hands the selected button's record to the function pages, but for the
-  // one whose step is `skip` (0: none).
-  void RefreshFunctionPages(int skip);
-  // The same, but for the page `skipped`, which shows the record already.
-  void RefreshFunctionPages(PageId skipped);
+  // the tab of `page` on both.
+  void ShowTabStrip(bool buttonTabs, FunctionPage page);
+  // Hands the selected button's record to the function pages, but to
+  // `skipped`, which shows it already.
+  void RefreshFunctionPages(std::optional<PageId> skipped = std::nullopt);
   // The pages' part of bringing every window up to date.
   void ShowActiveProfile();
   // The pages' part of a language change.
@@ -98,11 +94,8 @@ class PageHost {
 
  private:
   CSkinnedPage* Make(std::size_t row);
-  void CatchUp(CSkinnedPage& page, std::size_t row);
-  // The page of each row with a step, in step order.
-  template <typename Visit>
-  void InStepOrder(int PageRowSteps::*step, Visit visit) const;
-  void SelectTabs(int tab);
+  void CatchUp(CSkinnedPage& page, PageId id);
+  void SelectTabs(FunctionPage page);
   void ShowOnly(CSkinnedPage* page);
 
   HWND parent_ = nullptr;

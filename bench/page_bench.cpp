@@ -61,8 +61,9 @@ void ReportPage(const std::string& page, const std::function<void(COptionDlg&)>&
 
 int wmain() {
   CWinApp::EnsureCommonControls();
-  ReportPage("8-tab strip", [](COptionDlg& w) { w.Pages().ShowTabStrip(true, 4); });
-  for (unsigned page = 1; page <= 8; ++page)
-    ReportPage("function page " + std::to_string(page), [page](COptionDlg& w) { w.Pages().ShowFunctionPage(page); });
+  ReportPage("8-tab strip", [](COptionDlg& w) { w.Pages().ShowTabStrip(true, FunctionPage::MouseFunction); });
+  for (int page = 1; page < kFunctionPageCount; ++page)
+    ReportPage("function page " + std::to_string(page),
+               [page](COptionDlg& w) { w.Pages().ShowFunctionPage(static_cast<FunctionPage>(page)); });
   return 0;
 }

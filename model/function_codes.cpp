@@ -5,23 +5,23 @@
 namespace {
 
 struct CodeInfo {
-  int homePage;
+  FunctionPage homePage;
   int nameText;  // 0: no name text of its own
 };
 
-constexpr int M = kPageMouseFunction;
-constexpr int K = kPageKeyFunction;
+constexpr FunctionPage M = FunctionPage::MouseFunction;
+constexpr FunctionPage K = FunctionPage::KeyFunction;
 
 // Indexed by function code 0-44.
 constexpr std::array<CodeInfo, kFnLastNamed + 1> kCodes = {{
     {K, 1209},                     // 0 no function (factory)
     {M, 1203}, {M, 1204}, {M, 1205}, {M, 1208},
-    {kPageShortcutCapture, 0},     // 5 key combination
+    {FunctionPage::ShortcutCapture, 0},     // 5 key combination
     {K, 1209},                     // 6 no function (chosen)
     {M, 1206}, {M, 1207},          // 7, 8
     {M, 1212}, {M, 1213}, {M, 1214}, {M, 1215},  // 9-12
     {M, 1221}, {M, 1222}, {M, 1223},             // 13-15
-    {kPageMacroManager, 0},        // 16 macro
+    {FunctionPage::MacroManager, 0},      // 16 macro
     {K, 0},                        // 17 program launch
     {M, 1217}, {M, 1218}, {M, 1219},             // 18-20
     {M, 1210}, {M, 1226},          // 21, 22
@@ -36,8 +36,8 @@ constexpr std::array<CodeInfo, kFnLastNamed + 1> kCodes = {{
 
 }  // namespace
 
-int HomePage(int code) {
-  if (code < 0 || code > kFnLastNamed) return kPageKeyFunction;
+FunctionPage HomePage(int code) {
+  if (code < 0 || code > kFnLastNamed) return FunctionPage::KeyFunction;
   return kCodes[static_cast<std::size_t>(code)].homePage;
 }
 

@@ -34,11 +34,26 @@ inline constexpr std::uint8_t kFnWinL = 65;
 inline constexpr std::uint8_t kFnWinR = 66;
 inline constexpr std::uint8_t kFnWinD = 67;
 
-// Pages a function is chosen on (the values of the page-switch message).
-inline constexpr int kPageMouseFunction = 4;
-inline constexpr int kPageShortcutCapture = 5;
-inline constexpr int kPageMacroManager = 6;
-inline constexpr int kPageKeyFunction = 7;
+// The pages of the function page area by the number the page-switch message
+// and the tab strips carry: tab k of a strip stands for page k.
+enum class FunctionPage : int {
+  Start = 0,
+  Sensitivity = 1,
+  Pointer = 2,
+  Buttons = 3,  // the 4-tab strip's last tab: the start page again
+  MouseFunction = 4,
+  ShortcutCapture = 5,
+  MacroManager = 6,
+  KeyFunction = 7,
+  Settings = 8,  // no tab stands for it
+};
+inline constexpr int kFunctionPageCount = 9;
+
+// The page of a page-switch number, read whole: any number without a page
+// (negatives too, compared unsigned) is the start page.
+constexpr FunctionPage FunctionPageOf(std::uint64_t number) {
+  return number < kFunctionPageCount ? static_cast<FunctionPage>(number) : FunctionPage::Start;
+}
 
 // Factory function code of each button (32-bit entries, low byte used).
 inline constexpr std::array<std::int32_t, kButtonCount> DefaultButtonFunctions = {
@@ -51,9 +66,9 @@ inline constexpr std::array<int, kButtonCount> ButtonLabelText = {
 
 inline int ButtonSkinKey(int button) { return button + 1; }
 
-// The page on which a code is chosen; kPageKeyFunction for any code without
-// a page of its own.
-int HomePage(int code);
+// The page on which a code is chosen; the key function page for any code
+// without a page of its own.
+FunctionPage HomePage(int code);
 
 // String ID of a code's display name, 0 when it has none (codes above 44 and
 // the codes whose page shows their data instead).

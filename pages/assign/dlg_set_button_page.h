@@ -11,5 +11,5 @@ class CDlgSetButtonPage : public CFunctionTabStrip {
   static const PageImageNames kPictures;
 
   // Marks tab 0-7; any other page (8, the settings page) clears all eight.
-  void SelectTab(int tab) override { CheckOnly(tab); }
+  void SelectTab(FunctionPage page) override { CheckOnly(static_cast<int>(page)); }
 };

@@ -5,7 +5,6 @@
 namespace {
 
 constexpr int kCaptions[] = {IDS_TAB_HOME, IDS_TAB_SENSITIVITY, IDS_TAB_POINTER, IDS_TAB_BUTTONS};
-constexpr int kSettingsPage = 8;
 
 }  // namespace
 
@@ -16,6 +15,8 @@ CDlgSetPage::CDlgSetPage(UINT templateId)
     : CFunctionTabStrip(templateId, kPictures,
                         {L"Macro key funcation control page", L"skin_set_tab.ini", kCaptions, 18, 6}) {}
 
-void CDlgSetPage::SelectTab(int tab) {
-  if ((tab >= 0 && tab < TabCount()) || tab == kSettingsPage) CheckOnly(tab);
+void CDlgSetPage::SelectTab(FunctionPage page) {
+  // A page of the button tabs leaves this strip as it was.
+  const int tab = static_cast<int>(page);
+  if ((tab >= 0 && tab < TabCount()) || page == FunctionPage::Settings) CheckOnly(tab);
 }

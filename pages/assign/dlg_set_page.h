@@ -11,5 +11,5 @@ class CDlgSetPage : public CFunctionTabStrip {
 
   // Tabs 0-3 mark their tab; 8 (the settings page) clears all four; any
   // other page leaves the strip as it is, so the tab checked before stays.
-  void SelectTab(int tab) override;
+  void SelectTab(FunctionPage page) override;
 };

@@ -7,13 +7,14 @@
 #include <array>
 #include <span>
 
+#include "model/function_codes.h"
 #include "skin/bitmap_btn.h"
 #include "skin/skinned_page.h"
 
 class CFunctionTabStrip : public CSkinnedPage {
  public:
   // Marks the current page's tab, telling no one.
-  virtual void SelectTab(int tab) = 0;
+  virtual void SelectTab(FunctionPage page) = 0;
   void RefreshTexts() override;
 
   CBitmapBtn& Tab(int tab) { return tabs_[tab]; }

@@ -21,10 +21,10 @@ class NumberedTexts : public TextSource {
 TEST(HomePage, EveryCodeHasThePageItIsChosenOn) {
   const std::set<int> mousePage = {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 18, 19, 20, 21, 22, 24};
   for (int code = -1; code <= 256; ++code) {
-    int expected = kPageKeyFunction;
-    if (code == 5) expected = kPageShortcutCapture;
-    if (code == 16) expected = kPageMacroManager;
-    if (mousePage.count(code)) expected = kPageMouseFunction;
+    FunctionPage expected = FunctionPage::KeyFunction;
+    if (code == 5) expected = FunctionPage::ShortcutCapture;
+    if (code == 16) expected = FunctionPage::MacroManager;
+    if (mousePage.count(code)) expected = FunctionPage::MouseFunction;
     EXPECT_EQ(HomePage(code), expected) << code;
   }
 }

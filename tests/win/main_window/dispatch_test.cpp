@@ -157,7 +157,7 @@ TEST_F(DispatchTest, SelectingAButtonOpensTheTabOfItsFunction) {
   EXPECT_EQ(window.Pages().SelectedButton(), 2);
   EXPECT_TRUE(Shown(PageId::EightTabStrip));
   EXPECT_FALSE(Shown(PageId::FourTabStrip));
-  EXPECT_EQ(CheckedTab(PageId::EightTabStrip), kPageMacroManager);
+  EXPECT_EQ(CheckedTab(PageId::EightTabStrip), static_cast<int>(FunctionPage::MacroManager));
   EXPECT_EQ(Layout().HotButton(2).Checked, 1);
   EXPECT_TRUE(IsWindowVisible(Layout().DefaultFunctionLabel().Hwnd()));
 
@@ -172,7 +172,7 @@ TEST_F(DispatchTest, SelectingAButtonOpensTheTabOfItsFunction) {
 }
 
 TEST_F(DispatchTest, TabStripsMarkTheCurrentPageEachInItsWay) {
-  window.Pages().ShowTabStrip(true, 1);  // makes the 8-tab strip
+  window.Pages().ShowTabStrip(true, FunctionPage::Sensitivity);  // makes the 8-tab strip
   const struct {
     PageId strip;
     int selected;
@@ -183,7 +183,7 @@ TEST_F(DispatchTest, TabStripsMarkTheCurrentPageEachInItsWay) {
       {PageId::EightTabStrip, 7, 7}, {PageId::EightTabStrip, -1, -1},
   };
   for (const auto& row : rows) {
-    Strip(row.strip).SelectTab(row.selected);
+    Strip(row.strip).SelectTab(static_cast<FunctionPage>(row.selected));
     EXPECT_EQ(CheckedTab(row.strip), row.checked) << static_cast<int>(row.strip) << "/" << row.selected;
   }
   // The settings button: no tab, no function page, the button checked.
@@ -245,7 +245,7 @@ TEST_F(DispatchTest, AMouseFunctionIsWrittenAtOnceAndTheWheelButtonsLoseTwoLines
 
 TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLeft) {
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, 8);
-  Queue(WM_SHOW_FUNCTION_PAGE, kPageShortcutCapture, 0);
+  Queue(WM_SHOW_FUNCTION_PAGE, static_cast<WPARAM>(FunctionPage::ShortcutCapture), 0);
   auto& page = *window.Pages().PageAs<CDlgKeyCommand>(PageId::ShortcutCapture);
 
   // Keys as the hook reports them: the keypad Enter apart, modifiers ignored.
@@ -296,7 +296,7 @@ TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLe
 
   // Leaving the page, the profile or for the settings ends a capture
   // without assigning.
-  for (const auto leave : {+[](COptionDlg& w) { w.Pages().ShowFunctionPage(kPageMouseFunction); },
+  for (const auto leave : {+[](COptionDlg& w) { w.Pages().ShowFunctionPage(FunctionPage::MouseFunction); },
                            +[](COptionDlg& w) { w.Profiles().Next(); }, +[](COptionDlg& w) { w.ShowSettings(); }}) {
     Click(page.CaptureToggle());
     ASSERT_TRUE(page.Capturing());
@@ -376,7 +376,7 @@ TEST(PageHostTest, APageThatCannotBeMadeIsTriedOnce) {
   while (host.MakeNextPage() && tries < 100) ++tries;
   EXPECT_LT(tries, 100);
   EXPECT_EQ(host.Page(PageId::MouseFunction), nullptr);
-  host.ShowFunctionPage(4);
+  host.ShowFunctionPage(FunctionPage::MouseFunction);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ class MacroManagerTest : public ::testing::Test {
     ASSERT_TRUE(window.Create(nullptr));
     Queue(WM_SELECT_BUTTON, kSelectButtonTag, kButton);
     Queue(WM_SHOW_FUNCTION_PAGE, kMacroPage, 0);
-    window.Pages().ShowTabStrip(true, kMacroPage);
+    window.Pages().ShowTabStrip(true, FunctionPage::MacroManager);
     page = window.Pages().PageAs<CMacroManager>(PageId::MacroManager);
     ASSERT_TRUE(page);
     Click(page->NewButton());

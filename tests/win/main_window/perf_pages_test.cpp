@@ -54,7 +54,7 @@ TEST_F(PerfPagesTest, PointerPageShowsTheProfileAndStoresWhatTheUserMoves) {
   Active().AccelerationFlag = 1;
   Active().Acceleration = 3;
   Active().ScrollWheelFlag = 1;
-  window.Pages().ShowFunctionPage(2);
+  window.Pages().ShowFunctionPage(FunctionPage::Pointer);
   window.RefreshAll();
   auto& page = *window.Pages().PageAs<CSystemExDlg>(PageId::Pointer);
   const std::pair<PointerSlider, int> shown[] = {
