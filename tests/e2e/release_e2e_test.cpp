@@ -1,0 +1,154 @@
+// The release as a user meets it, in a new Wine prefix: the silent install,
+// the installed program and its apply, the entry among the installed
+// programs, an install refused while the program runs, an install over it
+// that keeps the settings, the silent uninstall, and the portable zip
+// unpacked elsewhere.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "store/file_bytes.h"
+#include "tests/e2e/program.h"
+#include "tests/e2e/simulator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr wchar_t kProduct[] = L"VORNA Gaming Mouse option";
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\VornaOption";
+constexpr wchar_t kApply[] = L"4";
+// The installer's exit code when it stopped because the program runs.
+constexpr DWORD kExitProgramRunning = 2;
+constexpr DWORD kSetupTimeoutMs = 120000;
+
+std::wstring KnownFolder(int csidl) {
+  wchar_t path[MAX_PATH] = L"";
+  SHGetFolderPathW(nullptr, csidl, nullptr, 0, path);
+  return path;
+}
+
+// Runs a command line to its end; its exit code, or STILL_ACTIVE when it
+// did not end in time.
+DWORD RunToEnd(std::wstring commandLine) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &startup, &process))
+    return GetLastError();
+  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
+  ResumeThread(process.hThread);
+  CloseHandle(process.hThread);
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process.hProcess, kSetupTimeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  return code;
+}
+
+std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+
+bool UninstallEntryExists() {
+  HKEY key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kUninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+std::wstring UninstallText(const wchar_t* name) {
+  wchar_t text[MAX_PATH * 2] = L"";
+  DWORD bytes = sizeof text;
+  RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, text, &bytes);
+  return text;
+}
+
+DWORD UninstallNumber(const wchar_t* name) {
+  DWORD number = 0, bytes = sizeof number;
+  RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, name, RRF_RT_REG_DWORD, nullptr, &number, &bytes);
+  return number;
+}
+
+// "a.b.c.d" of a program's version resource.
+std::wstring FileVersion(const std::wstring& exe) {
+  std::vector<BYTE> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT size = 0;
+  if (block.empty() || !GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) ||
+      !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &size))
+    return {};
+  return std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(fixed->dwFileVersionMS)) +
+         L"." + std::to_wstring(HIWORD(fixed->dwFileVersionLS)) + L"." + std::to_wstring(LOWORD(fixed->dwFileVersionLS));
+}
+
+std::vector<std::uint8_t> Bytes(const std::wstring& path) {
+  return ReadWholeFile(path).value_or(std::vector<std::uint8_t>{});
+}
+
+std::wstring WindowsPath(std::wstring unixPath) {
+  for (wchar_t& c : unixPath)
+    if (c == L'/') c = L'\\';
+  return L"Z:" + unixPath;
+}
+
+TEST(ReleaseTest, InstallApplyReinstallUninstallAndThePortableZip) {
+  const std::wstring installer = Quoted(WindowsPath(RELEASE_INSTALLER)) + L" /S";
+  const std::wstring folder = KnownFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\" + kProduct + L"\\";
+  const std::wstring exe = folder + L"VornaOption.exe";
+  const std::wstring shortcut = KnownFolder(CSIDL_PROGRAMS) + L"\\" + kProduct + L".lnk";
+  const std::wstring macroFile = KnownFolder(CSIDL_APPDATA) + L"\\KESTRAVOX\\QX4812\\config\\sequence.dat";
+
+  ASSERT_EQ(RunToEnd(installer), 0u);
+  for (const wchar_t* file : {L"VornaOption.exe", L"Lang.dll", L"Lang\\Lang_Ge.dll", L"Skins\\skin_main.ini"})
+    EXPECT_TRUE(fs::exists(folder + file)) << file;
+  EXPECT_FALSE(fs::exists(folder + L"tools")) << "nothing a developer uses";
+  EXPECT_TRUE(fs::exists(shortcut));
+  EXPECT_EQ(UninstallText(L"DisplayName"), kProduct);
+  EXPECT_EQ(UninstallText(L"DisplayVersion"), FileVersion(exe));
+  EXPECT_EQ(UninstallText(L"DisplayVersion"), RELEASE_VERSION);
+  EXPECT_EQ(UninstallText(L"Publisher"), L"KESTRAVOX");
+  EXPECT_EQ(UninstallText(L"DisplayIcon"), exe + L",0");
+  EXPECT_GT(UninstallNumber(L"EstimatedSize"), 0u);
+  const std::wstring uninstaller = UninstallText(L"UninstallString");
+  EXPECT_EQ(uninstaller, Quoted(folder + L"uninstall.exe"));
+
+  {
+    Program program(folder);
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitForWindow());
+    program.ClickButton(kApply);
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(folder + L"config\\Default4.gmp"); }));
+    // The apply's last step (the macro file) may still run: wait for the thread.
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(program.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    EXPECT_TRUE(fs::exists(folder + L"config.ini"));
+    EXPECT_TRUE(fs::exists(macroFile));
+    EXPECT_EQ(RunToEnd(installer), kExitProgramRunning) << "files of a running program are not replaced";
+  }
+  const std::vector<std::uint8_t> settings = Bytes(folder + L"config.ini");
+  const std::vector<std::uint8_t> profile = Bytes(folder + L"config\\Default0.gmp");
+  ASSERT_FALSE(settings.empty());
+
+  EXPECT_EQ(RunToEnd(installer), 0u) << "over the earlier installation, the program closed";
+  EXPECT_EQ(Bytes(folder + L"config.ini"), settings);
+  EXPECT_EQ(Bytes(folder + L"config\\Default0.gmp"), profile);
+
+  // The uninstaller goes on in a copy of itself: wait for its last step.
+  EXPECT_EQ(RunToEnd(uninstaller + L" /S"), 0u);
+  EXPECT_TRUE(WaitUntil([&] { return !UninstallEntryExists(); }, std::chrono::milliseconds(kSetupTimeoutMs)));
+  for (const wchar_t* file : {L"VornaOption.exe", L"Lang.dll", L"Lang", L"Skins", L"uninstall.exe"})
+    EXPECT_FALSE(fs::exists(folder + file)) << file;
+  EXPECT_FALSE(fs::exists(shortcut));
+  EXPECT_EQ(Bytes(folder + L"config.ini"), settings) << "the settings stay unless the user asks";
+  EXPECT_EQ(Bytes(folder + L"config\\Default0.gmp"), profile);
+  EXPECT_TRUE(fs::exists(macroFile));
+
+  Program portable(WindowsPath(PORTABLE_DIR) + L"\\");
+  ASSERT_TRUE(portable.Start());
+  EXPECT_TRUE(portable.WaitForWindow());
+}
+
+}  // namespace
