@@ -1,6 +1,5 @@
 #include "tests/e2e/program.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -28,11 +27,7 @@ POINT Middle(const std::wstring& folder, const wchar_t* key, const SkinPlace& pl
 
 }  // namespace
 
-std::wstring Program::Folder() {
-  std::wstring path = L"Z:" PROGRAM_DIR L"/";
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
+std::wstring Program::Folder() { return WinePath(PROGRAM_DIR L"/"); }
 
 void Program::RemoveSettingsFiles() {
   std::error_code ignored;
@@ -47,19 +42,8 @@ Program::~Program() {
 }
 
 bool Program::Start() {
-  const std::wstring exe = folder_ + L"VornaOption.exe";
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                      folder_.c_str(), &startup, &process))
-    return false;
-  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
-  ResumeThread(process.hThread);
-  CloseHandle(process.hThread);
-  process_.Reset(process.hProcess);
-  return true;
+  process_ = StartInJob(Quoted(folder_ + L"VornaOption.exe"), folder_);
+  return static_cast<bool>(process_);
 }
 
 bool Program::WaitForWindow() {

@@ -34,24 +34,13 @@ std::wstring KnownFolder(int csidl) {
 
 // Runs a command line to its end; its exit code, or STILL_ACTIVE when it
 // did not end in time.
-DWORD RunToEnd(std::wstring commandLine) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                      &startup, &process))
-    return GetLastError();
-  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
-  ResumeThread(process.hThread);
-  CloseHandle(process.hThread);
+DWORD RunToEnd(const std::wstring& commandLine) {
+  const KernelHandle process = StartInJob(commandLine);
+  if (!process) return GetLastError();
   DWORD code = STILL_ACTIVE;
-  if (WaitForSingleObject(process.hProcess, kSetupTimeoutMs) == WAIT_OBJECT_0)
-    GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hProcess);
+  if (WaitForSingleObject(process.Get(), kSetupTimeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process.Get(), &code);
   return code;
 }
-
-std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 
 // A value of the entry among the installed programs; empty when there is none.
 std::wstring UninstallText(const wchar_t* name) {
@@ -65,14 +54,8 @@ std::vector<std::uint8_t> Bytes(const std::wstring& path) {
   return ReadWholeFile(path).value_or(std::vector<std::uint8_t>{});
 }
 
-std::wstring WindowsPath(std::wstring unixPath) {
-  for (wchar_t& c : unixPath)
-    if (c == L'/') c = L'\\';
-  return L"Z:" + unixPath;
-}
-
 TEST(ReleaseTest, InstallApplyReinstallUninstallAndThePortableZip) {
-  const std::wstring installer = Quoted(WindowsPath(RELEASE_INSTALLER)) + L" /S";
+  const std::wstring installer = Quoted(WinePath(RELEASE_INSTALLER)) + L" /S";
   const std::wstring folder = KnownFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\" + kProduct + L"\\";
   const std::wstring exe = folder + L"VornaOption.exe";
   const std::wstring shortcut = KnownFolder(CSIDL_PROGRAMS) + L"\\" + kProduct + L".lnk";
@@ -125,7 +108,7 @@ TEST(ReleaseTest, InstallApplyReinstallUninstallAndThePortableZip) {
   EXPECT_EQ(Bytes(folder + L"config\\Default0.gmp"), profile);
   EXPECT_TRUE(fs::exists(macroFile));
 
-  Program portable(WindowsPath(PORTABLE_DIR) + L"\\");
+  Program portable(WinePath(PORTABLE_DIR) + L"\\");
   ASSERT_TRUE(portable.Start());
   EXPECT_TRUE(portable.WaitForWindow());
 }
