@@ -22,8 +22,9 @@ RequestExecutionLevel user
 ; The program's single-instance mutex: it exists while the program runs.
 !define INSTANCE_MUTEX "KESTRAVOX_7045_Gaming_Mouse_Normal_configure"
 !define SYNCHRONIZE 0x00100000
-; The exit code of a run that stopped because the program was running.
-!define EXIT_PROGRAM_RUNNING 2
+; The exit code of a run that stopped because the program was running (NSIS
+; itself ends with 1 when cancelled, 2 when aborted).
+!define EXIT_PROGRAM_RUNNING 3
 ; Where the program keeps its macros (under the roaming application data).
 !define MACRO_FOLDER_ROOT "$APPDATA\KESTRAVOX"
 !define MACRO_FOLDER "${MACRO_FOLDER_ROOT}\QX4812\config"

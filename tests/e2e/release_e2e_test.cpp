@@ -23,7 +23,7 @@ constexpr wchar_t kProduct[] = L"VORNA Gaming Mouse option";
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\VornaOption";
 constexpr wchar_t kApply[] = L"4";
 // The installer's exit code when it stopped because the program runs.
-constexpr DWORD kExitProgramRunning = 2;
+constexpr DWORD kExitProgramRunning = 3;
 constexpr DWORD kSetupTimeoutMs = 120000;
 
 std::wstring KnownFolder(int csidl) {
