@@ -29,8 +29,8 @@ class Program {
   // Removes config.ini and config\ beside the program.
   static void RemoveSettingsFiles();
 
-  // The program of `folder` (with a trailing backslash): an installed one,
-  // say.
+  // The program in `folder` (with a trailing backslash), such as an
+  // installed copy.
   explicit Program(std::wstring folder = Folder()) : folder_(std::move(folder)) {}
   // Ends a program still running: closes its window, or terminates it.
   ~Program();
