@@ -1,5 +1,5 @@
 # The two entry points of the README; everything else is in scripts/.
-.PHONY: run test build bench clean
+.PHONY: run test build bench dist screenshots clean
 
 run:
 	@scripts/setup.sh
@@ -11,6 +11,17 @@ test:
 
 bench:
 	@scripts/bench.sh
+
+# The release in build/dist: the portable zip and the installer.
+dist:
+	@scripts/setup.sh
+	@scripts/build.sh win release
+	@ls -l build/dist
+
+# The README's pictures, from the windows the last `make test` drew.
+screenshots:
+	@scripts/setup.sh pngquant optipng
+	@scripts/screenshots.sh
 
 build:
 	@scripts/setup.sh

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# build.sh native|win — configures (once) and builds one of the two builds.
+# build.sh native|win [TARGET] — configures (once) and builds one of the two
+# builds, or only TARGET of it.
 #   native: the portable core and its tests, with the sanitizers (build/native)
 #   win:    everything, cross-compiled for Windows (build/win; the installed
 #           layout in build/win/out)
@@ -14,4 +15,4 @@ case "${1:-}" in
 esac
 
 [ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
-cmake --build "$dir" -j "$jobs"
+cmake --build "$dir" -j "$jobs" ${2:+--target "$2"}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every package the project needs. Safe to run again: it only calls
-# apt-get when something is missing.
+# Installs every package the project needs, and any named as arguments (the
+# tools of one command alone). Safe to run again: it only calls apt-get when
+# something is missing.
 set -euo pipefail
 
 packages=(
@@ -13,7 +14,10 @@ packages=(
   fonts-dejavu-extra
   # JPEG output of the host tool that renders the skin's pictures.
   libjpeg-dev
+  # The release: the installer and the portable zip.
+  nsis zip
 )
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,5 @@
 #include "tests/e2e/program.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -20,19 +19,15 @@ constexpr DWORD kActivationSettleMs = 150;
 const wchar_t* const kPointerKeys[] = {L"Control Panel\\Mouse", L"Control Panel\\Desktop"};
 
 // The middle of a layout key, in the main window's client coordinates.
-POINT Middle(const wchar_t* key, const SkinPlace& place) {
-  const SkinButtonInfo info = ReadButtonInfo(Program::Folder() + L"Skins\\" + place.layout, key);
+POINT Middle(const std::wstring& folder, const wchar_t* key, const SkinPlace& place) {
+  const SkinButtonInfo info = ReadButtonInfo(folder + L"Skins\\" + place.layout, key);
   return {place.origin.x + (info.Rect.left + info.Rect.right) / 2,
           place.origin.y + (info.Rect.top + info.Rect.bottom) / 2};
 }
 
 }  // namespace
 
-std::wstring Program::Folder() {
-  std::wstring path = L"Z:" PROGRAM_DIR L"/";
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
+std::wstring Program::Folder() { return WinePath(PROGRAM_DIR L"/"); }
 
 void Program::RemoveSettingsFiles() {
   std::error_code ignored;
@@ -47,19 +42,8 @@ Program::~Program() {
 }
 
 bool Program::Start() {
-  const std::wstring exe = Folder() + L"VornaOption.exe";
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                      Folder().c_str(), &startup, &process))
-    return false;
-  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
-  ResumeThread(process.hThread);
-  CloseHandle(process.hThread);
-  process_.Reset(process.hProcess);
-  return true;
+  process_ = StartInJob(Quoted(folder_ + L"VornaOption.exe"), folder_);
+  return static_cast<bool>(process_);
 }
 
 bool Program::WaitForWindow() {
@@ -83,7 +67,9 @@ DWORD Program::ExitCode() const {
   return code;
 }
 
-HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const { return ControlAt(Middle(key, place)); }
+HWND Program::ControlAt(const wchar_t* key, const SkinPlace& place) const {
+  return ControlAt(Middle(folder_, key, place));
+}
 
 HWND Program::ControlAt(POINT at) const {
   HWND page = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE);
@@ -100,7 +86,7 @@ void Program::Activate() const {
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &answered);
 }
 
-void Program::ClickButton(const wchar_t* key, const SkinPlace& place) { ClickAt(Middle(key, place)); }
+void Program::ClickButton(const wchar_t* key, const SkinPlace& place) { ClickAt(Middle(folder_, key, place)); }
 
 void Program::ClickAt(POINT at) {
   ClientToScreen(window_, &at);

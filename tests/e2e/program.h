@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/handles.h"
@@ -23,12 +24,14 @@ inline constexpr SkinPlace kSensitivityPage{L"skin_speed_page.ini", {209, 372}};
 
 class Program {
  public:
-  // The folder the program runs from, with a trailing backslash.
+  // The folder the tests' program runs from, with a trailing backslash.
   static std::wstring Folder();
   // Removes config.ini and config\ beside the program.
   static void RemoveSettingsFiles();
 
-  Program() = default;
+  // The program in `folder` (with a trailing backslash), such as an
+  // installed copy.
+  explicit Program(std::wstring folder = Folder()) : folder_(std::move(folder)) {}
   // Ends a program still running: closes its window, or terminates it.
   ~Program();
   Program(const Program&) = delete;
@@ -66,6 +69,7 @@ class Program {
   // Makes its window the foreground one and lets the activation settle.
   void Activate() const;
 
+  std::wstring folder_;
   KernelHandle process_;
   HWND window_ = nullptr;
 };

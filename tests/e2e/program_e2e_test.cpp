@@ -55,6 +55,15 @@ bool Contains(const Text& text, const Text& part) {
 bool Contains(const std::string& text, const char* part) { return Contains(text, std::string(part)); }
 bool Contains(const std::wstring& text, const wchar_t* part) { return Contains(text, std::wstring(part)); }
 
+// The program's window as the user sees it now, as a picture in the artifacts.
+void SaveShot(const Program& program, const wchar_t* name) {
+  RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  int width = 0, height = 0;
+  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
+  CreateDirectoryW(ARTIFACT_DIR, nullptr);
+  WritePng(std::wstring(ARTIFACT_DIR L"/") + name, pixels, width, height);
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override { Program::RemoveSettingsFiles(); }
@@ -111,6 +120,7 @@ TEST_F(ProgramTest, WithoutMonitorApplyWritesTheFilesAndIsDoneAtOnce) {
     EXPECT_NE(fs::exists(Program::Folder() + file.name), file.ours) << fs::path(file.name).string();
     fs::remove(Program::Folder() + file.name);
   }
+  SaveShot(program, L"start_page.png");
   program.ClickButton(kFirstColour);
   program.ClickButton(kApply);
   ASSERT_TRUE(WaitUntil([&] { return fs::exists(Program::Folder() + L"config\\Default4.gmp"); }));
@@ -224,15 +234,6 @@ std::wstring ControlText(HWND control) {
   wchar_t text[260] = {};
   SendMessageW(control, WM_GETTEXT, 260, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-// The program's window as the user sees it now, as a picture in the artifacts.
-void SaveShot(const Program& program, const wchar_t* name) {
-  RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  int width = 0, height = 0;
-  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
-  CreateDirectoryW(ARTIFACT_DIR, nullptr);
-  WritePng(std::wstring(ARTIFACT_DIR L"/") + name, pixels, width, height);
 }
 
 TEST_F(ProgramTest, AButtonChosenOnTheMouseShowsItsFactoryFunctionAndRestoreAllReachesTheMonitor) {

@@ -11,15 +11,10 @@ namespace {
 
 constexpr DWORD kExitWaitMs = 20000;
 
-// Build paths are Linux paths; under Wine the file system root is drive Z:.
 std::wstring SimulatorPath() {
   const std::string linuxPath = MONITOR_SIM_EXE;
-  std::wstring path = L"Z:" + std::wstring(linuxPath.begin(), linuxPath.end());
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
+  return WinePath(std::wstring(linuxPath.begin(), linuxPath.end()));
 }
-
-std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
 
 std::wstring UniqueSuffix() {
   static int counter = 0;
@@ -38,6 +33,28 @@ HANDLE ChildrenJob() {
   }();
   return job.Get();
 }
+
+KernelHandle StartInJob(std::wstring commandLine, const std::wstring& folder) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    return {};
+  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
+  ResumeThread(process.hThread);
+  CloseHandle(process.hThread);
+  return KernelHandle(process.hProcess);
+}
+
+// Under Wine the root of the Linux file system is drive Z:.
+std::wstring WinePath(const std::wstring& linuxPath) {
+  std::wstring path = L"Z:" + linuxPath;
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -94,23 +111,10 @@ Simulator::~Simulator() {
 }
 
 KernelHandle Simulator::Launch(const std::vector<std::wstring>& args) {
-  const std::wstring exe = SimulatorPath();
-  std::wstring commandLine = Quoted(exe);
+  std::wstring commandLine = Quoted(SimulatorPath());
   if (!suffix_.empty()) commandLine += L" --suffix " + Quoted(suffix_);
   for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
-  std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
-  buffer.push_back(L'\0');
-
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                      &startup, &process))
-    return {};
-  AssignProcessToJobObject(ChildrenJob(), process.hProcess);
-  ResumeThread(process.hThread);
-  CloseHandle(process.hThread);
-  return KernelHandle(process.hProcess);
+  return StartInJob(commandLine);
 }
 
 bool Simulator::Serve(const std::vector<std::wstring>& args) {

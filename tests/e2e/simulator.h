@@ -19,6 +19,14 @@ bool WaitUntil(const std::function<bool()>& done,
 // program, even one that crashed before it could close them.
 HANDLE ChildrenJob();
 
+// Starts a command line as a process of ChildrenJob(), in `folder` (the
+// test's own when empty); null when the process could not be made.
+KernelHandle StartInJob(std::wstring commandLine, const std::wstring& folder = {});
+
+// A path of the build (a Linux path) as Wine sees it, on drive Z:.
+std::wstring WinePath(const std::wstring& linuxPath);
+std::wstring Quoted(const std::wstring& arg);
+
 // The complete lines of the simulator's apply log (a line still being
 // written is left out).
 std::vector<std::string> LogLines(const std::wstring& path);

@@ -128,8 +128,18 @@ TEST_F(MacroManagerTest, FortyEventsEndTheRecordingThenItsPausesAreEditedFromThe
     tick = nullptr;
     int width = 0, height = 0;
     const std::vector<COLORREF> screen = CaptureClient(GetDesktopWindow(), width, height);
+    // The main window and the menu, cut out of the screen.
+    RECT area, menuArea;
+    const RECT screenArea{0, 0, width, height};
+    GetWindowRect(window.Hwnd(), &area);
+    GetWindowRect(menu, &menuArea);
+    UnionRect(&area, &area, &menuArea);
+    IntersectRect(&area, &area, &screenArea);
+    std::vector<COLORREF> shown;
+    for (int y = area.top; y < area.bottom; ++y)
+      shown.insert(shown.end(), screen.begin() + y * width + area.left, screen.begin() + y * width + area.right);
     CreateDirectoryW(ARTIFACT_DIR, nullptr);
-    WritePng(ARTIFACT_DIR L"/macro_manager.png", screen, width, height);
+    WritePng(ARTIFACT_DIR L"/macro_manager.png", shown, area.right - area.left, area.bottom - area.top);
     EndMenu();
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {

@@ -20,6 +20,7 @@
 #include "pages/perf/system_ex_dlg.h"
 #include "pixels.h"
 #include "registry_sandbox.h"
+#include "version.h"
 
 namespace {
 
@@ -104,7 +105,9 @@ TEST_F(PerfPagesTest, SettingsPageRestoresAllOnlyWhenTheUserConfirms) {
       posted.emplace_back(msg.wParam, msg.lParam);
     EXPECT_EQ(posted, (std::vector<std::pair<WPARAM, LPARAM>>(restores, {0, 0}))) << button;
   }
-  EXPECT_EQ(ReadProgramVersions().file, L"1.0") << "the version lines are the program's own";
+  EXPECT_EQ(ReadProgramVersions().file,
+            std::to_wstring(PROGRAM_VERSION_MAJOR) + L"." + std::to_wstring(PROGRAM_VERSION_MINOR))
+      << "the version lines are the program's own";
 }
 
 TEST_F(PerfPagesTest, ALanguageChangeShowsOnTheSettingsPageAtOnce) {
