@@ -5,14 +5,18 @@
 // them are posted; none carries a pointer.
 #include <windows.h>
 
+#include "framework/message_map.h"
+
 // Kept beside the code that sends them: low-level keyboard hook ->
 // capturing window (WM_HOOK_KEY, 1034), the main window <-> monitor
 // messages (1224, 1254-1257) with the apply kinds, framed window -> its
 // skinned scroll frame (WM_SKIN_SCROLL, 1124), slider -> its notify window
-// (WM_SLIDER_POS, 1094) and numeric edit box -> its parent (the registered
-// "BitmapEdit_KillFocus").
+// (WM_SLIDER_POS, 1094), owner-drawn list box -> its notify window
+// (WM_LIST_ITEM_EDITED, 1524; WM_LIST_RBUTTON, 1724) and numeric edit box
+// -> its parent (the registered "BitmapEdit_KillFocus").
 #include "link/monitor_messages.h"
 #include "macro/key_hook_message.h"
+#include "macro/list_box_messages.h"
 #include "skin/bmp_edit_message.h"
 #include "skin/skin_scroll_message.h"
 #include "skin/slider_message.h"
@@ -23,10 +27,15 @@ inline constexpr UINT WM_DPI_LEVEL_CHANGED = 1128;
 inline constexpr WPARAM kDpiLevelPosition = 2;  // value: the new level position
 inline constexpr WPARAM kDpiLevelCurrent = 3;   // value: the level button's check
 inline constexpr WPARAM DpiLevelParam(WPARAM kind, WPARAM value) { return (kind << 16) | (value & 0xFFFF); }
-
-// Owner-drawn list box -> its notify window; lParam: the list's id.
-inline constexpr UINT WM_LIST_ITEM_EDITED = 1524;  // wParam: the edited line
-inline constexpr UINT WM_LIST_RBUTTON = 1724;      // wParam: 0
+namespace msg {
+template <auto handler>  // void (int kind, int value, int rowId)
+constexpr MessageEntry DpiLevelChanged() {
+  return MessageRow(WM_DPI_LEVEL_CHANGED, [](CWnd& w, WPARAM wParam, LPARAM row) -> LRESULT {
+    (message_rows::Self<handler>(w).*handler)(IntParam(wParam >> 16), LOWORD(wParam), IntParam(row));
+    return 0;
+  });
+}
+}  // namespace msg
 
 // Tab strip -> main window. wParam: page number 0-8.
 inline constexpr UINT WM_SHOW_FUNCTION_PAGE = 11025;

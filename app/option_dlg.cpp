@@ -50,27 +50,27 @@ void COptionDlg::DecodeLaterPictures() { ::DecodePicturesAhead(PageHost::LaterPi
 
 const MessageMap& COptionDlg::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_CREATE, &COptionDlg::OnCreate),
-      OnMessage(WM_INITDIALOG, &COptionDlg::OnInitDialog),
-      OnMessage(WM_QUERYDRAGICON, &COptionDlg::OnQueryDragIcon),
-      OnMessage(WM_SETCURSOR, &COptionDlg::OnSetCursor),
-      OnMessage(WM_CLOSE, &COptionDlg::OnClose),
-      OnMessage(WM_TIMER, &COptionDlg::OnTimer),
-      OnMessage(WM_MONITOR_RELOAD, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorReload>),
-      OnMessage(WM_MONITOR_SETTINGS_CHANGED, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSettingsChanged>),
-      OnMessage(WM_MONITOR_APPLY_DONE, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorApplyDone>),
-      OnMessage(WM_MONITOR_SENSOR_CHANGED, &COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSensorChanged>),
-      OnMessage(WM_PROFILE_ACTION, &COptionDlg::OnPageMessage<WM_PROFILE_ACTION>),
-      OnMessage(WM_SHOW_FUNCTION_PAGE, &COptionDlg::OnPageMessage<WM_SHOW_FUNCTION_PAGE>),
-      OnMessage(WM_ASSIGN_FUNCTION, &COptionDlg::OnPageMessage<WM_ASSIGN_FUNCTION>),
-      OnMessage(WM_SELECT_BUTTON, &COptionDlg::OnPageMessage<WM_SELECT_BUTTON>),
+      msg::Create<&COptionDlg::OnCreate>(),
+      msg::InitDialog<&COptionDlg::OnInitDialog>(),
+      msg::QueryDragIcon<&COptionDlg::OnQueryDragIcon>(),
+      msg::SetCursor<&COptionDlg::OnSetCursor>(),
+      msg::Close<&COptionDlg::OnClose>(),
+      msg::Timer<&COptionDlg::OnTimer>(),
+      msg::Signal<&COptionDlg::OnMonitor<&SettingsCycle::OnMonitorReload>>(WM_MONITOR_RELOAD),
+      msg::Signal<&COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSettingsChanged>>(WM_MONITOR_SETTINGS_CHANGED),
+      msg::Signal<&COptionDlg::OnMonitor<&SettingsCycle::OnMonitorApplyDone>>(WM_MONITOR_APPLY_DONE),
+      msg::Signal<&COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSensorChanged>>(WM_MONITOR_SENSOR_CHANGED),
+      msg::Forwarded<&COptionDlg::OnPageMessage<WM_PROFILE_ACTION>>(WM_PROFILE_ACTION),
+      msg::Forwarded<&COptionDlg::OnPageMessage<WM_SHOW_FUNCTION_PAGE>>(WM_SHOW_FUNCTION_PAGE),
+      msg::Forwarded<&COptionDlg::OnPageMessage<WM_ASSIGN_FUNCTION>>(WM_ASSIGN_FUNCTION),
+      msg::Forwarded<&COptionDlg::OnPageMessage<WM_SELECT_BUTTON>>(WM_SELECT_BUTTON),
   };
   static const MessageMap map{&CSkinnedWindow::Messages(), entries};
   return map;
 }
 
-LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
-  if (Default() == -1) return -1;
+bool COptionDlg::OnCreate(const CREATESTRUCTW&) {
+  if (Default() == -1) return false;
   cycle_.StartupLoad();
   LoadLanguageModule();
   // The frame's buttons are made while the pictures still decode (started
@@ -79,11 +79,11 @@ LRESULT COptionDlg::OnCreate(WPARAM, LPARAM) {
   const std::vector<SkinButtonInfo> layout = frame_.Create(*this, ReadButtonSection(SkinFolder() + kMainLayout));
   pages_.CreateStartPages(Hwnd());
   LoadPictures();
-  if ((skinUnusable_ = ReportUnusableSkin(layout))) return -1;
+  if ((skinUnusable_ = ReportUnusableSkin(layout))) return false;
   frame_.CutImages(Images(), layout);
   TakeShape();
   pages_.ShowFunctionPage(FunctionPage::Start);
-  return 0;
+  return true;
 }
 
 bool COptionDlg::ReportUnusableSkin(const std::vector<SkinButtonInfo>& layout) const {
@@ -101,7 +101,7 @@ bool COptionDlg::ReportUnusableSkin(const std::vector<SkinButtonInfo>& layout) c
   return true;
 }
 
-LRESULT COptionDlg::OnInitDialog(WPARAM, LPARAM) {
+bool COptionDlg::OnInitDialog() {
   Default();
   icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
   SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -118,19 +118,18 @@ LRESULT COptionDlg::OnInitDialog(WPARAM, LPARAM) {
   SelectLanguage(0);
   RefreshAll();
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
-  return TRUE;
+  return true;
 }
 
-LRESULT COptionDlg::OnTimer(WPARAM wParam, LPARAM) {
-  if (wParam == kPicturesAheadTimer) {
+void COptionDlg::OnTimer(UINT_PTR timer) {
+  if (timer == kPicturesAheadTimer) {
     DecodeLaterPictures();
     pagesAhead_.Start(Hwnd(), kPagesAheadTimer, kPagesAheadMs);
-  } else if (wParam == kPagesAheadTimer) {
+  } else if (timer == kPagesAheadTimer) {
     if (!pages_.MakeNextPage()) pagesAhead_.Stop();
   } else {
-    return Default();
+    Default();
   }
-  return 0;
 }
 
 void COptionDlg::SelectLanguage(int index) { frame_.ShowLanguage(::SelectLanguage(index)); }
@@ -152,20 +151,17 @@ PreTranslation COptionDlg::PreTranslateMessage(MSG* msg) { return dispatch_.PreT
 
 void COptionDlg::PaintContent(HDC dc) { frame_.PaintLabels(dc); }
 
-LRESULT COptionDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(icon_); }
+HICON COptionDlg::OnQueryDragIcon() { return icon_; }
 
-LRESULT COptionDlg::OnSetCursor(WPARAM, LPARAM) {
+bool COptionDlg::OnSetCursor() {
   // While an apply runs, the wait cursor stays whatever is under the pointer.
-  if (!cycle_.Busy()) return Default();
+  if (!cycle_.Busy()) return Default() != FALSE;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  return TRUE;
+  return true;
 }
 
-LRESULT COptionDlg::OnClose(WPARAM, LPARAM) {
-  // From the task bar or Alt+F4: the same as the close button.
-  EndProgram();
-  return 0;
-}
+// From the task bar or Alt+F4: the same as the close button.
+void COptionDlg::OnClose() { EndProgram(); }
 
 void COptionDlg::DestroyContent() {
   link_.Close();

@@ -64,21 +64,20 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow {
   static const MessageMap& Messages();
 
  private:
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
-  LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
-  LRESULT OnClose(WPARAM wParam, LPARAM lParam);
-  LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+  bool OnCreate(const CREATESTRUCTW& create);
+  bool OnInitDialog();
+  HICON OnQueryDragIcon();
+  bool OnSetCursor();
+  void OnClose();
+  void OnTimer(UINT_PTR timer);
   // A monitor notification, handed to the settings cycle's handler.
   template <void (SettingsCycle::*Handler)()>
-  LRESULT OnMonitor(WPARAM, LPARAM) {
+  void OnMonitor() {
     (cycle_.*Handler)();
-    return 0;
   }
   // A page's message or a request from outside, when a system loop (a file
   // dialog's, a window drag's) dispatches it straight to the window; else
-  // pre-translation takes it.
+  // pre-translation takes it. The dispatch reads the parameters itself.
   template <UINT Message>
   LRESULT OnPageMessage(WPARAM wParam, LPARAM lParam) {
     dispatch_.Handle(Message, wParam, lParam);

@@ -11,8 +11,8 @@ CSkinnedDialog::CSkinnedDialog(UINT templateId, PageImageNames pictures, const w
 
 const MessageMap& CSkinnedDialog::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_INITDIALOG, &CSkinnedDialog::OnInitDialog),
-      OnMessage(WM_CTLCOLOREDIT, &CSkinnedDialog::OnCtlColorEdit),
+      msg::InitDialog<&CSkinnedDialog::OnInitDialog>(),
+      msg::CtlColor<&CSkinnedDialog::OnCtlColorEdit>(WM_CTLCOLOREDIT),
   };
   static const MessageMap map{&CSkinnedWindow::Messages(), entries};
   return map;
@@ -28,7 +28,7 @@ void CSkinnedDialog::CreateControls() {
   editBrush_.Reset(CreateSolidBrush(RGB(0, 0, 0)));
 }
 
-LRESULT CSkinnedDialog::OnInitDialog(WPARAM, LPARAM) {
+bool CSkinnedDialog::OnInitDialog() {
   Default();
   InitControls();
   // Centred over the owner, or the screen without one.
@@ -39,14 +39,13 @@ LRESULT CSkinnedDialog::OnInitDialog(WPARAM, LPARAM) {
   SetWindowPos(Hwnd(), nullptr, over.left + (over.right - over.left - (own.right - own.left)) / 2,
                over.top + (over.bottom - over.top - (own.bottom - own.top)) / 2, 0, 0,
                SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
-  return TRUE;
+  return true;
 }
 
-LRESULT CSkinnedDialog::OnCtlColorEdit(WPARAM wParam, LPARAM) {
-  const HDC dc = reinterpret_cast<HDC>(wParam);
+HBRUSH CSkinnedDialog::OnCtlColorEdit(HDC dc) {
   SetTextColor(dc, RGB(255, 255, 255));
   SetBkColor(dc, RGB(0, 0, 0));
-  return reinterpret_cast<LRESULT>(editBrush_.Get());
+  return editBrush_.Get();
 }
 
 std::wstring CSkinnedDialog::EditText(int id) const {

@@ -48,8 +48,8 @@ class CSkinnedDialog : public CSkinnedWindow {
 
  private:
   void CreateControls() override;
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCtlColorEdit(WPARAM wParam, LPARAM lParam);
+  bool OnInitDialog();
+  HBRUSH OnCtlColorEdit(HDC dc);
 
   const wchar_t* layout_;
   std::span<const SkinDialogButton> rows_;

@@ -11,3 +11,6 @@
 constexpr int IntParam(LPARAM value) { return static_cast<int>(std::clamp<LPARAM>(value, INT_MIN, INT_MAX)); }
 // A WPARAM holds what the sender cast to it, negative numbers too.
 constexpr int IntParam(WPARAM value) { return IntParam(static_cast<LPARAM>(value)); }
+
+// A point packed in an LPARAM (client or screen coordinates, signed).
+inline POINT PointParam(LPARAM at) { return {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}; }

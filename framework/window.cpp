@@ -160,7 +160,7 @@ LRESULT CWnd::Route(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (const MessageEntry* entry = FindMessageEntry(GetMessageMap(), message, wParam, lParam)) {
-    return (this->*entry->handler)(wParam, lParam);
+    return entry->thunk(*this, wParam, lParam);
   }
   LRESULT result = 0;
   if (CWnd* control = NotifyingControl(message, wParam, lParam);
@@ -195,7 +195,7 @@ bool CWnd::HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
   if (!entry) return false;
   MSG current{hwnd_, Reflected(message), wParam, lParam, 0, {}};
   const MSG* outer = std::exchange(current_, &current);
-  result = (this->*entry->handler)(wParam, lParam);
+  result = entry->thunk(*this, wParam, lParam);
   current_ = outer;
   return true;
 }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/messages.h"
+#include "macro/list_box_messages.h"
 #include "framework/keys.h"
 #include "skin/skin_font.h"
 
@@ -30,7 +30,7 @@ int IconId(ULONG_PTR itemData) {
 }  // namespace
 
 const MessageMap& CInPlaceEdit::Messages() {
-  static const MessageEntry entries[] = {OnMessage(WM_KEYUP, &CInPlaceEdit::OnKeyUp)};
+  static const MessageEntry entries[] = {msg::Key<&CInPlaceEdit::OnKeyUp>(WM_KEYUP)};
   static const MessageMap map{&CEdit::Messages(), entries};
   return map;
 }
@@ -42,26 +42,26 @@ PreTranslation CInPlaceEdit::PreTranslateMessage(MSG* msg) {
   return CEdit::PreTranslateMessage(msg);
 }
 
-LRESULT CInPlaceEdit::OnKeyUp(WPARAM key, LPARAM) {
+void CInPlaceEdit::OnKeyUp(UINT key) {
   if (key == VK_RETURN && list_.EditIndex != -1) {
     list_.CommitEdit(true);
   } else if (key == VK_ESCAPE) {
     list_.CancelEdit();
   }
   // The editor may be gone by now.
-  return Hwnd() ? Default() : 0;
+  if (Hwnd()) Default();
 }
 
 const MessageMap& CListBoxEx::Messages() {
   static const MessageEntry entries[] = {
-      OnReflected(WM_CTLCOLORLISTBOX, &CListBoxEx::OnCtlColor),
-      OnReflected(WM_MEASUREITEM, &CListBoxEx::OnMeasureItem),
-      OnReflected(WM_DRAWITEM, &CListBoxEx::OnDrawItem),
-      OnMessage(WM_SETFOCUS, &CListBoxEx::OnSetFocus),
-      OnMessage(WM_KILLFOCUS, &CListBoxEx::OnKillFocus),
-      OnMessage(WM_RBUTTONDOWN, &CListBoxEx::OnRButtonDown),
-      OnMessage(WM_MOUSEWHEEL, &CListBoxEx::OnMouseWheel),
-      OnMessage(WM_DESTROY, &CListBoxEx::OnDestroy),
+      msg::ReflectedCtlColor<&CListBoxEx::OnCtlColor>(WM_CTLCOLORLISTBOX),
+      msg::ReflectedMeasureItem<&CListBoxEx::OnMeasureItem>(),
+      msg::ReflectedDrawItem<&CListBoxEx::OnDrawItem>(),
+      msg::Focus<&CListBoxEx::OnSetFocus>(WM_SETFOCUS),
+      msg::Focus<&CListBoxEx::OnKillFocus>(WM_KILLFOCUS),
+      msg::Mouse<&CListBoxEx::OnRButtonDown>(WM_RBUTTONDOWN),
+      msg::MouseWheel<&CListBoxEx::OnMouseWheel>(),
+      msg::Destroy<&CListBoxEx::OnDestroy>(),
   };
   static const MessageMap map{&CListBox::Messages(), entries};
   return map;
@@ -89,14 +89,9 @@ PreTranslation CListBoxEx::PreTranslateMessage(MSG* msg) {
   return CListBox::PreTranslateMessage(msg);
 }
 
-LRESULT CListBoxEx::OnCtlColor(WPARAM, LPARAM) {
-  return reinterpret_cast<LRESULT>(BackBrush.Get());
-}
+HBRUSH CListBoxEx::OnCtlColor(HDC) { return BackBrush.Get(); }
 
-LRESULT CListBoxEx::OnMeasureItem(WPARAM, LPARAM lParam) {
-  reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = ItemHeight;
-  return TRUE;
-}
+void CListBoxEx::OnMeasureItem(MEASUREITEMSTRUCT& item) { item.itemHeight = ItemHeight; }
 
 std::wstring CListBoxEx::LineText(int index) const {
   // A list without strings keeps only item data, which is no text.
@@ -115,9 +110,8 @@ HBITMAP CListBoxEx::Icon(int id) {
   return found->second.Get();
 }
 
-LRESULT CListBoxEx::OnDrawItem(WPARAM, LPARAM lParam) {
-  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (item.itemID == static_cast<UINT>(-1)) return TRUE;
+void CListBoxEx::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) return;
   HDC dc = item.hDC;
   SelectScope font(dc, ListFont.Get());
   const std::wstring text = LineText(static_cast<int>(item.itemID));
@@ -152,44 +146,40 @@ LRESULT CListBoxEx::OnDrawItem(WPARAM, LPARAM lParam) {
     x += IconWidth;
   }
   TextOutW(dc, x, line.top, text.c_str(), static_cast<int>(text.size()));
-  return TRUE;
 }
 
-LRESULT CListBoxEx::OnMouseWheel(WPARAM wParam, LPARAM) {
+void CListBoxEx::OnMouseWheel(int delta, UINT, POINT) {
   // One line a notch, however far the wheel turned.
-  SendMessageW(Hwnd(), WM_VSCROLL, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
-  return 0;
+  SendMessageW(Hwnd(), WM_VSCROLL, delta > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
 }
 
-LRESULT CListBoxEx::OnRButtonDown(WPARAM, LPARAM) {
+void CListBoxEx::OnRButtonDown(POINT, UINT) {
   if (NotifyWindow) PostMessageW(NotifyWindow, WM_LIST_RBUTTON, 0, ControlId);
-  return Default();
+  Default();
 }
 
-LRESULT CListBoxEx::OnSetFocus(WPARAM wParam, LPARAM) {
+void CListBoxEx::OnSetFocus(HWND losing) {
   // Back from the editor (the user clicked the list): the edit is taken.
-  if (editing_ == this && EditIndex != -1 && reinterpret_cast<HWND>(wParam) == editor_.Hwnd()) CommitEdit(false);
-  return Default();
+  if (editing_ == this && EditIndex != -1 && losing == editor_.Hwnd()) CommitEdit(false);
+  Default();
 }
 
-LRESULT CListBoxEx::OnKillFocus(WPARAM wParam, LPARAM) {
-  const LRESULT result = Default();
+void CListBoxEx::OnKillFocus(HWND taker) {
+  Default();
   // The focus going to the list's own editor is no loss.
-  const HWND taker = reinterpret_cast<HWND>(wParam);
   if (!KeepParentOnFocusLoss && !(taker && IsChild(Hwnd(), taker))) {
     // A drop-down list: its window goes, and this one with it.
     HWND parent = GetParent(Hwnd());
     ShowWindow(parent, SW_HIDE);
     ::DestroyWindow(parent);
   }
-  return result;
 }
 
-LRESULT CListBoxEx::OnDestroy(WPARAM, LPARAM) {
+void CListBoxEx::OnDestroy() {
   if (editing_ == this) editing_ = nullptr;
   EditIndex = -1;
   EditWindow = nullptr;
-  return Default();
+  Default();
 }
 
 void CListBoxEx::BeginNewItem() {

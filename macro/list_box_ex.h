@@ -22,7 +22,7 @@ class CInPlaceEdit : public CEdit {
   static const MessageMap& Messages();
 
  private:
-  LRESULT OnKeyUp(WPARAM wParam, LPARAM lParam);
+  void OnKeyUp(UINT key);
   CListBoxEx& list_;
 };
 
@@ -71,14 +71,14 @@ class CListBoxEx : public CListBox {
  private:
   friend class CInPlaceEdit;
 
-  LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
-  LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
-  LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+  HBRUSH OnCtlColor(HDC dc);
+  void OnMeasureItem(MEASUREITEMSTRUCT& item);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnSetFocus(HWND losing);
+  void OnKillFocus(HWND taker);
+  void OnRButtonDown(POINT at, UINT keys);
+  void OnMouseWheel(int delta, UINT keys, POINT at);
+  void OnDestroy();
 
   HBITMAP Icon(int id);
   void OpenEditor(int index, const RECT& rect, DWORD style, int limit);

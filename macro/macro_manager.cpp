@@ -145,23 +145,18 @@ CMacroManager::CMacroManager(UINT templateId) : CSkinnedPage(templateId, kPictur
 
 const MessageMap& CMacroManager::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_INITDIALOG, &CMacroManager::OnInitDialog),
-      OnCommand(LBN_SELCHANGE, kMacroListId, &CMacroManager::OnMacroSelected),
-      OnMessage(WM_LIST_ITEM_EDITED, &CMacroManager::OnListItemEdited),
-      OnMessage(WM_LIST_RBUTTON, &CMacroManager::OnListRightButton),
-      OnMessage(WM_HOOK_KEY, &CMacroManager::OnHookKey),
+      msg::InitDialog<&CMacroManager::OnInitDialog>(),
+      msg::Command<&CMacroManager::OnMacroSelected>(LBN_SELCHANGE, kMacroListId),
+      msg::ListItemEdited<&CMacroManager::OnListItemEdited>(),
+      msg::ListRightButton<&CMacroManager::OnListRightButton>(),
+      msg::HookKey<&CMacroManager::OnHookKey>(),
+      msg::BitmapEditChanged<&CMacroManager::OnRepeatBox>(),
+      // The context menu's items; the lists' own go on to the lists.
+      msg::MenuMeasureItem<&CMacroManager::OnMenuMeasure>(),
+      msg::MenuDrawItem<&CMacroManager::OnMenuDraw>(),
   };
   static const MessageMap map{&CSkinnedPage::Messages(), entries};
   return map;
-}
-
-LRESULT CMacroManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Numbers the table cannot hold: a registered message, and the menu's
-  // items (the lists' own measure and draw go on to them).
-  if (message == BitmapEditKillFocusMessage()) return OnRepeatBox(wParam, lParam);
-  if (message == WM_MEASUREITEM && menu_ && wParam == 0) return OnMenuMeasure(wParam, lParam);
-  if (message == WM_DRAWITEM && menu_ && wParam == 0) return OnMenuDraw(wParam, lParam);
-  return CSkinnedPage::WindowProc(message, wParam, lParam);
 }
 
 void CMacroManager::CreateControls() {
@@ -195,8 +190,8 @@ void CMacroManager::CreateControls() {
   SendMessageW(repeatBox_.Hwnd(), EM_LIMITTEXT, kRepeatDigits, 0);
 }
 
-LRESULT CMacroManager::OnInitDialog(WPARAM, LPARAM) {
-  const LRESULT result = Default();
+bool CMacroManager::OnInitDialog() {
+  const bool result = Default() != FALSE;
   SetWindowTextW(Hwnd(), kWindowText);
   currentMacro_ = -1;
   FillMacroList();
@@ -349,59 +344,47 @@ void CMacroManager::SetRecordCaption() {
   Redraw(recordButton_.Hwnd());
 }
 
-LRESULT CMacroManager::OnMacroSelected(WPARAM, LPARAM) {
+void CMacroManager::OnMacroSelected() {
   ShowMacro(static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0)));
   PostAssignment();
-  return 0;
 }
 
-LRESULT CMacroManager::OnListItemEdited(WPARAM line, LPARAM list) {
-  if (list == kMacroListId) OnMacroNamed(IntParam(line));
-  if (list == kEventListId) OnPauseEdited(IntParam(line));
-  return 0;
+void CMacroManager::OnListItemEdited(int line, int list) {
+  if (list == kMacroListId) OnMacroNamed(line);
+  if (list == kEventListId) OnPauseEdited(line);
 }
 
-LRESULT CMacroManager::OnListRightButton(WPARAM, LPARAM list) {
+void CMacroManager::OnListRightButton(int list) {
   if (list == kEventListId && !recording_ && CurrentElement()) ShowContextMenu();
-  return 0;
 }
 
-LRESULT CMacroManager::OnHookKey(WPARAM vk, LPARAM flags) {
-  if (!recording_ || !IsHookKey(vk)) return 0;
-  const KeyRecorded recorded = editor_.RecordKey(static_cast<std::uint32_t>(vk), static_cast<std::uint32_t>(flags),
-                                                 GetTickCount(), layout_);
-  if (recorded == KeyRecorded::Repeat) return 0;
+void CMacroManager::OnHookKey(UINT vk, UINT flags) {
+  if (!recording_) return;
+  const KeyRecorded recorded = editor_.RecordKey(vk, flags, GetTickCount(), layout_);
+  if (recorded == KeyRecorded::Repeat) return;
   if (recorded == KeyRecorded::Full) StopRecording(Assign::Posted);
   RebuildEventList();
-  return 0;
 }
 
-LRESULT CMacroManager::OnRepeatBox(WPARAM what, LPARAM) {
+void CMacroManager::OnRepeatBox(bool lostFocus) {
   const std::wstring text = WindowText(repeatBox_.Hwnd());
   // While the user types, an emptied box stays empty.
-  if (what == kBitmapEditTextChanged && text.empty()) return 0;
+  if (!lostFocus && text.empty()) return;
   const int value = RepeatFromText(Utf16(text));
-  if (what == kBitmapEditLostFocus && Utf16(text) != FormatDecimal(value))
+  if (lostFocus && Utf16(text) != FormatDecimal(value))
     SetWindowTextW(repeatBox_.Hwnd(), WideText(FormatDecimal(value)).c_str());
   // The page's own writes, and a value unchanged, assign nothing.
-  if (value == editor_.repeatValue) return 0;
+  if (value == editor_.repeatValue) return;
   editor_.repeatValue = value;
   StoreRepeat();
-  return 0;
 }
 
-LRESULT CMacroManager::OnMenuMeasure(WPARAM, LPARAM lParam) {
-  auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-  if (item.CtlType != ODT_MENU) return CSkinnedPage::WindowProc(WM_MEASUREITEM, 0, lParam);
-  if (CExMenu* holder = menu_->Holding(item.itemID)) holder->MeasureItem(item);
-  return TRUE;
+void CMacroManager::OnMenuMeasure(MEASUREITEMSTRUCT& item) {
+  if (CExMenu* holder = menu_ ? menu_->Holding(item.itemID) : nullptr) holder->MeasureItem(item);
 }
 
-LRESULT CMacroManager::OnMenuDraw(WPARAM, LPARAM lParam) {
-  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (item.CtlType != ODT_MENU) return CSkinnedPage::WindowProc(WM_DRAWITEM, 0, lParam);
-  if (CExMenu* holder = menu_->Holding(item.itemID)) holder->DrawItem(item);
-  return TRUE;
+void CMacroManager::OnMenuDraw(const DRAWITEMSTRUCT& item) {
+  if (CExMenu* holder = menu_ ? menu_->Holding(item.itemID) : nullptr) holder->DrawItem(item);
 }
 
 void CMacroManager::OnNewMacro() { macroList_.BeginNewItem(); }

@@ -51,9 +51,6 @@ class CMacroManager : public CSkinnedPage {
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
  private:
   // How a change reaches the button: posted, as every page's choice; sent
   // when the recording ends because the user leaves the page or the page
@@ -68,14 +65,14 @@ class CMacroManager : public CSkinnedPage {
   void PaintContent(HDC dc) override;
   void DestroyContent() override;
 
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMacroSelected(WPARAM wParam, LPARAM lParam);
-  LRESULT OnListItemEdited(WPARAM wParam, LPARAM lParam);
-  LRESULT OnListRightButton(WPARAM wParam, LPARAM lParam);
-  LRESULT OnHookKey(WPARAM wParam, LPARAM lParam);
-  LRESULT OnRepeatBox(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMenuMeasure(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMenuDraw(WPARAM wParam, LPARAM lParam);
+  bool OnInitDialog();
+  void OnMacroSelected();
+  void OnListItemEdited(int line, int list);
+  void OnListRightButton(int list);
+  void OnHookKey(UINT vk, UINT flags);
+  void OnRepeatBox(bool lostFocus);
+  void OnMenuMeasure(MEASUREITEMSTRUCT& item);
+  void OnMenuDraw(const DRAWITEMSTRUCT& item);
 
   void OnNewMacro();
   void OnDeleteMacro();

@@ -34,20 +34,20 @@ void DrawImage(HDC target, HBITMAP image, const RECT& client) {
 
 const MessageMap& CBitmapBtn::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_MOUSEMOVE, &CBitmapBtn::OnMouseMove),
-      OnMessage(WM_KILLFOCUS, &CBitmapBtn::OnKillFocus),
-      OnMessage(WM_CAPTURECHANGED, &CBitmapBtn::OnCaptureChanged),
-      OnMessage(WM_LBUTTONDOWN, &CBitmapBtn::OnLButtonDown),
-      OnMessage(WM_LBUTTONUP, &CBitmapBtn::OnLButtonUp),
-      OnMessage(WM_NCPAINT, &CBitmapBtn::OnNcPaint),
-      OnMessage(WM_ERASEBKGND, &CBitmapBtn::OnEraseBkgnd),
-      OnMessage(WM_DESTROY, &CBitmapBtn::OnDestroy),
+      msg::Mouse<&CBitmapBtn::OnMouseMove>(WM_MOUSEMOVE),
+      msg::Focus<&CBitmapBtn::OnKillFocus>(WM_KILLFOCUS),
+      msg::CaptureChanged<&CBitmapBtn::OnCaptureChanged>(),
+      msg::Mouse<&CBitmapBtn::OnLButtonDown>(WM_LBUTTONDOWN),
+      msg::Mouse<&CBitmapBtn::OnLButtonUp>(WM_LBUTTONUP),
+      msg::NcPaint<&CBitmapBtn::OnNcPaint>(),
+      msg::EraseBkgnd<&CBitmapBtn::OnEraseBkgnd>(),
+      msg::Destroy<&CBitmapBtn::OnDestroy>(),
       // The caption is the button's text for whoever asks (a screen
       // reader, another program), though the window's own text stays empty.
-      OnMessage(WM_GETTEXT, &CBitmapBtn::OnGetText),
-      OnMessage(WM_GETTEXTLENGTH, &CBitmapBtn::OnGetTextLength),
-      OnReflected(WM_DRAWITEM, &CBitmapBtn::OnDrawItem),
-      OnReflectedCommand(BN_CLICKED, &CBitmapBtn::OnClicked),
+      msg::GetText<&CBitmapBtn::OnGetText>(),
+      msg::GetTextLength<&CBitmapBtn::OnGetTextLength>(),
+      msg::ReflectedDrawItem<&CBitmapBtn::OnDrawItem>(),
+      msg::ReflectedCommand<&CBitmapBtn::OnClicked>(BN_CLICKED),
   };
   static const MessageMap map{&CButton::Messages(), entries};
   return map;
@@ -122,10 +122,12 @@ HWND CBitmapBtn::OwnerOrParent() const {
   return owner ? owner : GetParent(Hwnd());
 }
 
-LRESULT CBitmapBtn::OnMouseMove(WPARAM wParam, LPARAM lParam) {
-  const POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+void CBitmapBtn::OnMouseMove(POINT client, UINT keys) {
   // A drag that started elsewhere does not light the button.
-  if ((wParam & MK_LBUTTON) && !Hover) return Default();
+  if ((keys & MK_LBUTTON) && !Hover) {
+    Default();
+    return;
+  }
 
   if (GetCapture() != Hwnd() && GetActiveWindow() && OwnerOrParent()) {
     if (client.x >= HoverMinX) {
@@ -143,41 +145,44 @@ LRESULT CBitmapBtn::OnMouseMove(WPARAM wParam, LPARAM lParam) {
         Hover = 0;
         InvalidateRect(Hwnd(), nullptr, TRUE);
       }
-      if (!(wParam & MK_LBUTTON)) ReleaseCapture();
+      if (!(keys & MK_LBUTTON)) ReleaseCapture();
     }
   }
   POINT screen = client;
   ClientToScreen(Hwnd(), &screen);
-  PostMessageW(GetParent(Hwnd()), WM_MOUSEMOVE, wParam, MAKELPARAM(screen.x, screen.y));
-  return Default();
+  PostMessageW(GetParent(Hwnd()), WM_MOUSEMOVE, keys, MAKELPARAM(screen.x, screen.y));
+  Default();
 }
 
-LRESULT CBitmapBtn::OnKillFocus(WPARAM, LPARAM) {
+void CBitmapBtn::OnKillFocus(HWND) {
   Hover = 0;
   InvalidateRect(Hwnd(), nullptr, TRUE);
-  return Default();
+  Default();
 }
 
-LRESULT CBitmapBtn::OnCaptureChanged(WPARAM, LPARAM lParam) {
+void CBitmapBtn::OnCaptureChanged(HWND taker) {
   // Taken again by this button (the press does, after the hover took it):
   // nothing is lost, and releasing it would lose the press's release, and
   // with it the click, to whatever window is under the pointer.
-  if (Hover && reinterpret_cast<HWND>(lParam) != Hwnd()) {
+  if (Hover && taker != Hwnd()) {
     // Only our own capture is ours to release: taking another window's
     // (a slider's drag, say) would break it.
     if (GetCapture() == Hwnd()) ReleaseCapture();
     InvalidateRect(Hwnd(), nullptr, TRUE);
   }
-  return Default();
+  Default();
 }
 
-LRESULT CBitmapBtn::OnLButtonDown(WPARAM, LPARAM) {
+void CBitmapBtn::OnLButtonDown(POINT, UINT) {
   if (HWND owner = OwnerOrParent(); owner && GetActiveWindow() != owner) SetActiveWindow(owner);
-  return Default();
+  Default();
 }
 
-LRESULT CBitmapBtn::OnLButtonUp(WPARAM, LPARAM) {
-  if (!ToggleMode) return Default();
+void CBitmapBtn::OnLButtonUp(POINT, UINT) {
+  if (!ToggleMode) {
+    Default();
+    return;
+  }
   // The click flips the latch; the button's own release (and its click) is
   // skipped, so its pressed look is cleared here.
   Checked = !Checked;
@@ -185,22 +190,18 @@ LRESULT CBitmapBtn::OnLButtonUp(WPARAM, LPARAM) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
   SendMessageW(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Hwnd()), BN_CLICKED),
                reinterpret_cast<LPARAM>(Hwnd()));
-  return 0;
 }
 
-LRESULT CBitmapBtn::OnNcPaint(WPARAM, LPARAM) {
+void CBitmapBtn::OnNcPaint() {
   // No frame to draw: the default would take a window DC (a trip to the
   // window server under Wine) only to draw nothing, once per button.
-  return 0;
 }
 
-LRESULT CBitmapBtn::OnEraseBkgnd(WPARAM, LPARAM) {
-  return TRUE;
-}
+bool CBitmapBtn::OnEraseBkgnd(HDC) { return true; }
 
-LRESULT CBitmapBtn::OnDestroy(WPARAM, LPARAM) {
+void CBitmapBtn::OnDestroy() {
   tooltip_.Reset();
-  return Default();
+  Default();
 }
 
 HBITMAP CBitmapBtn::ImageFor(ButtonImage image) const {
@@ -213,25 +214,22 @@ HBITMAP CBitmapBtn::ImageFor(ButtonImage image) const {
   return ImageNormal.Get();
 }
 
-LRESULT CBitmapBtn::OnClicked(WPARAM, LPARAM) {
+void CBitmapBtn::OnClicked() {
   // The action may end the button's window (a dialog closing): run a copy.
   if (const std::function<void()> action = clickAction_) action();
-  return 0;
 }
 
-LRESULT CBitmapBtn::OnGetText(WPARAM wParam, LPARAM lParam) {
-  auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-  if (!buffer || wParam == 0) return 0;
-  const std::size_t count = std::min<std::size_t>(Caption.size(), wParam - 1);
+int CBitmapBtn::OnGetText(wchar_t* buffer, int size) {
+  if (!buffer || size <= 0) return 0;
+  const std::size_t count = std::min<std::size_t>(Caption.size(), static_cast<std::size_t>(size) - 1);
   Caption.copy(buffer, count);
   buffer[count] = L'\0';
-  return static_cast<LRESULT>(count);
+  return static_cast<int>(count);
 }
 
-LRESULT CBitmapBtn::OnGetTextLength(WPARAM, LPARAM) { return static_cast<LRESULT>(Caption.size()); }
+int CBitmapBtn::OnGetTextLength() { return static_cast<int>(Caption.size()); }
 
-LRESULT CBitmapBtn::OnDrawItem(WPARAM, LPARAM lParam) {
-  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const bool pressed = item.itemState & ODS_SELECTED;
   const bool disabled = item.itemState & ODS_DISABLED;
   const HBITMAP image =
@@ -243,7 +241,6 @@ LRESULT CBitmapBtn::OnDrawItem(WPARAM, LPARAM lParam) {
   } else {
     DrawCaption(item.hDC, image, client, pressed, disabled);
   }
-  return TRUE;
 }
 
 void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) {

@@ -74,18 +74,18 @@ class CBitmapBtn : public CButton {
   void PreSubclassWindow() override;
 
  private:
-  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
-  LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
-  LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
-  LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
-  LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
-  LRESULT OnClicked(WPARAM wParam, LPARAM lParam);
+  void OnMouseMove(POINT client, UINT keys);
+  void OnKillFocus(HWND gaining);
+  void OnCaptureChanged(HWND taker);
+  void OnLButtonDown(POINT at, UINT keys);
+  void OnLButtonUp(POINT at, UINT keys);
+  void OnNcPaint();
+  bool OnEraseBkgnd(HDC dc);
+  void OnDestroy();
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  int OnGetText(wchar_t* buffer, int size);
+  int OnGetTextLength();
+  void OnClicked();
 
   HBITMAP ImageFor(ButtonImage image) const;
   void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);

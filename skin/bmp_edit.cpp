@@ -7,18 +7,17 @@ CBmpEdit::CBmpEdit() : EditFont(CreateSkinFont(18, 7)) {}
 
 const MessageMap& CBmpEdit::Messages() {
   static const MessageEntry entries[] = {
-      OnReflected(WM_CTLCOLOREDIT, &CBmpEdit::OnCtlColor),
-      OnMessage(WM_ERASEBKGND, &CBmpEdit::OnEraseBkgnd),
-      OnReflectedCommand(EN_CHANGE, &CBmpEdit::OnChange),
-      OnReflectedCommand(EN_KILLFOCUS, &CBmpEdit::OnKillFocus),
-      OnMessage(WM_VSCROLL, &CBmpEdit::OnVScroll),
+      msg::ReflectedCtlColor<&CBmpEdit::OnCtlColor>(WM_CTLCOLOREDIT),
+      msg::EraseBkgnd<&CBmpEdit::OnEraseBkgnd>(),
+      msg::ReflectedCommand<&CBmpEdit::OnChange>(EN_CHANGE),
+      msg::ReflectedCommand<&CBmpEdit::OnKillFocus>(EN_KILLFOCUS),
+      msg::Scroll<&CBmpEdit::OnVScroll>(WM_VSCROLL),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
 }
 
-LRESULT CBmpEdit::OnCtlColor(WPARAM wParam, LPARAM) {
-  const auto dc = reinterpret_cast<HDC>(wParam);
+HBRUSH CBmpEdit::OnCtlColor(HDC dc) {
   // Asked at every paint and key: a brush made again only for a new colour.
   if (!BackBrush || brushColour_ != BackColor) {
     BackBrush.Reset(CreateSolidBrush(BackColor));
@@ -26,28 +25,24 @@ LRESULT CBmpEdit::OnCtlColor(WPARAM wParam, LPARAM) {
   }
   SetTextColor(dc, ForeColor);
   SetBkColor(dc, BackColor);
-  return reinterpret_cast<LRESULT>(BackBrush.Get());
+  return BackBrush.Get();
 }
 
-LRESULT CBmpEdit::OnEraseBkgnd(WPARAM, LPARAM) {
+bool CBmpEdit::OnEraseBkgnd(HDC) {
   // The colour request's brush and the edit's own painting cover the box.
-  return TRUE;
+  return true;
 }
 
-LRESULT CBmpEdit::OnChange(WPARAM, LPARAM) {
+void CBmpEdit::OnChange() {
   RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   Notify(kBitmapEditTextChanged);
-  return 0;
 }
 
-LRESULT CBmpEdit::OnKillFocus(WPARAM, LPARAM) {
-  Notify(kBitmapEditLostFocus);
-  return 0;
-}
+void CBmpEdit::OnKillFocus() { Notify(kBitmapEditLostFocus); }
 
-LRESULT CBmpEdit::OnVScroll(WPARAM, LPARAM) {
+void CBmpEdit::OnVScroll(int, int, HWND) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
-  return Default();
+  Default();
 }
 
 void CBmpEdit::Notify(WPARAM what) const {

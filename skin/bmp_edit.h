@@ -29,11 +29,11 @@ class CBmpEdit : public CWnd {
   static const MessageMap& Messages();
 
  private:
-  LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnChange(WPARAM wParam, LPARAM lParam);
-  LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
-  LRESULT OnVScroll(WPARAM wParam, LPARAM lParam);
+  HBRUSH OnCtlColor(HDC dc);
+  bool OnEraseBkgnd(HDC dc);
+  void OnChange();
+  void OnKillFocus();
+  void OnVScroll(int request, int position, HWND bar);
 
   void Notify(WPARAM what) const;
 

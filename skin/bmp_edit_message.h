@@ -5,6 +5,20 @@
 // call).
 #include <windows.h>
 
+#include "framework/message_map.h"
+
 UINT BitmapEditKillFocusMessage();
 inline constexpr WPARAM kBitmapEditTextChanged = 0;
 inline constexpr WPARAM kBitmapEditLostFocus = 1;
+
+namespace msg {
+
+template <auto handler>  // void (bool lostFocus)
+constexpr MessageEntry BitmapEditChanged() {
+  return RegisteredRow(&BitmapEditKillFocusMessage, [](CWnd& w, WPARAM what, LPARAM) -> LRESULT {
+    (message_rows::Self<handler>(w).*handler)(what == kBitmapEditLostFocus);
+    return 0;
+  });
+}
+
+}  // namespace msg

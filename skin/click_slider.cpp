@@ -10,11 +10,11 @@
 
 const MessageMap& CClickHSlider::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_CREATE, &CClickHSlider::OnCreate),
-      OnMessage(WM_PAINT, &CClickHSlider::OnPaint),
-      OnMessage(WM_ERASEBKGND, &CClickHSlider::OnEraseBkgnd),
-      OnMessage(WM_LBUTTONUP, &CClickHSlider::OnLButtonUp),
-      OnMessage(WM_SLIDER_POS, &CClickHSlider::OnSliderPos),
+      msg::Create<&CClickHSlider::OnCreate>(),
+      msg::Paint<&CClickHSlider::OnPaint>(),
+      msg::EraseBkgnd<&CClickHSlider::OnEraseBkgnd>(),
+      msg::Mouse<&CClickHSlider::OnLButtonUp>(WM_LBUTTONUP),
+      msg::SliderPos<&CClickHSlider::OnThumbPos>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -52,40 +52,42 @@ void CClickHSlider::SetTrackImage(HBITMAP pagePicture) {
   if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-LRESULT CClickHSlider::OnCreate(WPARAM, LPARAM) {
+bool CClickHSlider::OnCreate(const CREATESTRUCTW&) {
   // The thumb travels over the whole width, its top on the track's.
   const POINT end{TrackRect.right - TrackRect.left, TrackRect.bottom - TrackRect.top};
   Thumb.Create(ThumbImagePath, Hwnd(), ControlId, {0, 0}, end, std::move(measured_));
   Thumb.SetPos(0);
   Thumb.DragEnabled = 1;
-  return Default();
+  return Default() != -1;
 }
 
-LRESULT CClickHSlider::OnPaint(WPARAM, LPARAM) {
+void CClickHSlider::OnPaint() {
   PaintDc paint(Hwnd());
   RECT client;
   GetClientRect(Hwnd(), &client);
   DrawImage(paint.Get(), TrackImage.Get(), client);
-  return 0;
 }
 
-LRESULT CClickHSlider::OnEraseBkgnd(WPARAM, LPARAM) {
-  return TRUE;
-}
+bool CClickHSlider::OnEraseBkgnd(HDC) { return true; }
 
-LRESULT CClickHSlider::OnLButtonUp(WPARAM, LPARAM lParam) {
-  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+void CClickHSlider::OnLButtonUp(POINT at, UINT) {
   MapWindowPoints(Hwnd(), GetParent(Hwnd()), &at, 1);
   const SliderReading reading =
       ClickReading(at.x, TrackRect.left, TrackRect.right, {Min, Max}, RoundToNearest, Thumb.Value);
   TraceSliderReading(L"CclickHSlider=%f\n", reading.exact);
   Thumb.SetPos(reading.value);
   PostMessageW(Parent, WM_SLIDER_POS, static_cast<WPARAM>(reading.value), ControlId);
-  return Default();
+  Default();
 }
 
-LRESULT CClickHSlider::OnSliderPos(WPARAM wParam, LPARAM) {
+void CClickHSlider::OnThumbPos(int position, int) {
   // The thumb's reports reach the page under the track's identifier.
-  PostMessageW(Parent, WM_SLIDER_POS, wParam, ControlId);
-  return 0;
+  PostMessageW(Parent, WM_SLIDER_POS, static_cast<WPARAM>(position), ControlId);
+}
+
+bool DeliverSliderPos(HWND notified, int position, int sliderId) {
+  auto* slider = dynamic_cast<CClickHSlider*>(CWnd::FromHandle(GetDlgItem(notified, sliderId)));
+  if (!slider || !slider->onMoved_) return false;
+  slider->onMoved_(position);
+  return true;
 }

@@ -9,6 +9,7 @@
 // track's picture from its own normal picture (SetTrackImage).
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/gdi.h"
@@ -41,18 +42,29 @@ class CClickHSlider : public CWnd {
   void SetPos(int value) { Thumb.SetPos(value); }
   // Cuts the track's picture out of the page's picture at TrackRect.
   void SetTrackImage(HBITMAP pagePicture);
+  // What the owner does with each position the slider reports: its notify
+  // window hands its WM_SLIDER_POS back with DeliverSliderPos.
+  void OnMoved(std::function<void(int position)> moved) { onMoved_ = std::move(moved); }
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
  private:
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSliderPos(WPARAM wParam, LPARAM lParam);
+  friend bool DeliverSliderPos(HWND notified, int position, int sliderId);
+
+  bool OnCreate(const CREATESTRUCTW& create);
+  void OnPaint();
+  bool OnEraseBkgnd(HDC dc);
+  void OnLButtonUp(POINT at, UINT keys);
+  void OnThumbPos(int position, int thumbId);
+
+  std::function<void(int)> onMoved_;
 
   // The thumb picture from its measuring to the thumb's creation: each
   // load of it is a file opened and mapped again.
   GdiBitmap measured_;
 };
+
+// Hands a WM_SLIDER_POS that `notified` received to the slider it came from,
+// a child of `notified` with that id; false when no such slider takes it.
+bool DeliverSliderPos(HWND notified, int position, int sliderId);

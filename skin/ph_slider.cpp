@@ -17,12 +17,12 @@ void TraceSliderReading(const wchar_t* format, float exact) {
 
 const MessageMap& CPHSlider::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_PAINT, &CPHSlider::OnPaint),
-      OnMessage(WM_ERASEBKGND, &CPHSlider::OnEraseBkgnd),
-      OnMessage(WM_LBUTTONDOWN, &CPHSlider::OnLButtonDown),
-      OnMessage(WM_MOUSEMOVE, &CPHSlider::OnMouseMove),
-      OnMessage(WM_LBUTTONUP, &CPHSlider::OnLButtonUp),
-      OnMessage(WM_CAPTURECHANGED, &CPHSlider::OnCaptureChanged),
+      msg::Paint<&CPHSlider::OnPaint>(),
+      msg::EraseBkgnd<&CPHSlider::OnEraseBkgnd>(),
+      msg::Mouse<&CPHSlider::OnLButtonDown>(WM_LBUTTONDOWN),
+      msg::Mouse<&CPHSlider::OnMouseMove>(WM_MOUSEMOVE),
+      msg::Mouse<&CPHSlider::OnLButtonUp>(WM_LBUTTONUP),
+      msg::CaptureChanged<&CPHSlider::OnCaptureChanged>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -75,41 +75,40 @@ void CPHSlider::Report(int value) {
   PostMessageW(Parent, WM_SLIDER_POS, static_cast<WPARAM>(value), ControlId);
 }
 
-LRESULT CPHSlider::OnPaint(WPARAM, LPARAM) {
+void CPHSlider::OnPaint() {
   PaintBuffered(Hwnd(), [&](HDC canvas) {
     MemoryDc source(canvas);
     SelectScope select(source.Get(), ThumbImage.Get());
     BitBlt(canvas, 0, 0, ThumbWidth, ThumbHeight, source.Get(), 0, 0, SRCCOPY);
   });
-  return 0;
 }
 
-LRESULT CPHSlider::OnEraseBkgnd(WPARAM, LPARAM) {
-  return TRUE;
-}
+bool CPHSlider::OnEraseBkgnd(HDC) { return true; }
 
-LRESULT CPHSlider::OnLButtonDown(WPARAM, LPARAM lParam) {
+void CPHSlider::OnLButtonDown(POINT at, UINT) {
   if (DragEnabled) {
     SetCapture(Hwnd());
-    DragStart = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    DragStart = at;
     Dragging = 1;
   }
-  return Default();
+  Default();
 }
 
-LRESULT CPHSlider::OnMouseMove(WPARAM, LPARAM lParam) {
-  if (!Dragging) return Default();
+void CPHSlider::OnMouseMove(POINT at, UINT) {
+  if (!Dragging) {
+    Default();
+    return;
+  }
   // The thumb moves under the pointer, so the press point stays put in
   // the thumb's own coordinates.
   const int left = Left();
-  const int dx = ClampDrag(GET_X_LPARAM(lParam) - DragStart.x, left, Travel());
+  const int dx = ClampDrag(at.x - DragStart.x, left, Travel());
   if (dx) MoveTo(left + dx);
   Value = DragValue(left + dx, Range(), Travel(), Value);
   Report(Value);
-  return 0;
 }
 
-LRESULT CPHSlider::OnLButtonUp(WPARAM, LPARAM) {
+void CPHSlider::OnLButtonUp(POINT, UINT) {
   Dragging = 0;
   if (GetCapture() == Hwnd()) ReleaseCapture();
   const SliderReading reading = ReleaseReading(Left(), Range(), Travel(), Snap, Value);
@@ -120,12 +119,11 @@ LRESULT CPHSlider::OnLButtonUp(WPARAM, LPARAM) {
     MoveTo(ThumbLeftFor(Value, Range(), Travel()));
     InvalidateRect(Hwnd(), nullptr, TRUE);
   }
-  return 0;
 }
 
-LRESULT CPHSlider::OnCaptureChanged(WPARAM, LPARAM lParam) {
+void CPHSlider::OnCaptureChanged(HWND taker) {
   // A drag whose capture another window took would otherwise go on
   // following the pointer with no button held.
-  if (reinterpret_cast<HWND>(lParam) != Hwnd()) Dragging = 0;
-  return Default();
+  if (taker != Hwnd()) Dragging = 0;
+  Default();
 }

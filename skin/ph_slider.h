@@ -42,12 +42,12 @@ class CPHSlider : public CWnd {
   static const MessageMap& Messages();
 
  private:
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  bool OnEraseBkgnd(HDC dc);
+  void OnLButtonDown(POINT at, UINT keys);
+  void OnMouseMove(POINT at, UINT keys);
+  void OnLButtonUp(POINT at, UINT keys);
+  void OnCaptureChanged(HWND taker);
 
   SliderRange Range() const { return {Min, Max}; }
   ThumbTravel Travel() const { return {TrackStart.x, TrackEnd.x, ThumbWidth}; }

@@ -48,19 +48,19 @@ void Tile(HDC dc, const RECT& rect, HDC skin, int cellX, int cellY, int cellWidt
 
 const MessageMap& CSkinScrollBar::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_PAINT, &CSkinScrollBar::OnPaint),
-      OnMessage(WM_ERASEBKGND, &CSkinScrollBar::OnEraseBkgnd),
-      OnMessage(WM_ENABLE, &CSkinScrollBar::OnEnable),
-      OnMessage(WM_SIZE, &CSkinScrollBar::OnSize),
-      OnMessage(SBM_SETSCROLLINFO, &CSkinScrollBar::OnSetScrollInfo),
-      OnMessage(SBM_GETSCROLLINFO, &CSkinScrollBar::OnGetScrollInfo),
-      OnMessage(WM_LBUTTONDOWN, &CSkinScrollBar::OnLButtonDown),
-      OnMessage(WM_LBUTTONDBLCLK, &CSkinScrollBar::OnLButtonDblClk),
-      OnMessage(WM_MOUSEMOVE, &CSkinScrollBar::OnMouseMove),
-      OnMessage(WM_MOUSELEAVE, &CSkinScrollBar::OnMouseLeave),
-      OnMessage(WM_LBUTTONUP, &CSkinScrollBar::OnLButtonUp),
-      OnMessage(WM_CAPTURECHANGED, &CSkinScrollBar::OnCaptureChanged),
-      OnMessage(WM_TIMER, &CSkinScrollBar::OnTimer),
+      msg::Paint<&CSkinScrollBar::OnPaint>(),
+      msg::EraseBkgnd<&CSkinScrollBar::OnEraseBkgnd>(),
+      msg::Enable<&CSkinScrollBar::OnEnable>(),
+      msg::Size<&CSkinScrollBar::OnSize>(),
+      msg::SetScrollInfo<&CSkinScrollBar::OnSetScrollInfo>(),
+      msg::GetScrollInfo<&CSkinScrollBar::OnGetScrollInfo>(),
+      msg::Mouse<&CSkinScrollBar::OnLButtonDown>(WM_LBUTTONDOWN),
+      msg::Mouse<&CSkinScrollBar::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
+      msg::Mouse<&CSkinScrollBar::OnMouseMove>(WM_MOUSEMOVE),
+      msg::MouseLeave<&CSkinScrollBar::OnMouseLeave>(),
+      msg::Mouse<&CSkinScrollBar::OnLButtonUp>(WM_LBUTTONUP),
+      msg::CaptureChanged<&CSkinScrollBar::OnCaptureChanged>(),
+      msg::Timer<&CSkinScrollBar::OnTimer>(),
   };
   static const MessageMap map{&CScrollBar::Messages(), entries};
   return map;
@@ -164,10 +164,10 @@ void CSkinScrollBar::DrawPartNow(int part, State state) {
   }
 }
 
-LRESULT CSkinScrollBar::OnPaint(WPARAM, LPARAM) {
+void CSkinScrollBar::OnPaint() {
   if (!HasSkin()) {
     PaintDc paint(Hwnd());
-    return 0;
+    return;
   }
   PaintBuffered(Hwnd(), [&](HDC dc) {
     SkinContext skin(dc, skin_);
@@ -182,83 +182,70 @@ LRESULT CSkinScrollBar::OnPaint(WPARAM, LPARAM) {
     }
     DrawScrollArea(dc, skin.Get());
   });
-  return 0;
 }
 
-LRESULT CSkinScrollBar::OnEraseBkgnd(WPARAM, LPARAM) {
-  return TRUE;
-}
+bool CSkinScrollBar::OnEraseBkgnd(HDC) { return true; }
 
-LRESULT CSkinScrollBar::OnEnable(WPARAM, LPARAM) {
+void CSkinScrollBar::OnEnable(bool) {
   // The system bar would paint its own look here.
   InvalidateRect(Hwnd(), nullptr, FALSE);
-  return 0;
 }
 
-LRESULT CSkinScrollBar::OnSize(WPARAM, LPARAM lParam) {
-  length_ = vertical_ ? HIWORD(lParam) : LOWORD(lParam);
-  return Default();
+void CSkinScrollBar::OnSize(SIZE size) {
+  length_ = vertical_ ? size.cy : size.cx;
+  Default();
 }
 
-LRESULT CSkinScrollBar::OnSetScrollInfo(WPARAM redraw, LPARAM lParam) {
-  const auto* info = reinterpret_cast<const SCROLLINFO*>(lParam);
-  if (!info) return 0;
-  if (info->fMask & SIF_PAGE) values_.page = info->nPage;
-  if (info->fMask & SIF_POS) values_.pos = info->nPos;
-  if (info->fMask & SIF_RANGE) {
-    values_.min = info->nMin;
-    values_.max = info->nMax;
+int CSkinScrollBar::OnSetScrollInfo(const SCROLLINFO& info, bool redraw) {
+  if (info.fMask & SIF_PAGE) values_.page = info.nPage;
+  if (info.fMask & SIF_POS) values_.pos = info.nPos;
+  if (info.fMask & SIF_RANGE) {
+    values_.min = info.nMin;
+    values_.max = info.nMax;
   }
   if (redraw) DrawScrollAreaNow();
   return 1;
 }
 
-LRESULT CSkinScrollBar::OnGetScrollInfo(WPARAM, LPARAM lParam) {
-  auto* info = reinterpret_cast<SCROLLINFO*>(lParam);
-  if (!info) return 0;
-  if (info->fMask & SIF_PAGE) info->nPage = values_.page;
-  if (info->fMask & SIF_POS) info->nPos = values_.pos;
-  if (info->fMask & SIF_TRACKPOS) info->nTrackPos = values_.trackPos;
-  if (info->fMask & SIF_RANGE) {
-    info->nMin = values_.min;
-    info->nMax = values_.max;
+void CSkinScrollBar::OnGetScrollInfo(SCROLLINFO& info) {
+  if (info.fMask & SIF_PAGE) info.nPage = values_.page;
+  if (info.fMask & SIF_POS) info.nPos = values_.pos;
+  if (info.fMask & SIF_TRACKPOS) info.nTrackPos = values_.trackPos;
+  if (info.fMask & SIF_RANGE) {
+    info.nMin = values_.min;
+    info.nMax = values_.max;
   }
-  return 1;
 }
 
-LRESULT CSkinScrollBar::OnLButtonDown(WPARAM, LPARAM lParam) {
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+void CSkinScrollBar::OnLButtonDown(POINT point, UINT) {
   const int part = HitTestScrollBar(Layout(false), Along(point));
-  if (part == kNoScrollPart) return 0;
+  if (part == kNoScrollPart) return;
   SetCapture(Hwnd());
   if (part == kThumbPart) {
     dragStartPoint_ = point;
     dragging_ = true;
     values_.trackPos = dragStartPos_ = values_.pos;
-    return 0;
+    return;
   }
   pressedPart_ = part;
   pointerOutside_ = false;
   DrawPartNow(part, kPressed);
   Notify(part);
   repeat_.Start(Hwnd(), kDelayTimerId, kRepeatDelayMs);
-  return 0;
 }
 
-LRESULT CSkinScrollBar::OnLButtonDblClk(WPARAM, LPARAM) {
-  return 0;
-}
+// A second quick press is no double click: the system bar's own would act.
+void CSkinScrollBar::OnLButtonDblClk(POINT, UINT) {}
 
-LRESULT CSkinScrollBar::OnTimer(WPARAM id, LPARAM) {
+void CSkinScrollBar::OnTimer(UINT_PTR id) {
   if (id == kDelayTimerId) {
     repeat_.Start(Hwnd(), kRepeatTimerId, kRepeatRateMs);
     RepeatTick();
   } else if (id == kRepeatTimerId) {
     RepeatTick();
   } else {
-    return Default();
+    Default();
   }
-  return 0;
 }
 
 void CSkinScrollBar::RepeatTick() {
@@ -283,12 +270,11 @@ void CSkinScrollBar::RepeatTick() {
   }
 }
 
-LRESULT CSkinScrollBar::OnMouseMove(WPARAM, LPARAM lParam) {
+void CSkinScrollBar::OnMouseMove(POINT point, UINT) {
   if (!tracking_) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Hwnd(), 0};
     tracking_ = TrackMouseEvent(&track);
   }
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   if (dragging_) {
     MoveThumb(point);
   } else if (pressedPart_ != kNoScrollPart) {
@@ -301,7 +287,6 @@ LRESULT CSkinScrollBar::OnMouseMove(WPARAM, LPARAM lParam) {
   } else {
     Hover(point);
   }
-  return 0;
 }
 
 void CSkinScrollBar::MoveThumb(POINT point) {
@@ -332,22 +317,17 @@ void CSkinScrollBar::Hover(POINT point) {
   hotPart_ = part;
 }
 
-LRESULT CSkinScrollBar::OnMouseLeave(WPARAM, LPARAM) {
+void CSkinScrollBar::OnMouseLeave() {
   tracking_ = false;
   if (!dragging_ && pressedPart_ == kNoScrollPart) Hover({-1, -1});
-  return 0;
 }
 
-LRESULT CSkinScrollBar::OnLButtonUp(WPARAM, LPARAM) {
-  EndPress();
-  return 0;
-}
+void CSkinScrollBar::OnLButtonUp(POINT, UINT) { EndPress(); }
 
-LRESULT CSkinScrollBar::OnCaptureChanged(WPARAM, LPARAM lParam) {
+void CSkinScrollBar::OnCaptureChanged(HWND taker) {
   // Taken by another window mid-press: no release will come, so the repeat
   // or the drag ends here rather than run on.
-  if (reinterpret_cast<HWND>(lParam) != Hwnd()) EndPress();
-  return 0;
+  if (taker != Hwnd()) EndPress();
 }
 
 void CSkinScrollBar::EndPress() {

@@ -36,19 +36,19 @@ class CSkinScrollBar : public CScrollBar {
  private:
   enum State { kNormal = 0, kHover = 1, kPressed = 2 };
 
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEnable(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSetScrollInfo(WPARAM wParam, LPARAM lParam);
-  LRESULT OnGetScrollInfo(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
-  LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  bool OnEraseBkgnd(HDC dc);
+  void OnEnable(bool enabled);
+  void OnSize(SIZE size);
+  int OnSetScrollInfo(const SCROLLINFO& info, bool redraw);
+  void OnGetScrollInfo(SCROLLINFO& info);
+  void OnLButtonDown(POINT at, UINT keys);
+  void OnLButtonDblClk(POINT at, UINT keys);
+  void OnMouseMove(POINT at, UINT keys);
+  void OnMouseLeave();
+  void OnLButtonUp(POINT at, UINT keys);
+  void OnCaptureChanged(HWND taker);
+  void OnTimer(UINT_PTR id);
 
   bool HasSkin() const { return skin_ && thickness_ > 0 && cellHeight_ > 0; }
   ScrollLayout Layout(bool forDrawing) const;

@@ -52,13 +52,13 @@ void PlaceBar(CSkinScrollBar& bar, bool shown, const RECT& rect) {
 
 const MessageMap& CSkinScrollWnd::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_SKIN_SCROLL, &CSkinScrollWnd::OnSkinScroll),
-      OnMessage(WM_SIZE, &CSkinScrollWnd::OnSize),
-      OnMessage(WM_VSCROLL, &CSkinScrollWnd::OnScroll),
-      OnMessage(WM_HSCROLL, &CSkinScrollWnd::OnScroll),
-      OnMessage(WM_TIMER, &CSkinScrollWnd::OnTimer),
-      OnMessage(WM_PAINT, &CSkinScrollWnd::OnPaint),
-      OnMessage(WM_DESTROY, &CSkinScrollWnd::OnDestroy),
+      msg::SkinScroll<&CSkinScrollWnd::OnSkinScroll>(),
+      msg::Size<&CSkinScrollWnd::OnSize>(),
+      msg::Scroll<&CSkinScrollWnd::OnScroll>(WM_VSCROLL),
+      msg::Scroll<&CSkinScrollWnd::OnScroll>(WM_HSCROLL),
+      msg::Timer<&CSkinScrollWnd::OnTimer>(),
+      msg::Paint<&CSkinScrollWnd::OnPaint>(),
+      msg::Destroy<&CSkinScrollWnd::OnDestroy>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -236,8 +236,8 @@ void CSkinScrollWnd::SyncBar(CSkinScrollBar& bar, int which, bool onlyIfChanged,
   if (enable) EnableWindow(bar.Hwnd(), int64_t{info.nMax} >= int64_t{info.nPage});
 }
 
-LRESULT CSkinScrollWnd::OnSkinScroll(WPARAM vertical, LPARAM left) {
-  if (!target_) return 0;
+void CSkinScrollWnd::OnSkinScroll(bool vertical, bool left) {
+  if (!target_) return;
   const int t = thickness_;
   inRelay_ = true;
   RECT rect;
@@ -254,40 +254,35 @@ LRESULT CSkinScrollWnd::OnSkinScroll(WPARAM vertical, LPARAM left) {
                std::max<LONG>(rect.bottom - rect.top, 0), SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(target_, nullptr, x, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   inRelay_ = false;
-  return 0;
 }
 
-LRESULT CSkinScrollWnd::OnSize(WPARAM, LPARAM lParam) {
-  const int width = LOWORD(lParam);
-  const int height = HIWORD(lParam);
-  if (target_ && width > 0 && height > 0)
-    SetWindowPos(target_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  return 0;
+void CSkinScrollWnd::OnSize(SIZE size) {
+  if (target_ && size.cx > 0 && size.cy > 0)
+    SetWindowPos(target_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CSkinScrollWnd::OnScroll(WPARAM wParam, LPARAM lParam) {
-  const HWND from = reinterpret_cast<HWND>(lParam);
+void CSkinScrollWnd::OnScroll(int request, int position, HWND from) {
   const bool vertical = from == vertBar_.Hwnd();
-  if (!target_ || (!vertical && from != horzBar_.Hwnd())) return 0;
+  if (!target_ || (!vertical && from != horzBar_.Hwnd())) return;
   inRelay_ = true;
-  SendMessageW(target_, vertical ? WM_VSCROLL : WM_HSCROLL, wParam, 0);
+  SendMessageW(target_, vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(request, position), 0);
   inRelay_ = false;
-  if (LOWORD(wParam) != SB_THUMBTRACK)
-    SyncBar(vertical ? vertBar_ : horzBar_, vertical ? SB_VERT : SB_HORZ, false, false);
-  return 0;
+  if (request != SB_THUMBTRACK) SyncBar(vertical ? vertBar_ : horzBar_, vertical ? SB_VERT : SB_HORZ, false, false);
 }
 
-LRESULT CSkinScrollWnd::OnTimer(WPARAM id, LPARAM) {
-  if (id != kResyncTimerId) return Default();
+void CSkinScrollWnd::OnTimer(UINT_PTR id) {
+  if (id != kResyncTimerId) {
+    Default();
+    return;
+  }
   for (auto [bar, which] : {std::pair{&vertBar_, SB_VERT}, std::pair{&horzBar_, SB_HORZ}}) {
     if (HasStyle(bar->Hwnd(), WS_VISIBLE) && !bar->Dragging()) SyncBar(*bar, which, true, false);
   }
-  return 0;
 }
 
-LRESULT CSkinScrollWnd::OnPaint(WPARAM, LPARAM) {
+void CSkinScrollWnd::OnPaint() {
   PaintDc paint(Hwnd());
-  if (!cornerMode_ || !skin_) return 0;
+  if (!cornerMode_ || !skin_) return;
   const int t = thickness_;
   RECT client;
   GetClientRect(Hwnd(), &client);
@@ -295,11 +290,10 @@ LRESULT CSkinScrollWnd::OnPaint(WPARAM, LPARAM) {
   SelectScope select(skin.Get(), skin_);
   BitBlt(paint.Get(), cornerMode_ == 1 ? 0 : client.right - t, client.bottom - t, t, t, skin.Get(), 8 * t,
          cornerMode_ == 1 ? t : 0, SRCCOPY);
-  return 0;
 }
 
-LRESULT CSkinScrollWnd::OnDestroy(WPARAM, LPARAM) {
+void CSkinScrollWnd::OnDestroy() {
   destroying_ = true;
   resync_.Stop();
-  return Default();
+  Default();
 }

@@ -61,12 +61,12 @@ class CSkinScrollWnd : public CWnd {
   void OnTargetNcCalcSize(const RECT& window, RECT& client);
   void SyncBar(CSkinScrollBar& bar, int which, bool onlyIfChanged, bool enable);
 
-  LRESULT OnSkinScroll(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
-  LRESULT OnScroll(WPARAM wParam, LPARAM lParam);
-  LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+  void OnSkinScroll(bool vertical, bool left);
+  void OnSize(SIZE size);
+  void OnScroll(int request, int position, HWND bar);
+  void OnTimer(UINT_PTR id);
+  void OnPaint();
+  void OnDestroy();
 
   HWND target_ = nullptr;
   HWND limit_ = nullptr;

@@ -1,15 +1,19 @@
 #include "skin/skinned_window.h"
 
+#include "skin/click_slider.h"
+#include "skin/slider_message.h"
+
 CSkinnedWindow::CSkinnedWindow(UINT templateId, PageImageNames pictures, Drag drag)
     : CDialog(templateId), pictures_(std::move(pictures)), drag_(drag) {}
 
 const MessageMap& CSkinnedWindow::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_CREATE, &CSkinnedWindow::OnCreate),
-      OnMessage(WM_PAINT, &CSkinnedWindow::OnPaint),
-      OnMessage(WM_ERASEBKGND, &CSkinnedWindow::OnEraseBkgnd),
-      OnMessage(WM_LBUTTONDOWN, &CSkinnedWindow::OnLButtonDown),
-      OnMessage(WM_DESTROY, &CSkinnedWindow::OnDestroy),
+      msg::Create<&CSkinnedWindow::OnCreate>(),
+      msg::Paint<&CSkinnedWindow::OnPaint>(),
+      msg::EraseBkgnd<&CSkinnedWindow::OnEraseBkgnd>(),
+      msg::Mouse<&CSkinnedWindow::OnLButtonDown>(WM_LBUTTONDOWN),
+      msg::Destroy<&CSkinnedWindow::OnDestroy>(),
+      msg::SliderPos<&CSkinnedWindow::OnSliderPos>(),
   };
   static const MessageMap map{&CDialog::Messages(), entries};
   return map;
@@ -24,33 +28,33 @@ void CSkinnedWindow::TakeShape() {
   images_.ApplyRegion(Hwnd());
 }
 
-LRESULT CSkinnedWindow::OnCreate(WPARAM, LPARAM) {
-  if (Default() == -1) return -1;
+bool CSkinnedWindow::OnCreate(const CREATESTRUCTW&) {
+  if (Default() == -1) return false;
   LoadPictures();
   CreateControls();
   TakeShape();
-  return 0;
+  return true;
 }
 
-LRESULT CSkinnedWindow::OnPaint(WPARAM, LPARAM) {
+void CSkinnedWindow::OnPaint() {
   PaintBuffered(Hwnd(), [this](HDC dc) {
     images_.PaintBackground(dc);
     PaintContent(dc);
   });
-  return 0;
 }
 
-LRESULT CSkinnedWindow::OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
+bool CSkinnedWindow::OnEraseBkgnd(HDC) { return true; }
 
-LRESULT CSkinnedWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
+void CSkinnedWindow::OnLButtonDown(POINT at, UINT) {
   const HWND dragged = drag_ == Drag::Itself ? Hwnd() : drag_ == Drag::Parent ? GetParent(Hwnd()) : nullptr;
-  if (dragged) PostMessageW(dragged, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
-  return Default();
+  if (dragged) PostMessageW(dragged, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+  Default();
 }
 
-LRESULT CSkinnedWindow::OnDestroy(WPARAM, LPARAM) {
-  const LRESULT result = Default();
+void CSkinnedWindow::OnSliderPos(int position, int sliderId) { DeliverSliderPos(Hwnd(), position, sliderId); }
+
+void CSkinnedWindow::OnDestroy() {
+  Default();
   images_ = PageImageSet();
   DestroyContent();
-  return result;
 }

@@ -37,11 +37,13 @@ class CSkinnedWindow : public CDialog {
   const PageImageSet& Images() const { return images_; }
 
  private:
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+  bool OnCreate(const CREATESTRUCTW& create);
+  void OnPaint();
+  bool OnEraseBkgnd(HDC dc);
+  void OnLButtonDown(POINT at, UINT keys);
+  void OnDestroy();
+  // A slider's report, handed back to the slider, whose owner acts on it.
+  void OnSliderPos(int position, int sliderId);
 
   PageImageNames pictures_;
   Drag drag_;

@@ -5,8 +5,8 @@
 
 const MessageMap& CTextLabel::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_CREATE, &CTextLabel::OnCreate),
-      OnMessage(WM_PAINT, &CTextLabel::OnPaint),
+      msg::Create<&CTextLabel::OnCreate>(),
+      msg::Paint<&CTextLabel::OnPaint>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -17,12 +17,12 @@ void CTextLabel::SetText(std::wstring_view text) {
   if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-LRESULT CTextLabel::OnCreate(WPARAM, LPARAM) {
+bool CTextLabel::OnCreate(const CREATESTRUCTW&) {
   GetClientRect(Hwnd(), &ClientRect);
-  return Default();
+  return Default() != -1;
 }
 
-LRESULT CTextLabel::OnPaint(WPARAM, LPARAM) {
+void CTextLabel::OnPaint() {
   PaintBuffered(Hwnd(), [&](HDC canvas) {
     // The DC's own brush and the shared font: nothing made per paint.
     SetDCBrushColor(canvas, BackColor);
@@ -34,5 +34,4 @@ LRESULT CTextLabel::OnPaint(WPARAM, LPARAM) {
     DrawTextW(canvas, Text.c_str(), static_cast<int>(Text.size()), &rect,
               DT_SINGLELINE | DT_VCENTER | (AlignLeft ? DT_LEFT : DT_CENTER));
   });
-  return 0;
 }

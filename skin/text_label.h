@@ -22,6 +22,6 @@ class CTextLabel : public CWnd {
   static const MessageMap& Messages();
 
  private:
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  bool OnCreate(const CREATESTRUCTW& create);
+  void OnPaint();
 };

@@ -55,7 +55,7 @@ CDlgKeyCommand::CDlgKeyCommand(UINT templateId) : CSkinnedPage(templateId, kPict
 
 const MessageMap& CDlgKeyCommand::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_HOOK_KEY, &CDlgKeyCommand::OnHookKey),
+      msg::HookKey<&CDlgKeyCommand::OnHookKey>(),
   };
   static const MessageMap map{&CSkinnedPage::Messages(), entries};
   return map;
@@ -158,15 +158,13 @@ void CDlgKeyCommand::EndCapture() {
   RemoveKeyHook();
 }
 
-LRESULT CDlgKeyCommand::OnHookKey(WPARAM vk, LPARAM flags) {
+void CDlgKeyCommand::OnHookKey(UINT vk, UINT flags) {
   // A key the hook posted just before the capture ended comes too late.
-  if (!Capturing() || !IsHookKey(vk)) return 0;
-  const std::uint32_t usage =
-      CapturedKeyUsage(static_cast<std::uint32_t>(vk), (flags & kHookKeyExtended) != 0, SystemKeyboardLayout());
-  if (IsModifierUsage(usage)) return 0;
+  if (!Capturing()) return;
+  const std::uint32_t usage = CapturedKeyUsage(vk, (flags & kHookKeyExtended) != 0, SystemKeyboardLayout());
+  if (IsModifierUsage(usage)) return;
   key_ = static_cast<std::uint8_t>(usage);
   keyDisplay_.SetCaptionNow(KeyName(key_));
-  return 0;
 }
 
 void CDlgKeyCommand::PostAssign(WPARAM action, LPARAM argument) const {

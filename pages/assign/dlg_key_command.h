@@ -50,7 +50,7 @@ class CDlgKeyCommand : public CSkinnedPage {
   void CreateControls() override;
   void PaintContent(HDC dc) override;
   void DestroyContent() override;
-  LRESULT OnHookKey(WPARAM vk, LPARAM flags);
+  void OnHookKey(UINT vk, UINT flags);
 
   void OnModifierToggle(int index);
   void OnCaptureToggle();

@@ -31,21 +31,20 @@ CDlgKeyFunc::CDlgKeyFunc(UINT templateId)
 
 const MessageMap& CDlgKeyFunc::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_CTLCOLOREDIT, &CDlgKeyFunc::OnCtlColor<kEditBack>),
-      OnMessage(WM_CTLCOLORLISTBOX, &CDlgKeyFunc::OnCtlColor<kListBack>),
-      OnMessage(WM_CTLCOLORSTATIC, &CDlgKeyFunc::OnCtlColor<kStaticBack>),
+      msg::CtlColor<&CDlgKeyFunc::OnCtlColor<kEditBack>>(WM_CTLCOLOREDIT),
+      msg::CtlColor<&CDlgKeyFunc::OnCtlColor<kListBack>>(WM_CTLCOLORLISTBOX),
+      msg::CtlColor<&CDlgKeyFunc::OnCtlColor<kStaticBack>>(WM_CTLCOLORSTATIC),
   };
   static const MessageMap map{&CFunctionListPage::Messages(), entries};
   return map;
 }
 
 template <COLORREF Back>
-LRESULT CDlgKeyFunc::OnCtlColor(WPARAM dc, LPARAM) {
-  const auto context = reinterpret_cast<HDC>(dc);
-  SetBkColor(context, Back);
-  SetTextColor(context, kControlText);
-  SetBkMode(context, TRANSPARENT);
-  return reinterpret_cast<LRESULT>(controlBrush_.Get());
+HBRUSH CDlgKeyFunc::OnCtlColor(HDC dc) {
+  SetBkColor(dc, Back);
+  SetTextColor(dc, kControlText);
+  SetBkMode(dc, TRANSPARENT);
+  return controlBrush_.Get();
 }
 
 std::optional<ListLine> CDlgKeyFunc::LineOf(const ButtonRecord& record) const { return KeyFunctionLine(record); }

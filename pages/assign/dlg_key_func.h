@@ -23,7 +23,7 @@ class CDlgKeyFunc : public CFunctionListPage {
   bool AssignProgramLaunch();
 
   template <COLORREF Back>
-  LRESULT OnCtlColor(WPARAM dc, LPARAM);
+  HBRUSH OnCtlColor(HDC dc);
 
   GdiBrush controlBrush_;
 };

@@ -45,7 +45,7 @@ CFunctionListPage::CFunctionListPage(UINT templateId, PageImageNames pictures, c
 
 const MessageMap& CFunctionListPage::Messages() {
   static const MessageEntry entries[] = {
-      OnCommand(LBN_SELCHANGE, kAnyControl, &CFunctionListPage::OnSelChange),
+      msg::ControlCommand<&CFunctionListPage::OnSelChange>(LBN_SELCHANGE),
   };
   static const MessageMap map{&CSkinnedPage::Messages(), entries};
   return map;
@@ -130,23 +130,22 @@ bool CFunctionListPage::Assign(ListLine line) {
   return AssignFunction(WorkingSettings, button_, LineAt(line).code);
 }
 
-LRESULT CFunctionListPage::OnSelChange(WPARAM wParam, LPARAM) {
-  const int group = LOWORD(wParam) - look_.firstListId;
-  if (group < 0 || group >= GroupCount()) return 0;
+void CFunctionListPage::OnSelChange(int listId, HWND) {
+  const int group = listId - look_.firstListId;
+  if (group < 0 || group >= GroupCount()) return;
   for (int other = 0; other < GroupCount(); ++other)
     if (other != group) SendMessageW(lists_[other].Hwnd(), LB_SETCURSEL, WPARAM(-1), 0);
   const HWND list = lists_[group].Hwnd();
   // A press still held on the list: its release reports the line chosen.
-  if (GetCapture() == list) return 0;
+  if (GetCapture() == list) return;
   const LRESULT line = SendMessageW(list, LB_GETCURSEL, 0, 0);
-  if (line < 0 || line >= static_cast<LRESULT>(look_.groups[group].lines.size())) return 0;
+  if (line < 0 || line >= static_cast<LRESULT>(look_.groups[group].lines.size())) return;
   if (!Assign({group, static_cast<int>(line)})) {
     // Nothing was chosen after all: the mark goes back to what the button has.
     const ButtonRecord* current = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, button_);
     Mark(current ? LineOf(*current) : std::nullopt);
-    return 0;
+    return;
   }
   pendingRecord_ = *ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, button_);
   PostMessageW(GetParent(Hwnd()), WM_ASSIGN_FUNCTION, look_.assignAction, 0);
-  return 0;
 }

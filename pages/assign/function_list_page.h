@@ -63,7 +63,7 @@ class CFunctionListPage : public CSkinnedPage {
   void CreateControls() override;
   void PaintContent(HDC dc) override;
   void DestroyContent() override;
-  LRESULT OnSelChange(WPARAM wParam, LPARAM lParam);
+  void OnSelChange(int listId, HWND list);
 
   void Mark(std::optional<ListLine> line);
   const FunctionLine& LineAt(ListLine line) const;

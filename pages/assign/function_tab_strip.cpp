@@ -13,7 +13,7 @@ CFunctionTabStrip::CFunctionTabStrip(UINT templateId, PageImageNames pictures, c
 
 const MessageMap& CFunctionTabStrip::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_INITDIALOG, &CFunctionTabStrip::OnInitDialog),
+      msg::InitDialog<&CFunctionTabStrip::OnInitDialog>(),
   };
   static const MessageMap map{&CSkinnedPage::Messages(), entries};
   return map;
@@ -32,8 +32,8 @@ void CFunctionTabStrip::CreateControls() {
   }
 }
 
-LRESULT CFunctionTabStrip::OnInitDialog(WPARAM, LPARAM) {
-  const LRESULT result = Default();
+bool CFunctionTabStrip::OnInitDialog() {
+  const bool result = Default() != FALSE;
   SetWindowTextW(Hwnd(), look_.windowText);
   return result;
 }

@@ -40,7 +40,7 @@ class CFunctionTabStrip : public CSkinnedPage {
   static constexpr int kMaxTabs = 8;
 
   void CreateControls() override;
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
+  bool OnInitDialog();
   void OnTab(int tab);
 
   Look look_;

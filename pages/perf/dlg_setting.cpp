@@ -62,11 +62,11 @@ CDlgSetting::CDlgSetting(UINT templateId) : CSkinnedPage(templateId, kPictures, 
 
 const MessageMap& CDlgSetting::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_CTLCOLORMSGBOX, &CDlgSetting::OnCtlColor),
-      OnMessage(WM_CTLCOLORBTN, &CDlgSetting::OnCtlColor),
-      OnMessage(WM_CTLCOLORDLG, &CDlgSetting::OnCtlColor),
-      OnMessage(WM_CTLCOLORSCROLLBAR, &CDlgSetting::OnCtlColor),
-      OnMessage(WM_CTLCOLORSTATIC, &CDlgSetting::OnCtlColor),
+      msg::CtlColor<&CDlgSetting::OnCtlColor>(WM_CTLCOLORMSGBOX),
+      msg::CtlColor<&CDlgSetting::OnCtlColor>(WM_CTLCOLORBTN),
+      msg::CtlColor<&CDlgSetting::OnCtlColor>(WM_CTLCOLORDLG),
+      msg::CtlColor<&CDlgSetting::OnCtlColor>(WM_CTLCOLORSCROLLBAR),
+      msg::CtlColor<&CDlgSetting::OnCtlColor>(WM_CTLCOLORSTATIC),
   };
   static const MessageMap map{&CSkinnedPage::Messages(), entries};
   return map;
@@ -102,12 +102,11 @@ void CDlgSetting::OnRestore() {
     PostMessageW(mainWindow, WM_ASSIGN_FUNCTION, kAssignRestore, kRestoreAllProfiles);
 }
 
-LRESULT CDlgSetting::OnCtlColor(WPARAM wParam, LPARAM) {
-  const HDC dc = reinterpret_cast<HDC>(wParam);
+HBRUSH CDlgSetting::OnCtlColor(HDC dc) {
   SetTextColor(dc, kControlTextColour);
   SetBkColor(dc, kBackgroundColour);
   SetBkMode(dc, TRANSPARENT);
-  return reinterpret_cast<LRESULT>(background_.Get());
+  return background_.Get();
 }
 
 void CDlgSetting::PaintContent(HDC dc) {

@@ -31,7 +31,7 @@ class CDlgSetting : public CSkinnedPage {
  private:
   void CreateControls() override;
   void PaintContent(HDC dc) override;
-  LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
+  HBRUSH OnCtlColor(HDC dc);
   void OnRestore();
 
   enum Font { kValueFont, kHintFont, kHeadingFont, kFontCount };

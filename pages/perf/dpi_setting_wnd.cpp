@@ -2,7 +2,7 @@
 
 #include "app/language.h"
 #include "app/messages.h"
-#include "framework/message_params.h"
+#include "skin/slider_message.h"
 #include "model/sensor_options.h"
 #include "skin/skin_files.h"
 #include "skin/skin_image.h"
@@ -29,10 +29,10 @@ std::wstring CpiText(int position) { return std::to_wstring(LevelResolution(posi
 
 const MessageMap& CDpiSettingWnd::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_CREATE, &CDpiSettingWnd::OnCreate),
-      OnMessage(WM_PAINT, &CDpiSettingWnd::OnPaint),
-      OnMessage(WM_ERASEBKGND, &CDpiSettingWnd::OnEraseBkgnd),
-      OnMessage(WM_SLIDER_POS, &CDpiSettingWnd::OnSliderPos),
+      msg::Create<&CDpiSettingWnd::OnCreate>(),
+      msg::Paint<&CDpiSettingWnd::OnPaint>(),
+      msg::EraseBkgnd<&CDpiSettingWnd::OnEraseBkgnd>(),
+      msg::SliderPos<&CDpiSettingWnd::OnSliderPos>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -45,7 +45,7 @@ bool CDpiSettingWnd::Create(const RECT& rect, HWND parent, int controlId) {
   return CreatePlainWindow(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, parent, static_cast<UINT>(controlId));
 }
 
-LRESULT CDpiSettingWnd::OnCreate(WPARAM, LPARAM) {
+bool CDpiSettingWnd::OnCreate(const CREATESTRUCTW&) {
   LevelButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kButtonRect, Hwnd(), 0);
   LevelButton.FontHeight = kCaptionHeight;
   LevelButton.FontWidth = kCaptionWidth;
@@ -61,9 +61,10 @@ LRESULT CDpiSettingWnd::OnCreate(WPARAM, LPARAM) {
   if (LevelSlider.Create(SkinFolder() + kThumb, Hwnd(), kSliderId, kSliderRect)) {
     LevelSlider.SetRange(kLevelFirstPosition, kLevelLastPosition);
     LevelSlider.SetSnap();
+    LevelSlider.OnMoved([this](int position) { OnSliderMoved(position); });
   }
   LevelLabel.Create(kLabelRect, Hwnd());
-  return Default();
+  return Default() != -1;
 }
 
 void CDpiSettingWnd::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP fourth, const RECT& rect) {
@@ -101,29 +102,36 @@ void CDpiSettingWnd::RefreshCaption() {
   if (LevelButton.Hwnd()) InvalidateRect(LevelButton.Hwnd(), nullptr, FALSE);
 }
 
-LRESULT CDpiSettingWnd::OnPaint(WPARAM, LPARAM) {
+void CDpiSettingWnd::OnPaint() {
   PaintDc paint(Hwnd());
   RECT client;
   GetClientRect(Hwnd(), &client);
   DrawImage(paint.Get(), IsCurrent ? RowImageDown.Get() : RowImageNormal.Get(), client);
-  return 0;
 }
 
-LRESULT CDpiSettingWnd::OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
+bool CDpiSettingWnd::OnEraseBkgnd(HDC) { return true; }
 
-LRESULT CDpiSettingWnd::OnSliderPos(WPARAM wParam, LPARAM lParam) {
-  const int position = IntParam(wParam);
+void CDpiSettingWnd::OnSliderPos(int position, int sliderId) { DeliverSliderPos(Hwnd(), position, sliderId); }
+
+void CDpiSettingWnd::OnSliderMoved(int position) {
   // A drag repeats its position; the page hears each new one once.
-  if (lParam != kSliderId || position == Level) return 0;
+  if (position == Level) return;
   Level = position;
   LevelLabel.SetText(CpiText(position));
   PostMessageW(Parent, WM_DPI_LEVEL_CHANGED, DpiLevelParam(kDpiLevelPosition, static_cast<WPARAM>(position)),
                ControlId);
-  return 0;
 }
 
 void CDpiSettingWnd::OnLevelButton() {
   // A normal button: only the page checks it.
   IsCurrent = LevelButton.Checked ? 1 : 0;
   PostMessageW(Parent, WM_DPI_LEVEL_CHANGED, DpiLevelParam(kDpiLevelCurrent, IsCurrent), ControlId);
+}
+
+bool DeliverDpiLevelChange(HWND page, int kind, int value, int rowId) {
+  auto* row = dynamic_cast<CDpiSettingWnd*>(CWnd::FromHandle(GetDlgItem(page, rowId)));
+  if (!row) return false;
+  if (kind == kDpiLevelPosition && row->levelMoved_) row->levelMoved_(value);
+  if (kind == kDpiLevelCurrent && row->currentPressed_) row->currentPressed_();
+  return true;
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "framework/gdi.h"
@@ -44,17 +45,32 @@ class CDpiSettingWnd : public CWnd {
   void SetCurrent(bool current);
   // The caption fetched again after a language change.
   void RefreshCaption();
+  // What the page does with the row's choices, reported to it as
+  // WM_DPI_LEVEL_CHANGED and handed back with DeliverDpiLevelChange: a new
+  // position of the slider, a press of the level button.
+  void OnLevelMoved(std::function<void(int position)> moved) { levelMoved_ = std::move(moved); }
+  void OnCurrentPressed(std::function<void()> pressed) { currentPressed_ = std::move(pressed); }
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
  private:
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSliderPos(WPARAM wParam, LPARAM lParam);
+  friend bool DeliverDpiLevelChange(HWND page, int kind, int value, int rowId);
+
+  bool OnCreate(const CREATESTRUCTW& create);
+  void OnPaint();
+  bool OnEraseBkgnd(HDC dc);
+  void OnSliderPos(int position, int sliderId);
+  void OnSliderMoved(int position);
   void OnLevelButton();
+
+  std::function<void(int)> levelMoved_;
+  std::function<void()> currentPressed_;
 };
+
+// Hands a WM_DPI_LEVEL_CHANGED that `page` received to the row it came from,
+// a child of `page` with that id; false when no row takes it.
+bool DeliverDpiLevelChange(HWND page, int kind, int value, int rowId);
 
 // The resolution shown for a level position.
 std::wstring CpiText(int position);

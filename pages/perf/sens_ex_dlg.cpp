@@ -5,7 +5,6 @@
 #include "app/language.h"
 #include "app/messages.h"
 #include "framework/wide.h"
-#include "framework/message_params.h"
 #include "lang/string_ids.h"
 #include "model/settings.h"
 #include "skin/skin_files.h"
@@ -52,8 +51,7 @@ CSensExDlg::CSensExDlg(UINT templateId) : CSkinnedPage(templateId, kPictures, Dr
 
 const MessageMap& CSensExDlg::Messages() {
   static const MessageEntry entries[] = {
-      OnMessage(WM_SLIDER_POS, &CSensExDlg::OnSliderPos),
-      OnMessage(WM_DPI_LEVEL_CHANGED, &CSensExDlg::OnDpiLevelChanged),
+      msg::DpiLevelChanged<&CSensExDlg::OnDpiLevelChanged>(),
   };
   static const MessageMap map{&CSkinnedPage::Messages(), entries};
   return map;
@@ -74,11 +72,14 @@ void CSensExDlg::CreateControls() {
     const wchar_t* thumb;
     int min, max;
     bool snap;
+    void (CSensExDlg::*moved)(int position);
   } sliders[] = {
-      {sensX_, L"3", kSensitivityXId, kThumbDown, kSensitivityFirstPosition, kSensitivityLastPosition, true},
-      {sensY_, L"4", kSensitivityYId, kThumbUp, kSensitivityFirstPosition, kSensitivityLastPosition, true},
+      {sensX_, L"3", kSensitivityXId, kThumbDown, kSensitivityFirstPosition, kSensitivityLastPosition, true,
+       &CSensExDlg::OnSensitivityX},
+      {sensY_, L"4", kSensitivityYId, kThumbUp, kSensitivityFirstPosition, kSensitivityLastPosition, true,
+       &CSensExDlg::OnSensitivityY},
       // Truncated, not snapped: every speed can be reached.
-      {otg_, L"14", kOtgSpeedId, kThumbDown, kOtgSpeedMin, kOtgSpeedMax, false},
+      {otg_, L"14", kOtgSpeedId, kThumbDown, kOtgSpeedMin, kOtgSpeedMax, false, &CSensExDlg::OnOtgSpeed},
   };
   for (const auto& row : sliders) {
     const RECT rect = ToRect(ReadButtonInfo(layout, row.key).Rect);
@@ -86,12 +87,16 @@ void CSensExDlg::CreateControls() {
     row.slider.SetTrackImage(images.normal.Get());
     row.slider.SetRange(row.min, row.max);
     if (row.snap) row.slider.SetSnap();
+    row.slider.OnMoved([this, moved = row.moved](int position) { (this->*moved)(position); });
   }
 
   for (int level = 0; level < kEditableLevels; ++level) {
     const RECT rect = ToRect(ReadButtonInfo(layout, std::to_wstring(kFirstLevelKey + level).c_str()).Rect);
-    if (!levels_[level].Create(rect, Hwnd(), kFirstLevelId + level)) continue;
-    levels_[level].SetImages(images.normal.Get(), images.over.Get(), images.down.Get(), images.normal.Get(), rect);
+    CDpiSettingWnd& row = levels_[level];
+    if (!row.Create(rect, Hwnd(), kFirstLevelId + level)) continue;
+    row.SetImages(images.normal.Get(), images.over.Get(), images.down.Get(), images.normal.Get(), rect);
+    row.OnLevelMoved([this, level](int position) { OnLevelMoved(level, position); });
+    row.OnCurrentPressed([this, level] { OnCurrentLevel(level); });
   }
 
   for (int rate = 0; rate < kPollingRateChoices; ++rate) {
@@ -144,35 +149,30 @@ void CSensExDlg::OnPollingRate(int rate) {
   ShowPollingRate(rate);
 }
 
-LRESULT CSensExDlg::OnSliderPos(WPARAM wParam, LPARAM lParam) {
+void CSensExDlg::OnSensitivityX(int position) { OnSensitivity(SensitivityAxis::X, position); }
+
+void CSensExDlg::OnSensitivityY(int position) { OnSensitivity(SensitivityAxis::Y, position); }
+
+void CSensExDlg::OnSensitivity(SensitivityAxis axis, int position) {
   ProfileRecord* profile = ActiveProfile(WorkingSettings);
-  if (!profile) return 0;
-  const int position = IntParam(wParam);
-  switch (lParam) {
-    case kSensitivityXId: OnSensitivity(*profile, SensitivityAxis::X, position); break;
-    case kSensitivityYId: OnSensitivity(*profile, SensitivityAxis::Y, position); break;
-    case kOtgSpeedId: StoreOtgSpeed(*profile, position); break;
-    default: break;
-  }
-  return 0;
+  if (profile && StoreSensitivity(*profile, axis, position))
+    MoveThumb(axis == SensitivityAxis::X ? sensY_ : sensX_, position);
 }
 
-void CSensExDlg::OnSensitivity(ProfileRecord& profile, SensitivityAxis axis, int position) {
-  if (StoreSensitivity(profile, axis, position)) MoveThumb(axis == SensitivityAxis::X ? sensY_ : sensX_, position);
+void CSensExDlg::OnOtgSpeed(int speed) {
+  if (ProfileRecord* profile = ActiveProfile(WorkingSettings)) StoreOtgSpeed(*profile, speed);
 }
 
-LRESULT CSensExDlg::OnDpiLevelChanged(WPARAM wParam, LPARAM lParam) {
+// Handed back to the row it came from; anything else is nobody's level.
+void CSensExDlg::OnDpiLevelChanged(int kind, int value, int rowId) { DeliverDpiLevelChange(Hwnd(), kind, value, rowId); }
+
+void CSensExDlg::OnLevelMoved(int level, int position) {
+  if (ProfileRecord* profile = ActiveProfile(WorkingSettings)) StoreLevelPosition(*profile, level, position);
+}
+
+void CSensExDlg::OnCurrentLevel(int level) {
   ProfileRecord* profile = ActiveProfile(WorkingSettings);
-  // Only the page's own rows report; anything else is nobody's level.
-  if (!profile || lParam < kFirstLevelId || lParam >= kFirstLevelId + kEditableLevels) return 0;
-  const int level = static_cast<int>(lParam - kFirstLevelId);
-  const WPARAM kind = wParam >> 16;
-  if (kind == kDpiLevelPosition) {
-    StoreLevelPosition(*profile, level, static_cast<int>(LOWORD(wParam)));
-  } else if (kind == kDpiLevelCurrent && StoreCurrentLevel(*profile, level)) {
-    ShowCurrentLevel(level);
-  }
-  return 0;
+  if (profile && StoreCurrentLevel(*profile, level)) ShowCurrentLevel(level);
 }
 
 void CSensExDlg::ShowCurrentLevel(int level) {

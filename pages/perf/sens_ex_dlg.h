@@ -41,11 +41,15 @@ class CSensExDlg : public CSkinnedPage {
  private:
   void CreateControls() override;
   void PaintContent(HDC dc) override;
-  LRESULT OnSliderPos(WPARAM wParam, LPARAM lParam);
-  LRESULT OnDpiLevelChanged(WPARAM wParam, LPARAM lParam);
+  void OnDpiLevelChanged(int kind, int value, int rowId);
   void OnSync();
   void OnPollingRate(int rate);
-  void OnSensitivity(ProfileRecord& profile, SensitivityAxis axis, int position);
+  void OnSensitivityX(int position);
+  void OnSensitivityY(int position);
+  void OnSensitivity(SensitivityAxis axis, int position);
+  void OnOtgSpeed(int speed);
+  void OnLevelMoved(int level, int position);
+  void OnCurrentLevel(int level);
   void ShowCurrentLevel(int level);
   void ShowPollingRate(int rate);
 

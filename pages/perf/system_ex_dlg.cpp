@@ -6,7 +6,6 @@
 #include "app/language.h"
 #include "app/messages.h"
 #include "framework/wide.h"
-#include "framework/message_params.h"
 #include "lang/string_ids.h"
 #include "model/settings.h"
 #include "model/text.h"
@@ -52,14 +51,6 @@ const PageImageNames CSystemExDlg::kPictures = PageImageNames::InScreenSection(k
 // A press on the background moves nothing: the sliders' page keeps still.
 CSystemExDlg::CSystemExDlg(UINT templateId) : CSkinnedPage(templateId, kPictures, Drag::Nothing, Keys::Stopped) {}
 
-const MessageMap& CSystemExDlg::Messages() {
-  static const MessageEntry entries[] = {
-      OnMessage(WM_SLIDER_POS, &CSystemExDlg::OnSliderPos),
-  };
-  static const MessageMap map{&CSkinnedPage::Messages(), entries};
-  return map;
-}
-
 void CSystemExDlg::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
   for (auto [button, key] : {std::pair{&acceleration_, kAccelerationKey}, {&wheelScreen_, kWheelScreenKey}}) {
@@ -78,6 +69,7 @@ void CSystemExDlg::CreateControls() {
     slider.SetRange(range.min, range.max);
     if (row.snap) slider.SetSnap();
     slider.SetPos(range.min);
+    slider.OnMoved([this, which = row.slider](int position) { OnSliderMoved(which, position); });
   }
 }
 
@@ -98,14 +90,12 @@ void CSystemExDlg::RefreshTexts() {
   UpdateWindow(Hwnd());
 }
 
-LRESULT CSystemExDlg::OnSliderPos(WPARAM wParam, LPARAM lParam) {
-  const auto row = std::ranges::find(kSliders, IntParam(lParam), &SliderRow::id);
+void CSystemExDlg::OnSliderMoved(PointerSlider slider, int position) {
   ProfileRecord* active = ActiveProfile(WorkingSettings);
-  if (row == std::end(kSliders) || !active) return 0;
-  StorePosition(*active, row->slider, IntParam(wParam));
+  if (!active) return;
+  StorePosition(*active, slider, position);
   // The user feels the new double-click time while still choosing it.
-  if (row->slider == PointerSlider::DoubleClick) SetDoubleClickTime(static_cast<UINT>(active->DbleClickSpeed));
-  return 0;
+  if (slider == PointerSlider::DoubleClick) SetDoubleClickTime(static_cast<UINT>(active->DbleClickSpeed));
 }
 
 void CSystemExDlg::OnAcceleration() {

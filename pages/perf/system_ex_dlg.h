@@ -28,13 +28,10 @@ class CSystemExDlg : public CSkinnedPage {
   CBitmapBtn& WheelScreenButton() { return wheelScreen_; }
   CClickHSlider& Slider(PointerSlider slider) { return sliders_[static_cast<std::size_t>(slider)]; }
 
-  const MessageMap* GetMessageMap() const override { return &Messages(); }
-  static const MessageMap& Messages();
-
  private:
   void CreateControls() override;
   void PaintContent(HDC dc) override;
-  LRESULT OnSliderPos(WPARAM wParam, LPARAM lParam);
+  void OnSliderMoved(PointerSlider slider, int position);
   void OnAcceleration();
   void OnWheelScreen();
 

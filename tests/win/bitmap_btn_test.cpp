@@ -33,14 +33,11 @@ class CParent : public CDialog {
   std::vector<HWND> clicks;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
-    static const MessageEntry entries[] = {OnCommand(BN_CLICKED, kAnyControl, &CParent::OnClicked)};
+    static const MessageEntry entries[] = {msg::ControlCommand<&CParent::OnClicked>(BN_CLICKED)};
     static const MessageMap map{&CDialog::Messages(), entries};
     return map;
   }
-  LRESULT OnClicked(WPARAM, LPARAM lParam) {
-    clicks.push_back(reinterpret_cast<HWND>(lParam));
-    return 0;
-  }
+  void OnClicked(int, HWND button) { clicks.push_back(button); }
 };
 
 class BitmapBtnTest : public testing::Test {

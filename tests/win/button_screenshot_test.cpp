@@ -58,16 +58,16 @@ class CShowcase : public CDialog {
   CShowcase() : CDialog(IDD_MAIN) {}
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
-    static const MessageEntry entries[] = {OnMessage(WM_ERASEBKGND, &CShowcase::OnEraseBkgnd)};
+    static const MessageEntry entries[] = {msg::EraseBkgnd<&CShowcase::OnEraseBkgnd>()};
     static const MessageMap map{&CDialog::Messages(), entries};
     return map;
   }
-  LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM) {
+  bool OnEraseBkgnd(HDC dc) {
     RECT client;
     GetClientRect(Hwnd(), &client);
     GdiBrush brush(CreateSolidBrush(kBackground));
-    FillRect(reinterpret_cast<HDC>(wParam), &client, brush.Get());
-    return TRUE;
+    FillRect(dc, &client, brush.Get());
+    return true;
   }
 };
 

@@ -39,17 +39,16 @@ class CSkinnedMain : public CDialog {
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
     static const MessageEntry entries[] = {
-        OnMessage(WM_ERASEBKGND, &CSkinnedMain::OnEraseBkgnd),
-        OnMessage(WM_PAINT, &CSkinnedMain::OnPaint),
+        msg::EraseBkgnd<&CSkinnedMain::OnEraseBkgnd>(),
+        msg::Paint<&CSkinnedMain::OnPaint>(),
     };
     static const MessageMap map{&CDialog::Messages(), entries};
     return map;
   }
-  LRESULT OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
-  LRESULT OnPaint(WPARAM, LPARAM) {
+  bool OnEraseBkgnd(HDC) { return true; }
+  void OnPaint() {
     PaintDc dc(Hwnd());
     images.PaintBackground(dc.Get());
-    return 0;
   }
 };
 

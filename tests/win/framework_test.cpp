@@ -28,20 +28,20 @@ class CBaseDlg : public CDialog {
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
     static const MessageEntry entries[] = {
-        OnMessage(WM_CREATE, &CBaseDlg::OnCreate),
-        OnMessage(WM_INITDIALOG, &CBaseDlg::OnInitDialog),
-        OnMessage(WM_TEST_NOTE, &CBaseDlg::OnBaseNote),
+        msg::Create<&CBaseDlg::OnCreate>(),
+        msg::InitDialog<&CBaseDlg::OnInitDialog>(),
+        msg::Forwarded<&CBaseDlg::OnBaseNote>(WM_TEST_NOTE),
     };
     static const MessageMap map{&CDialog::Messages(), entries};
     return map;
   }
-  LRESULT OnCreate(WPARAM, LPARAM) {
+  bool OnCreate(const CREATESTRUCTW&) {
     created = true;
-    return Default();
+    return Default() != -1;
   }
-  LRESULT OnInitDialog(WPARAM, LPARAM) {
+  bool OnInitDialog() {
     initialised = true;
-    return TRUE;
+    return true;
   }
   LRESULT OnBaseNote(WPARAM, LPARAM) {
     journal.push_back("base note");
@@ -56,21 +56,15 @@ class CDerivedDlg : public CBaseDlg {
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
     static const MessageEntry entries[] = {
-        OnCommand(BN_CLICKED, 7, &CDerivedDlg::OnSeven),
-        OnCommand(BN_CLICKED, kAnyControl, &CDerivedDlg::OnAnyClick),
-        OnMessage(WM_TEST_END, &CDerivedDlg::OnEnd),
+        msg::Command<&CDerivedDlg::OnSeven>(BN_CLICKED, 7),
+        msg::ControlCommand<&CDerivedDlg::OnAnyClick>(BN_CLICKED),
+        msg::Forwarded<&CDerivedDlg::OnEnd>(WM_TEST_END),
     };
     static const MessageMap map{&CBaseDlg::Messages(), entries};
     return map;
   }
-  LRESULT OnSeven(WPARAM, LPARAM) {
-    journal.push_back("seven");
-    return 0;
-  }
-  LRESULT OnAnyClick(WPARAM, LPARAM lParam) {
-    journal.push_back(reinterpret_cast<HWND>(lParam) == button ? "button click" : "other click");
-    return 0;
-  }
+  void OnSeven() { journal.push_back("seven"); }
+  void OnAnyClick(int, HWND control) { journal.push_back(control == button ? "button click" : "other click"); }
   LRESULT OnEnd(WPARAM wParam, LPARAM) {
     EndDialog(static_cast<INT_PTR>(wParam));
     return 0;
@@ -103,13 +97,13 @@ class CCountingButton : public CButton {
   bool attached = false;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
-    static const MessageEntry entries[] = {OnMessage(WM_LBUTTONDOWN, &CCountingButton::OnDown)};
+    static const MessageEntry entries[] = {msg::Mouse<&CCountingButton::OnDown>(WM_LBUTTONDOWN)};
     static const MessageMap map{&CButton::Messages(), entries};
     return map;
   }
-  LRESULT OnDown(WPARAM, LPARAM) {
+  void OnDown(POINT, UINT) {
     ++presses;
-    return Default();
+    Default();
   }
   PreTranslation PreTranslateMessage(MSG* msg) override {
     if (msg->message == WM_TEST_NOTE) journal.push_back("button pre-translate");
@@ -221,20 +215,14 @@ class CReflectingList : public CWnd {
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
     static const MessageEntry entries[] = {
-        OnReflected(WM_MEASUREITEM, &CReflectingList::OnMeasureItem),
-        OnReflectedCommand(LBN_DBLCLK, &CReflectingList::OnDoubleClick),
+        msg::ReflectedMeasureItem<&CReflectingList::OnMeasureItem>(),
+        msg::ReflectedCommand<&CReflectingList::OnDoubleClick>(LBN_DBLCLK),
     };
     static const MessageMap map{&CWnd::Messages(), entries};
     return map;
   }
-  LRESULT OnMeasureItem(WPARAM, LPARAM lParam) {
-    reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 23;
-    return TRUE;
-  }
-  LRESULT OnDoubleClick(WPARAM, LPARAM) {
-    ++clicks;
-    return 0;
-  }
+  void OnMeasureItem(MEASUREITEMSTRUCT& item) { item.itemHeight = 23; }
+  void OnDoubleClick() { ++clicks; }
 };
 
 // Its own destruction step, in its table.
@@ -243,13 +231,13 @@ class CRecordingDlg : public CDialog {
   CRecordingDlg() : CDialog(kModalTemplate) {}
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
-    static const MessageEntry entries[] = {OnMessage(WM_DESTROY, &CRecordingDlg::OnDestroy)};
+    static const MessageEntry entries[] = {msg::Destroy<&CRecordingDlg::OnDestroy>()};
     static const MessageMap map{&CDialog::Messages(), entries};
     return map;
   }
-  LRESULT OnDestroy(WPARAM, LPARAM) {
+  void OnDestroy() {
     journal.push_back("own destruction step");
-    return Default();
+    Default();
   }
 };
 

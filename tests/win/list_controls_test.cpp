@@ -32,17 +32,14 @@ class CHost : public CDialog {
   std::vector<std::pair<UINT, WPARAM>> notes;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
-    static const MessageEntry entries[] = {OnMessage(WM_LIST_ITEM_EDITED, &CHost::OnEdited),
-                                           OnMessage(WM_CTLCOLORDLG, &CHost::OnColour)};
+    static const MessageEntry entries[] = {msg::ListItemEdited<&CHost::OnEdited>(),
+                                           msg::CtlColor<&CHost::OnColour>(WM_CTLCOLORDLG)};
     static const MessageMap map{&CDialog::Messages(), entries};
     return map;
   }
   // Dark as the pages are.
-  LRESULT OnColour(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH)); }
-  LRESULT OnEdited(WPARAM wParam, LPARAM lParam) {
-    notes.push_back({static_cast<UINT>(lParam), wParam});
-    return 0;
-  }
+  HBRUSH OnColour(HDC) { return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)); }
+  void OnEdited(int line, int list) { notes.push_back({static_cast<UINT>(list), static_cast<WPARAM>(line)}); }
 };
 
 // Keeps when each scroll message reached it.
@@ -51,13 +48,13 @@ class CRecordingList : public CListBoxEx {
   std::vector<std::pair<WORD, ULONGLONG>> scrolls;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages() {
-    static const MessageEntry entries[] = {OnMessage(WM_VSCROLL, &CRecordingList::OnVScroll)};
+    static const MessageEntry entries[] = {msg::Scroll<&CRecordingList::OnVScroll>(WM_VSCROLL)};
     static const MessageMap map{&CListBoxEx::Messages(), entries};
     return map;
   }
-  LRESULT OnVScroll(WPARAM wParam, LPARAM) {
-    scrolls.push_back({LOWORD(wParam), GetTickCount64()});
-    return Default();
+  void OnVScroll(int request, int, HWND) {
+    scrolls.push_back({static_cast<WORD>(request), GetTickCount64()});
+    Default();
   }
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(Hwnd(), message, wParam, lParam);

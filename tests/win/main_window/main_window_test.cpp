@@ -128,7 +128,9 @@ TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindowButOnThePagesOfVa
     MSG msg;
     const bool dragged = PeekMessageW(&msg, dlg.Hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE);
     EXPECT_EQ(dragged, i == 0 || rows[i - 1].drags) << i;
-    if (dragged) EXPECT_EQ(msg.lParam, MAKELPARAM(30, 40)) << i;
+    if (dragged) {
+      EXPECT_EQ(msg.lParam, MAKELPARAM(30, 40)) << i;
+    }
   }
 }
 
