@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-extra
   # JPEG output of the host tool that renders the skin's pictures.
   libjpeg-dev
+  # The fuzz targets: clang, and libFuzzer with the sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 
 missing=()
