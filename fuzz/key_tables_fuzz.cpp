@@ -9,52 +9,24 @@
 #include "model/function_lists.h"
 #include "model/key_codes.h"
 #include "model/key_names.h"
-#include "model/keyboard_layout.h"
 #include "model/text_source.h"
+#include "tests/unit/fixed_layouts.h"
 
 namespace {
 
 constexpr std::uint32_t kCodesChecked = 0x200;
 constexpr int kLastNamedCode = 44;
 
-struct FuzzKey {
-  std::uint32_t vk, scanCode;
-  int count;
-  std::uint16_t characters;
-};
-
-class FuzzLayout : public KeyboardLayout {
- public:
-  explicit FuzzLayout(FuzzedDataProvider& input) {
-    const int keys = input.ConsumeIntegralInRange(0, 64);
-    for (int i = 0; i < keys; ++i)
-      keys_.push_back({input.ConsumeIntegralInRange<std::uint32_t>(0, kCodesChecked),
-                       input.ConsumeIntegralInRange<std::uint32_t>(0, 0x7F), input.ConsumeIntegralInRange(-3, 3),
-                       input.ConsumeIntegral<std::uint16_t>()});
-  }
-  std::uint32_t ScanCodeOf(std::uint32_t vk) const override {
-    const FuzzKey* key = Find([vk](const FuzzKey& k) { return k.vk == vk; });
-    return key ? key->scanCode : 0;
-  }
-  std::uint32_t VkAt(std::uint32_t scanCode) const override {
-    const FuzzKey* key = Find([scanCode](const FuzzKey& k) { return k.scanCode == scanCode; });
-    return key ? key->vk : 0;
-  }
-  int Translate(std::uint32_t vk, std::uint32_t, std::uint16_t& characters) const override {
-    const FuzzKey* key = Find([vk](const FuzzKey& k) { return k.vk == vk; });
-    if (!key) return 0;
-    characters = key->characters;
-    return key->count;
-  }
-
- private:
-  template <typename Match>
-  const FuzzKey* Find(Match match) const {
-    const auto key = std::ranges::find_if(keys_, match);
-    return key == keys_.end() ? nullptr : &*key;
-  }
-  std::vector<FuzzKey> keys_;
-};
+// Up to 64 keys at any codes, typing anything: dead keys, two characters,
+// counts no layout gives.
+FixedLayout AnyLayout(FuzzedDataProvider& input) {
+  std::vector<LayoutKey> keys(input.ConsumeIntegralInRange(0, 64));
+  for (LayoutKey& key : keys)
+    key = {input.ConsumeIntegralInRange<std::uint32_t>(0, kCodesChecked),
+           input.ConsumeIntegralInRange<std::uint32_t>(0, 0x7F), input.ConsumeIntegralInRange(-3, 3),
+           input.ConsumeIntegral<std::uint16_t>()};
+  return FixedLayout(std::move(keys));
+}
 
 class NumberTexts : public TextSource {
  public:
@@ -112,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   record.Entries[0][1] = input.ConsumeIntegral<std::uint8_t>();
   const int button = input.ConsumeIntegralInRange(-1, kButtonCount);
   const std::uint32_t anyCode = input.ConsumeIntegral<std::uint32_t>();
-  const FuzzLayout layout(input);
+  const FixedLayout layout = AnyLayout(input);
   for (std::uint32_t code = 0; code < kCodesChecked; ++code) CheckKeys(code, layout);
   CheckKeys(anyCode, layout);
   for (int code = 0; code <= 0xFF; ++code) {

@@ -4,10 +4,10 @@
 // in view inside the list, and the typed numbers and names within bounds.
 #include <cstring>
 
-#include "../tests/unit/fixed_layouts.h"
 #include "fuzz_check.h"
 #include "macro/macro_editor.h"
 #include "macro/macro_name.h"
+#include "tests/unit/fixed_layouts.h"
 
 namespace {
 
