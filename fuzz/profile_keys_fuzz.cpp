@@ -17,7 +17,7 @@ namespace {
 template <std::size_t N>
 void CutAtLineBreak(char16_t (&text)[N]) {
   const std::u16string_view whole = TextOf(text);
-  SetText(text, whole.substr(0, whole.find_first_of(u"\r\n")));
+  SetText(text, std::u16string(whole.substr(0, whole.find_first_of(u"\r\n"))));
 }
 
 }  // namespace
