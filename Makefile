@@ -1,5 +1,8 @@
 # The two entry points of the README; everything else is in scripts/.
-.PHONY: run test build bench dist screenshots clean
+.PHONY: run test build bench fuzz dist screenshots clean
+
+# Seconds each fuzz target runs for in `make fuzz`.
+SECONDS ?= 60
 
 run:
 	@scripts/setup.sh
@@ -11,6 +14,9 @@ test:
 
 bench:
 	@scripts/bench.sh
+
+fuzz:
+	@scripts/fuzz.sh $(SECONDS)
 
 # The release in build/dist: the portable zip and the installer.
 dist:

@@ -16,6 +16,8 @@ packages=(
   libjpeg-dev
   # The release: the installer and the portable zip.
   nsis zip
+  # The fuzz targets: clang, and libFuzzer with the sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 packages+=("$@")
 

@@ -53,6 +53,15 @@ run_ctest() {
 
 echo "== native tests (sanitizers)"
 run_ctest build/native
+echo "== fuzz targets, 5 seconds each"
+# Each target is one case; a run that failed before any target (the build)
+# is one failed case.
+fuzzed=$("$root/scripts/fuzz.sh" 5)
+fuzz_status=$?
+echo "$fuzzed"
+passed=$((passed + $(grep -c ', ok$' <<<"$fuzzed")))
+failed=$((failed + $(grep -c ', FAILED' <<<"$fuzzed")))
+if [ "$fuzz_status" -ne 0 ] && ! grep -q ', FAILED' <<<"$fuzzed"; then failed=$((failed + 1)); fi
 echo "== Windows tests (Wine)"
 run_ctest build/win env WINEPREFIX="$root/build/test-prefix" "$root/scripts/wine-env.sh" run
 

@@ -18,14 +18,15 @@ ScrollLayout LayoutScrollBar(int thickness, int length, const ScrollValues& valu
   ScrollLayout layout;
   const int t = std::max(thickness, 0);
   layout.length = std::max(length, 0);
-  const int track = std::max(layout.length - 2 * t, 0);
+  const int track = static_cast<int>(std::max<int64_t>(layout.length - int64_t{2} * t, 0));
   // A bar too short for two arrows is all arrows.
   layout.arrow = track == 0 ? layout.length / 2 : t;
 
   // 64 bits: a range may span every int and a page every unsigned. A range
-  // given upside down counts as empty, a page beyond it leaves no steps.
+  // given upside down counts as empty, a page beyond it leaves no steps; a
+  // page of 0 scrolls as one of 1 does, up to the range's end and no further.
   const int64_t range = std::max<int64_t>(int64_t{values.max} - values.min, 0);
-  layout.steps = std::max<int64_t>(range - values.page + 1, 0);
+  layout.steps = std::max<int64_t>(range - std::max(values.page, 1u) + 1, 0);
 
   if (track >= kMinThumbLength) {
     const uint64_t share = uint64_t{values.page} * static_cast<uint64_t>(track) / static_cast<uint64_t>(range + 1);

@@ -15,8 +15,8 @@ struct ThumbTravel {
   int end = 0;
   int thumbWidth = 0;
   // Pixels the left edge can move; zero or less for a track no wider than
-  // its thumb.
-  int Span() const { return end - start - thumbWidth; }
+  // its thumb. In 64 bits: any three ints give a difference that fits.
+  long long Span() const { return static_cast<long long>(end) - start - thumbWidth; }
 };
 
 // A value read from a position: the exact figure (single precision, as

@@ -8,7 +8,9 @@
 
 #include "data_folder.h"
 #include "file_replacement.h"
+#include "framework/wide.h"
 #include "macro/macro_buttons.h"
+#include "macro/macro_file_key.h"
 #include "private_profile.h"
 
 namespace {
@@ -17,23 +19,12 @@ constexpr wchar_t kSection[] = L"Macros";
 constexpr wchar_t kNumberKey[] = L"number";
 constexpr wchar_t kFileName[] = L"\\sequence.dat";
 
-// The list position a key stands for: only keys as the saver writes them
-// (decimal, no sign, no leading zero) for positions below `number`.
-std::optional<int> PositionOf(const std::wstring& key, int number) {
-  if (key.empty() || key.size() > 10 || (key.size() > 1 && key[0] == L'0')) return std::nullopt;
-  if (!std::ranges::all_of(key, [](wchar_t c) { return c >= L'0' && c <= L'9'; })) return std::nullopt;
-  long long position = 0;
-  for (wchar_t c : key) position = position * 10 + (c - L'0');
-  if (position >= number) return std::nullopt;
-  return static_cast<int>(position);
-}
-
 // The positions below `number` that have a key, in list order. The keys
 // present bound the work, however large `number` claims to be.
 std::vector<int> StoredPositions(const std::wstring& file, int number) {
   std::vector<int> positions;
   for (const std::wstring& key : KeyNames(file, kSection))
-    if (auto position = PositionOf(key, number)) positions.push_back(*position);
+    if (auto position = MacroFilePosition(Utf16(key), number)) positions.push_back(*position);
   std::ranges::sort(positions);
   const auto [first, last] = std::ranges::unique(positions);
   positions.erase(first, last);

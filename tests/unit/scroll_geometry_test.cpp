@@ -66,6 +66,15 @@ TEST(ScrollGeometry, ThumbDragFollowsThePointerWithinTheRange) {
   const std::pair<int, int> rows[] = {{0, 45}, {9, 49}, {-9, 41}, {90, 90}, {500, 90}, {-500, 0}};
   for (auto [delta, position] : rows) EXPECT_EQ(ThumbDragPosition(layout, values, 45, delta), position) << delta;
 
+  // A page of 0 ends where one of 1 does, at the range's end (found by
+  // fuzzing: one step beyond it, past the largest int for the widest range).
+  for (int max : {99, INT_MAX}) {
+    const ScrollValues noPage{0, max, 0, 0};
+    EXPECT_EQ(ThumbDragPosition(LayoutScrollBar(kThickness, 226, noPage, false), noPage, 0, 500), max);
+  }
+  // Arrows too thick to double are still two halves of the bar.
+  EXPECT_EQ(LayoutScrollBar(INT_MAX, 100, values, true).arrow, 50);
+
   // No free track: the thumb stays.
   const ScrollValues none{0, 9, 500, 0};
   EXPECT_EQ(ThumbDragPosition(LayoutScrollBar(kThickness, 226, none, false), none, 0, 50), 0);

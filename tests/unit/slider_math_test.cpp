@@ -2,6 +2,7 @@
 // positions, with the single-precision rounding and the ranges' ends.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <utility>
 
 #include "skin/slider_math.h"
@@ -73,6 +74,18 @@ TEST(SliderMath, NothingDividesByZero) {
   EXPECT_EQ(ReleaseReading(100, {5, 5}, {0, 200, 12}, false, 0).value, 5);
   EXPECT_EQ(ClickReading(0, 30, 30, {0, 10}, true, 4).value, 4);
   EXPECT_EQ(ClampToRange(7, {5, 2}), 5);
+}
+
+TEST(SliderMath, TheWidestIntsNeitherOverflowNorLeaveTheirBounds) {
+  // Found by fuzzing: each of these overflowed an int, 64 bits or the
+  // conversion back to int.
+  const ThumbTravel widest{INT_MIN, INT_MAX, 0};
+  const SliderRange all{INT_MIN, INT_MAX};
+  EXPECT_EQ(ThumbLeftFor(INT_MAX, {0, 10}, widest), -1);
+  EXPECT_EQ(ClampDrag(INT_MAX, INT_MIN, widest), INT_MAX);
+  EXPECT_EQ(DragValue(INT_MAX, all, widest, 0), INT_MAX);
+  EXPECT_EQ(ReleaseReading(INT_MAX, all, widest, true, 0).value, INT_MAX);
+  EXPECT_EQ(ClickReading(INT_MAX, INT_MIN, INT_MAX, all, true, 0).value, INT_MAX);
 }
 
 }  // namespace
