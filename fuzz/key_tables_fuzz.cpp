@@ -60,8 +60,8 @@ void CheckLine(const std::optional<ListLine>& line, const std::array<FunctionGro
 }
 
 void CheckFunction(int code, int button, const ButtonRecord& record) {
-  const int page = HomePage(code);
-  FUZZ_CHECK(page >= kPageMouseFunction && page <= kPageKeyFunction);
+  const FunctionPage page = HomePage(code);
+  FUZZ_CHECK(page >= FunctionPage::MouseFunction && page <= FunctionPage::KeyFunction);
   if (code < 0 || code > kLastNamedCode) {
     FUZZ_CHECK(FunctionNameText(code) == 0);
     FUZZ_CHECK(FunctionName(code, NumberTexts()).empty());
