@@ -1,6 +1,7 @@
 #include "app/skinned_dialog.h"
 
 #include "app/language.h"
+#include "skin/palette.h"
 #include "skin/skin_files.h"
 
 CSkinnedDialog::CSkinnedDialog(UINT templateId, PageImageNames pictures, const wchar_t* layout,
@@ -25,7 +26,7 @@ void CSkinnedDialog::CreateControls() {
     if (rows_[i].caption) buttons_[i].SetCaption(LanguageText(rows_[i].caption));
     buttons_[i].OnClick([this, i] { OnSkinButton(static_cast<int>(i)); });
   }
-  editBrush_.Reset(CreateSolidBrush(RGB(0, 0, 0)));
+  editBrush_.Reset(CreateSolidBrush(kSkinEditBack));
 }
 
 LRESULT CSkinnedDialog::OnInitDialog(WPARAM, LPARAM) {
@@ -44,8 +45,8 @@ LRESULT CSkinnedDialog::OnInitDialog(WPARAM, LPARAM) {
 
 LRESULT CSkinnedDialog::OnCtlColorEdit(WPARAM wParam, LPARAM) {
   const HDC dc = reinterpret_cast<HDC>(wParam);
-  SetTextColor(dc, RGB(255, 255, 255));
-  SetBkColor(dc, RGB(0, 0, 0));
+  SetTextColor(dc, kSkinWhite);
+  SetBkColor(dc, kSkinEditBack);
   return reinterpret_cast<LRESULT>(editBrush_.Get());
 }
 

@@ -61,6 +61,11 @@ LRESULT CClickHSlider::OnCreate(WPARAM, LPARAM) {
   return Default();
 }
 
+void CClickHSlider::SetPos(int value) {
+  Thumb.SetPos(value);
+  if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
 LRESULT CClickHSlider::OnPaint(WPARAM, LPARAM) {
   PaintDc paint(Hwnd());
   RECT client;

@@ -12,14 +12,14 @@
 #include "model/settings.h"
 #include "model/text.h"
 #include "pages/assign/dlg_prog_sel.h"
+#include "skin/palette.h"
 
 namespace {
 
 constexpr int kFirstListId = 2001;
-constexpr COLORREF kEditBack = RGB(0, 0, 0);
-constexpr COLORREF kListBack = RGB(31, 31, 31);
+constexpr COLORREF kEditBack = kSkinEditBack;
+constexpr COLORREF kListBack = kSkinBackground;
 constexpr COLORREF kStaticBack = RGB(229, 102, 16);
-constexpr COLORREF kControlText = RGB(255, 255, 255);
 
 }  // namespace
 
@@ -43,7 +43,7 @@ template <COLORREF Back>
 LRESULT CDlgKeyFunc::OnCtlColor(WPARAM dc, LPARAM) {
   const auto context = reinterpret_cast<HDC>(dc);
   SetBkColor(context, Back);
-  SetTextColor(context, kControlText);
+  SetTextColor(context, kSkinWhite);
   SetBkMode(context, TRANSPARENT);
   return reinterpret_cast<LRESULT>(controlBrush_.Get());
 }
