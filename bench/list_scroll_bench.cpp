@@ -35,13 +35,9 @@ int wmain() {
   CListBoxEx list;
   if (!skin || !page.Create(nullptr)) return 1;
   SetWindowPos(page.Hwnd(), HWND_TOP, 100, 100, 300, 300, SWP_SHOWWINDOW);
-  CListBoxEx::CreateArgs args;
-  args.style = kListStyle;
-  args.rect = RECT{20, 20, 200, 260};
-  args.parent = page.Hwnd();
-  args.id = 2010;
-  args.scrollSkin = skin.Get();
-  if (!list.Create(args)) return 1;
+  if (!list.Create({.style = kListStyle, .rect = {20, 20, 200, 260}, .parent = page.Hwnd(), .id = 2010,
+                    .scrollSkin = skin.Get()}))
+    return 1;
   CSkinScrollWnd* frame = CSkinScrollWnd::FrameOf(list.Hwnd());
   SendMessageW(list.Hwnd(), WM_SETREDRAW, FALSE, 0);
   for (int i = 0; i < kLines; ++i) {

@@ -157,18 +157,20 @@ void CMacroManager::CreateControls() {
   }
 
   scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
-  for (auto [list, key, id] : {std::tuple{&macroList_, L"7", kMacroListId}, {&eventList_, L"8", kEventListId}}) {
-    CListBoxEx::CreateArgs args;
-    args.style = kListStyle;
-    args.rect = ToRect(ReadButtonInfo(layout, key).Rect);
-    args.parent = Hwnd();
-    args.id = static_cast<int>(id);
-    args.scrollSkin = scrollSkin_.Get();
-    list->Create(args);
-  }
+  for (auto [list, key, id] : {std::tuple{&macroList_, L"7", kMacroListId}, {&eventList_, L"8", kEventListId}})
+    list->Create({.style = kListStyle,
+                  .rect = ToRect(ReadButtonInfo(layout, key).Rect),
+                  .parent = Hwnd(),
+                  .id = static_cast<int>(id),
+                  .scrollSkin = scrollSkin_.Get()});
 
-  repeatBox_.Create({kRepeatBoxStyle, ToRect(ReadButtonInfo(layout, L"9").Rect), Hwnd(), kRepeatBoxId, kRepeatText,
-                     kRepeatBack, kRepeatDigits});
+  repeatBox_.Create({.style = kRepeatBoxStyle,
+                     .rect = ToRect(ReadButtonInfo(layout, L"9").Rect),
+                     .parent = Hwnd(),
+                     .id = kRepeatBoxId,
+                     .foreColor = kRepeatText,
+                     .backColor = kRepeatBack,
+                     .textLimit = kRepeatDigits});
 }
 
 LRESULT CMacroManager::OnInitDialog(WPARAM, LPARAM) {

@@ -43,15 +43,12 @@ const MessageMap& CFunctionListPage::Messages() {
 
 void CFunctionListPage::CreateControls() {
   scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
-  for (int group = 0; group < GroupCount(); ++group) {
-    CListBoxEx::CreateArgs args;
-    args.style = kListStyle;
-    args.rect = kGroupPlaces[group].list;
-    args.parent = Hwnd();
-    args.id = look_.firstListId + group;
-    args.scrollSkin = scrollSkin_.Get();
-    lists_[group].Create(args);
-  }
+  for (int group = 0; group < GroupCount(); ++group)
+    lists_[group].Create({.style = kListStyle,
+                          .rect = kGroupPlaces[group].list,
+                          .parent = Hwnd(),
+                          .id = look_.firstListId + group,
+                          .scrollSkin = scrollSkin_.Get()});
   FillLists();
 }
 

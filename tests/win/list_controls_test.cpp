@@ -92,14 +92,14 @@ class ListControlsTest : public testing::Test {
   void TearDown() override { host.DestroyWindow(); }
 
   void MakeList(int lines, DWORD extraStyle = 0, bool framed = true) {
-    CListBoxEx::CreateArgs args;
-    args.style = kListStyle | extraStyle;
-    args.rect = kListRect;
-    args.parent = host.Hwnd();
-    args.id = kListId;
-    if (framed) args.scrollSkin = skin.Get();
-    ASSERT_TRUE(list.Create(args));
-    if (framed) ASSERT_NE(CSkinScrollWnd::FrameOf(list.Hwnd()), nullptr);
+    ASSERT_TRUE(list.Create({.style = kListStyle | extraStyle,
+                             .rect = kListRect,
+                             .parent = host.Hwnd(),
+                             .id = kListId,
+                             .scrollSkin = framed ? skin.Get() : nullptr}));
+    if (framed) {
+      ASSERT_NE(CSkinScrollWnd::FrameOf(list.Hwnd()), nullptr);
+    }
     list.Send(WM_SETREDRAW, FALSE);
     for (int i = 0; i < lines; ++i) list.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(i).c_str()));
     list.Send(WM_SETREDRAW, TRUE);
