@@ -22,9 +22,9 @@ void CDlgRename::InitControls() {
 }
 
 void CDlgRename::PaintContent(HDC dc) {
-  SelectScope select(dc, SharedSkinFont(kDialogTitleHeight, kDialogTitleWidth));
-  SetTextColor(dc, kDialogTitleColour);
-  SetBkColor(dc, kDialogBackground);
+  SelectScope select(dc, SharedSkinFont(kTitleFont));
+  SetTextColor(dc, kSkinAccent);
+  SetBkColor(dc, kSkinBackground);
   SetBkMode(dc, OPAQUE);
   const std::wstring title = LanguageText(IDS_RENAME_TITLE);
   TextOutW(dc, kTitleAt.x, kTitleAt.y, title.c_str(), static_cast<int>(title.size()));

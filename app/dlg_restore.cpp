@@ -12,23 +12,21 @@ constexpr SkinDialogButton kRestoreButtons[] = {{L"1", IDS_DIALOG_OK}, {L"2", ID
 constexpr int kOkIndex = 0;
 constexpr RECT kQuestionBox{15, 24, 296, 88};
 constexpr POINT kTitleAt{9, 9};
-constexpr COLORREF kQuestionColour = 0xFDFDFD;
-constexpr COLORREF kTitleColour = 0x5B5B5B;
 
 }  // namespace
 
 CDlgRestore::CDlgRestore() : CSkinnedDialog(IDD_RESTORE, kRestorePictures, L"Restore.ini", kRestoreButtons) {}
 
 void CDlgRestore::PaintContent(HDC dc) {
-  SelectScope select(dc, SharedSkinFont(kDialogTitleHeight, kDialogTitleWidth));
-  SetBkColor(dc, kDialogBackground);
+  SelectScope select(dc, SharedSkinFont(kTitleFont));
+  SetBkColor(dc, kSkinBackground);
   SetBkMode(dc, OPAQUE);
   const std::wstring question = LanguageText(IDS_RESTORE_QUESTION);
   RECT box = kQuestionBox;
-  SetTextColor(dc, kQuestionColour);
+  SetTextColor(dc, kSkinText);
   DrawTextW(dc, question.c_str(), static_cast<int>(question.size()), &box, DT_WORDBREAK);
   const std::wstring title = LanguageText(IDS_RESTORE_DEFAULT);
-  SetTextColor(dc, kTitleColour);
+  SetTextColor(dc, kSkinHeading);
   TextOutW(dc, kTitleAt.x, kTitleAt.y, title.c_str(), static_cast<int>(title.size()));
 }
 

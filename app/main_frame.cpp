@@ -82,9 +82,6 @@ constexpr FrameButton kReloadedCaptions[] = {kProgramButton, kSettingsButton, kR
 // background, and the painted labels.
 constexpr RECT kLanguageAreas[] = {{221, 343, 586, 362}, {221, 382, 534, 401}, {652, 382, 780, 405}};
 
-constexpr int kLabelFontHeight = 17;
-constexpr int kLabelFontWidth = 6;
-
 constexpr LightChoice kLightChoices[] = {LightChoice::EffectA, LightChoice::EffectB, LightChoice::Off};
 
 void RepaintNow(HWND window) {
@@ -170,13 +167,13 @@ void MainFrame::ReloadCaptions(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   const RECT labels{kFrameLabelX, std::ranges::min(kFrameLabels, {}, &FrameLabel::y).y, client.right,
-                    std::ranges::max(kFrameLabels, {}, &FrameLabel::y).y + kLabelFontHeight};
+                    std::ranges::max(kFrameLabels, {}, &FrameLabel::y).y + kPageFont.height};
   InvalidateRect(window, &labels, TRUE);
   UpdateWindow(window);
 }
 
 void MainFrame::PaintLabels(HDC dc) const {
-  SelectScope select(dc, SharedSkinFont(kLabelFontHeight, kLabelFontWidth));
+  SelectScope select(dc, SharedSkinFont(kPageFont));
   SetBkMode(dc, TRANSPARENT);
   for (const FrameLabel& label : kFrameLabels) {
     const std::wstring text = LanguageText(label.text);

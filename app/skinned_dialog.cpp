@@ -1,6 +1,7 @@
 #include "app/skinned_dialog.h"
 
 #include "app/language.h"
+#include "skin/palette.h"
 #include "skin/skin_files.h"
 
 CSkinnedDialog::CSkinnedDialog(UINT templateId, PageImageNames pictures, const wchar_t* layout,
@@ -25,7 +26,7 @@ void CSkinnedDialog::CreateControls() {
     if (rows_[i].caption) buttons_[i].SetCaption(LanguageText(rows_[i].caption));
     buttons_[i].OnClick([this, i] { OnSkinButton(static_cast<int>(i)); });
   }
-  editBrush_.Reset(CreateSolidBrush(RGB(0, 0, 0)));
+  editBrush_.Reset(CreateSolidBrush(kSkinEditBack));
 }
 
 bool CSkinnedDialog::OnInitDialog() {
@@ -43,8 +44,8 @@ bool CSkinnedDialog::OnInitDialog() {
 }
 
 HBRUSH CSkinnedDialog::OnCtlColorEdit(HDC dc) {
-  SetTextColor(dc, RGB(255, 255, 255));
-  SetBkColor(dc, RGB(0, 0, 0));
+  SetTextColor(dc, kSkinWhite);
+  SetBkColor(dc, kSkinEditBack);
   return editBrush_.Get();
 }
 

@@ -57,13 +57,6 @@ class CSkinnedDialog : public CSkinnedWindow {
   GdiBrush editBrush_;
 };
 
-// Font of the dialogs' painted texts.
-inline constexpr int kDialogTitleHeight = 18;
-inline constexpr int kDialogTitleWidth = 7;
-// The dialogs' title colour and opaque text background.
-inline constexpr COLORREF kDialogTitleColour = 0x0808FF;
-inline constexpr COLORREF kDialogBackground = 0x1F1F1F;
-
 // Enter or Escape going down; 0 for anything else. Only a key going down
 // ends a dialog: the release of a key pressed in another window (the
 // system's file dialog) must not.

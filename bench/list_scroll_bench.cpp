@@ -35,11 +35,10 @@ int wmain() {
   CListBoxEx list;
   if (!skin || !page.Create(nullptr)) return 1;
   SetWindowPos(page.Hwnd(), HWND_TOP, 100, 100, 300, 300, SWP_SHOWWINDOW);
-  if (!list.Create(kListStyle, RECT{20, 20, 200, 260}, page.Hwnd(), 2010)) return 1;
-  list.KeepParentOnFocusLoss = true;
-  list.TextColor = RGB(255, 255, 255);
-  CSkinScrollWnd* frame = CSkinScrollWnd::Attach(list.Hwnd(), skin.Get());
-  if (!frame) return 1;
+  if (!list.Create({.style = kListStyle, .rect = {20, 20, 200, 260}, .parent = page.Hwnd(), .id = 2010,
+                    .scrollSkin = skin.Get()}))
+    return 1;
+  CSkinScrollWnd* frame = CSkinScrollWnd::FrameOf(list.Hwnd());
   SendMessageW(list.Hwnd(), WM_SETREDRAW, FALSE, 0);
   for (int i = 0; i < kLines; ++i) {
     const std::wstring text = L"Line " + std::to_wstring(i + 1);

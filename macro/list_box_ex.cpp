@@ -7,11 +7,10 @@
 #include "macro/list_box_messages.h"
 #include "framework/keys.h"
 #include "skin/skin_font.h"
+#include "skin/skin_scroll_wnd.h"
 
 namespace {
 
-constexpr int kFontHeight = 17;
-constexpr int kFontWidth = 6;
 // The icon sits this far below the line's top.
 constexpr int kIconTop = 2;
 // A name edit (one line, scrolling sideways) and a number edit.
@@ -68,17 +67,53 @@ const MessageMap& CListBoxEx::Messages() {
 }
 
 CListBoxEx::CListBoxEx()
-    : ListFont(CreateSkinFont(kFontHeight, kFontWidth)), BackBrush(CreateSolidBrush(kBackColor)) {}
+    : ListFont(CreateSkinFont(kPageFont)), BackBrush(CreateSolidBrush(kBackColor)) {}
 
 CListBoxEx::~CListBoxEx() {
   if (editing_ == this) editing_ = nullptr;
 }
 
-void CListBoxEx::PreSubclassWindow() {
-  NotifyWindow = GetParent(Hwnd());
-  TextColor = GetSysColor(COLOR_WINDOWTEXT);
-  SelectedTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
-  SelectedBackColor = GetSysColor(COLOR_HIGHLIGHT);
+void CListBoxEx::PreSubclassWindow() { NotifyWindow = GetParent(Hwnd()); }
+
+bool CListBoxEx::Create(const CreateArgs& args) {
+  ControlId = args.id;
+  KeepParentOnFocusLoss = args.keepParentOnFocusLoss;
+  TextColor = SelectedTextColor = args.textColor;
+  SelectedBackColor = args.selectedBackColor;
+  if (!CListBox::Create(args.style, args.rect, args.parent, static_cast<UINT>(args.id))) return false;
+  return !args.scrollSkin || CSkinScrollWnd::Attach(Hwnd(), args.scrollSkin);
+}
+
+int CListBoxEx::AddLine(const std::wstring& text, LPARAM data) { return InsertLine(-1, text, data); }
+
+int CListBoxEx::InsertLine(int index, const std::wstring& text, LPARAM data) {
+  const LRESULT line = Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  if (line < 0) return -1;
+  Send(LB_SETITEMDATA, static_cast<WPARAM>(line), data);
+  return static_cast<int>(line);
+}
+
+int CListBoxEx::ReplaceLine(int index, const std::wstring& text, LPARAM data) {
+  DeleteLine(index);
+  return InsertLine(index, text, data);
+}
+
+void CListBoxEx::DeleteLine(int index) { Send(LB_DELETESTRING, static_cast<WPARAM>(index)); }
+
+void CListBoxEx::Clear() { Send(LB_RESETCONTENT); }
+
+int CListBoxEx::Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+
+int CListBoxEx::Selection() const { return static_cast<int>(Send(LB_GETCURSEL)); }
+
+void CListBoxEx::Select(int index) { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+LPARAM CListBoxEx::ItemData(int index) const { return Send(LB_GETITEMDATA, static_cast<WPARAM>(index)); }
+
+void CListBoxEx::SetCaretIndex(int index) { Send(LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE); }
+
+int CListBoxEx::FindPrefix(const std::wstring& prefix) const {
+  return static_cast<int>(Send(LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix.c_str())));
 }
 
 PreTranslation CListBoxEx::PreTranslateMessage(MSG* msg) {
@@ -184,26 +219,25 @@ void CListBoxEx::OnDestroy() {
 
 void CListBoxEx::BeginNewItem() {
   if (editing_) return;
-  const LRESULT index = SendMessageW(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L""));
+  const int index = AddLine(L"");
   if (index < 0) return;
-  SendMessageW(Hwnd(), LB_SETITEMDATA, index, 0);
   // Below the last line in view, the editor would open out of sight.
-  SendMessageW(Hwnd(), LB_SETCARETINDEX, index, FALSE);
+  SetCaretIndex(index);
   RECT rect;
   SendMessageW(Hwnd(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
   rect.left += 1;
   rect.right -= 2;
-  OpenEditor(static_cast<int>(index), rect, kNameEditStyle, kNameLimit);
+  OpenEditor(index, rect, kNameEditStyle, kNameLimit);
 }
 
 void CListBoxEx::EditSelected() {
   if (editing_) return;
-  const LRESULT index = SendMessageW(Hwnd(), LB_GETCURSEL, 0, 0);
+  const int index = Selection();
   if (index < 0) return;
   RECT rect;
-  SendMessageW(Hwnd(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-  if (IconId(SendMessageW(Hwnd(), LB_GETITEMDATA, index, 0))) rect.left += IconWidth + kTextIndent;
-  OpenEditor(static_cast<int>(index), rect, kNumberEditStyle, kNumberLimit);
+  Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+  if (IconId(ItemData(index))) rect.left += IconWidth + kTextIndent;
+  OpenEditor(index, rect, kNumberEditStyle, kNumberLimit);
 }
 
 void CListBoxEx::OpenEditor(int index, const RECT& rect, DWORD style, int limit) {
@@ -221,15 +255,11 @@ void CListBoxEx::OpenEditor(int index, const RECT& rect, DWORD style, int limit)
 void CListBoxEx::CommitEdit(bool select) {
   const std::wstring text = WindowText(editor_.Hwnd());
   const int index = EditIndex;
-  LRESULT data = SendMessageW(Hwnd(), LB_GETITEMDATA, index, 0);
+  LPARAM data = ItemData(index);
   if (data == LB_ERR) data = 0;
-  SendMessageW(Hwnd(), LB_DELETESTRING, index, 0);
-  LRESULT inserted = LB_ERR;
-  if (!text.empty()) {
-    inserted = SendMessageW(Hwnd(), LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()));
-    if (inserted >= 0) SendMessageW(Hwnd(), LB_SETITEMDATA, inserted, data);
-  }
-  if (select) SendMessageW(Hwnd(), LB_SETCURSEL, index, 0);
+  DeleteLine(index);
+  const int inserted = text.empty() ? -1 : InsertLine(index, text, data);
+  if (select) Select(index);
   CloseEditor();
   if (inserted >= 0 && NotifyWindow) PostMessageW(NotifyWindow, WM_LIST_ITEM_EDITED, inserted, ControlId);
 }
@@ -238,7 +268,7 @@ void CListBoxEx::CancelEdit() {
   // Another list's editor is not this one's to end.
   if (editing_ != this) return;
   // The line goes, new or not; its owner's data stays as it was.
-  if (EditIndex != -1) SendMessageW(Hwnd(), LB_DELETESTRING, EditIndex, 0);
+  if (EditIndex != -1) DeleteLine(EditIndex);
   CloseEditor();
 }
 

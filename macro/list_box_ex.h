@@ -4,6 +4,8 @@
 // line's item data names a bitmap of the program's resources, drawn with
 // black transparent). The wheel moves it one line a notch, a right click is
 // reported to its owner, and one line at a time can be edited in place.
+// Given a scroll skin it sits in its own CSkinScrollWnd frame, which ends
+// with the list's window.
 #include <windows.h>
 
 #include <map>
@@ -11,6 +13,7 @@
 
 #include "framework/gdi.h"
 #include "framework/window.h"
+#include "skin/palette.h"
 
 // The in-place editor of a line: Enter commits, Escape cancels.
 class CListBoxEx;
@@ -31,26 +34,54 @@ class CListBoxEx : public CListBox {
   CListBoxEx();
   ~CListBoxEx() override;
 
+  // What a list is made with.
+  struct CreateArgs {
+    DWORD style = 0;
+    RECT rect{};
+    HWND parent = nullptr;
+    int id = 0;  // also the lParam of its notifications
+    // A page's list stays when it loses the focus; a drop-down's window goes.
+    bool keepParentOnFocusLoss = true;
+    COLORREF textColor = kSkinWhite;
+    COLORREF selectedBackColor = kSkinSelection;
+    // When given, the list is framed with bars drawn from it; the caller
+    // keeps it as long as the list's window.
+    HBITMAP scrollSkin = nullptr;
+  };
+
   GdiFont ListFont;
   GdiBrush BackBrush;
   HWND NotifyWindow = nullptr;  // the parent, taken at creation
-  int ControlId = 0;            // lParam of the notifications
-  bool KeepParentOnFocusLoss = false;
   bool ArrowKeysOnly = false;
   int ItemHeight = 18;
-  COLORREF TextColor = 0;  // system colours until the owner sets them
-  COLORREF SelectedTextColor = 0;
-  COLORREF BackColor = kBackColor;
-  COLORREF SelectedBackColor = 0;
   int IconWidth = 16;
   int IconHeight = 16;
   int EditIndex = -1;
   HWND EditWindow = nullptr;
 
-  static constexpr COLORREF kBackColor = 0x1F1F1F;
+  static constexpr COLORREF kBackColor = kSkinBackground;
   static constexpr int kTextIndent = 5;
   static constexpr int kNameLimit = 15;
   static constexpr int kNumberLimit = 20;
+
+  // False when the list's window (or its frame) could not be made.
+  bool Create(const CreateArgs& args);
+
+  // The list box's own messages, typed. Indexes out of range do nothing;
+  // a line that could not be added gives -1.
+  int AddLine(const std::wstring& text, LPARAM data = 0);
+  int InsertLine(int index, const std::wstring& text, LPARAM data = 0);
+  // The line at `index` deleted and `text` put in its place.
+  int ReplaceLine(int index, const std::wstring& text, LPARAM data = 0);
+  void DeleteLine(int index);
+  void Clear();
+  int Count() const;
+  int Selection() const;  // -1 for none
+  void Select(int index);  // -1 for none
+  LPARAM ItemData(int index) const;  // LB_ERR for no line
+  void SetCaretIndex(int index);
+  // The first line that begins with `prefix` (letter case aside), or -1.
+  int FindPrefix(const std::wstring& prefix) const;
 
   // Appends an empty line and edits it (a name).
   void BeginNewItem();
@@ -81,11 +112,20 @@ class CListBoxEx : public CListBox {
   void OnDestroy();
 
   HBITMAP Icon(int id);
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return SendMessageW(Hwnd(), message, wParam, lParam);
+  }
   void OpenEditor(int index, const RECT& rect, DWORD style, int limit);
   // Enter, or the focus back on the list (`select` false).
   void CommitEdit(bool select);
   void CloseEditor();
 
+  int ControlId = 0;
+  bool KeepParentOnFocusLoss = true;
+  COLORREF TextColor = kSkinWhite;
+  COLORREF SelectedTextColor = kSkinWhite;
+  COLORREF BackColor = kBackColor;
+  COLORREF SelectedBackColor = kSkinSelection;
   CInPlaceEdit editor_{*this};
   // Loaded once per list: lines are drawn on every scroll.
   std::map<int, GdiBitmap> icons_;

@@ -23,7 +23,6 @@
 #include "skin/ex_menu.h"
 #include "skin/skin_files.h"
 #include "skin/skin_font.h"
-#include "skin/skin_scroll_wnd.h"
 
 namespace {
 
@@ -34,15 +33,8 @@ constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LB
                              LBS_HASSTRINGS;
 constexpr DWORD kRepeatBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL;
 constexpr int kRepeatDigits = 3;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kSelectedLine = 0x1F1F9B;
 constexpr COLORREF kRepeatText = 0x000000;
 constexpr COLORREF kRepeatBack = 0xE5E5E5;
-constexpr COLORREF kTitleColour = 0x5B5B5B;
-constexpr int kCaptionHeight = 17;
-constexpr int kCaptionWidth = 6;
-constexpr int kMenuFontHeight = 18;
-constexpr int kMenuFontWidth = 7;
 
 // The context menu's commands.
 constexpr int kRecordBefore = 1001;
@@ -60,22 +52,9 @@ LPARAM LineData(int event, int icon) {
 }
 
 // The toggles' labels, then the lists' titles, a point taller.
-constexpr PaintedText kLabels[] = {{IDS_WITH_PAUSES, {206, 269}, kWhite}, {IDS_REPEAT, {295, 269}, kWhite}};
-constexpr PaintedText kTitles[] = {{IDS_MACRO_LIST, {14, 12}, kTitleColour},
-                                   {IDS_MACRO_EVENTS, {193, 12}, kTitleColour}};
-constexpr int kLabelHeight = 16;
-constexpr int kTitleHeight = 17;
-
-void AddLine(HWND list, const std::wstring& text, LPARAM data) {
-  const LRESULT line = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  if (line >= 0) SendMessageW(list, LB_SETITEMDATA, line, data);
-}
-
-void ReplaceLine(HWND list, int line, const std::wstring& text, LPARAM data) {
-  SendMessageW(list, LB_DELETESTRING, line, 0);
-  const LRESULT inserted = SendMessageW(list, LB_INSERTSTRING, line, reinterpret_cast<LPARAM>(text.c_str()));
-  if (inserted >= 0) SendMessageW(list, LB_SETITEMDATA, inserted, data);
-}
+constexpr PaintedText kLabels[] = {{IDS_WITH_PAUSES, {206, 269}, kSkinWhite}, {IDS_REPEAT, {295, 269}, kSkinWhite}};
+constexpr PaintedText kTitles[] = {{IDS_MACRO_LIST, {14, 12}, kSkinHeading},
+                                   {IDS_MACRO_EVENTS, {193, 12}, kSkinHeading}};
 
 std::wstring WideText(std::u16string_view text) { return std::wstring(Wide(text)); }
 
@@ -167,27 +146,26 @@ void CMacroManager::CreateControls() {
     if (info.TooltipText[0]) button.SetTooltip(Wide(info.TooltipText), true);
     button.ToggleMode = row.toggle;
     if (row.caption) button.SetCaption(LanguageText(row.caption));
-    button.FontHeight = kCaptionHeight;
-    button.FontWidth = kCaptionWidth;
+    button.FontHeight = kPageFont.height;
+    button.FontWidth = kPageFont.width;
     button.OnClick([this, click = row.click] { (this->*click)(); });
   }
 
   scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
-  for (auto [list, key, id] : {std::tuple{&macroList_, L"7", kMacroListId}, {&eventList_, L"8", kEventListId}}) {
-    list->Create(kListStyle, ToRect(ReadButtonInfo(layout, key).Rect), Hwnd(), id);
-    list->ControlId = static_cast<int>(id);
-    list->KeepParentOnFocusLoss = true;
-    list->TextColor = list->SelectedTextColor = kWhite;
-    list->BackColor = CListBoxEx::kBackColor;
-    list->SelectedBackColor = kSelectedLine;
-    CSkinScrollWnd::Attach(list->Hwnd(), scrollSkin_.Get());
-  }
+  for (auto [list, key, id] : {std::tuple{&macroList_, L"7", kMacroListId}, {&eventList_, L"8", kEventListId}})
+    list->Create({.style = kListStyle,
+                  .rect = ToRect(ReadButtonInfo(layout, key).Rect),
+                  .parent = Hwnd(),
+                  .id = static_cast<int>(id),
+                  .scrollSkin = scrollSkin_.Get()});
 
-  repeatBox_.Create(kRepeatBoxStyle, ToRect(ReadButtonInfo(layout, L"9").Rect), Hwnd(), kRepeatBoxId);
-  repeatBox_.ForeColor = kRepeatText;
-  repeatBox_.BackColor = kRepeatBack;
-  SendMessageW(repeatBox_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(repeatBox_.EditFont.Get()), FALSE);
-  SendMessageW(repeatBox_.Hwnd(), EM_LIMITTEXT, kRepeatDigits, 0);
+  repeatBox_.Create({.style = kRepeatBoxStyle,
+                     .rect = ToRect(ReadButtonInfo(layout, L"9").Rect),
+                     .parent = Hwnd(),
+                     .id = kRepeatBoxId,
+                     .foreColor = kRepeatText,
+                     .backColor = kRepeatBack,
+                     .textLimit = kRepeatDigits});
 }
 
 bool CMacroManager::OnInitDialog() {
@@ -199,8 +177,8 @@ bool CMacroManager::OnInitDialog() {
 }
 
 void CMacroManager::PaintContent(HDC dc) {
-  for (auto [texts, height] : {std::pair{std::span<const PaintedText>(kLabels), kLabelHeight}, {kTitles, kTitleHeight}}) {
-    SelectScope font(dc, SharedSkinFont(height, kCaptionWidth));
+  for (auto [texts, look] : {std::pair{std::span<const PaintedText>(kLabels), kSmallFont}, {kTitles, kPageFont}}) {
+    SelectScope font(dc, SharedSkinFont(look));
     PaintLanguageTexts(dc, texts);
   }
 }
@@ -210,9 +188,6 @@ void CMacroManager::DestroyContent() {
   // gone (the main window saves and clears it first), so it is not touched.
   if (recording_) RemoveKeyHook();
   recording_ = false;
-  CSkinScrollWnd::Detach(macroList_.Hwnd());
-  CSkinScrollWnd::Detach(eventList_.Hwnd());
-  scrollSkin_.Reset();
 }
 
 void CMacroManager::RefreshTexts() {
@@ -250,11 +225,10 @@ tagElement* CMacroManager::CurrentElement() const { return Macros.ElementAt(curr
 void CMacroManager::FillMacroList() {
   // A name still being typed belongs to the lines about to go.
   if (macroList_.EditIndex != -1) macroList_.CancelEdit();
-  SendMessageW(macroList_.Hwnd(), LB_RESETCONTENT, 0, 0);
-  for (int i = 0; i < Macros.Count(); ++i)
-    AddLine(macroList_.Hwnd(), WideText(TextOf(Macros.ElementAt(i)->name)), 0);
+  macroList_.Clear();
+  for (int i = 0; i < Macros.Count(); ++i) macroList_.AddLine(WideText(TextOf(Macros.ElementAt(i)->name)));
   const int first = Macros.Count() ? 0 : -1;
-  SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, first, 0);
+  macroList_.Select(first);
   ShowMacro(first);
 }
 
@@ -265,10 +239,9 @@ void CMacroManager::SelectMacroByName(std::u16string_view name) {
     // A button holds only the first 18 characters of a longer name; a
     // shorter one is whole, and another macro it begins is not its own.
     if (line < 0 && name.size() >= static_cast<std::size_t>(kNameMaxChars))
-      line = static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_FINDSTRING, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>(WideText(name).c_str())));
+      line = macroList_.FindPrefix(WideText(name));
   }
-  SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, line, 0);
+  macroList_.Select(line);
   ShowMacro(line < 0 ? -1 : line);
 }
 
@@ -286,12 +259,11 @@ void CMacroManager::RebuildEventList() {
   if (eventList_.EditIndex != -1) eventList_.CancelEdit();
   const HWND list = eventList_.Hwnd();
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  eventList_.Clear();
   const std::vector<EventLine> lines = editor_.Lines(layout_);
   for (const EventLine& line : lines)
-    AddLine(list, WideText(line.text), LineData(line.event, kLineIcons[static_cast<int>(line.kind)]));
-  if (const int caret = editor_.CaretLine(static_cast<int>(lines.size())); caret >= 0)
-    SendMessageW(list, LB_SETCARETINDEX, caret, FALSE);
+    eventList_.AddLine(WideText(line.text), LineData(line.event, kLineIcons[static_cast<int>(line.kind)]));
+  if (const int caret = editor_.CaretLine(static_cast<int>(lines.size())); caret >= 0) eventList_.SetCaretIndex(caret);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }
@@ -345,7 +317,7 @@ void CMacroManager::SetRecordCaption() {
 }
 
 void CMacroManager::OnMacroSelected() {
-  ShowMacro(static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0)));
+  ShowMacro(macroList_.Selection());
   PostAssignment();
 }
 
@@ -390,10 +362,10 @@ void CMacroManager::OnMenuDraw(const DRAWITEMSTRUCT& item) {
 void CMacroManager::OnNewMacro() { macroList_.BeginNewItem(); }
 
 void CMacroManager::OnDeleteMacro() {
-  const int line = static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0));
+  const int line = macroList_.Selection();
   // Only a macro's line, and not while a new name is typed below them.
   if (line < 0 || line >= Macros.Count() || macroList_.EditIndex != -1) return;
-  SendMessageW(macroList_.Hwnd(), LB_DELETESTRING, line, 0);
+  macroList_.DeleteLine(line);
   Macros.RemoveAt(line);
   currentMacro_ = line;
   KeepCurrentWithinList();
@@ -401,7 +373,7 @@ void CMacroManager::OnDeleteMacro() {
 
 void CMacroManager::KeepCurrentWithinList() {
   currentMacro_ = std::min(currentMacro_, Macros.Count() - 1);
-  SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, currentMacro_, 0);
+  macroList_.Select(currentMacro_);
   ShowMacro(currentMacro_);
 }
 
@@ -433,37 +405,37 @@ void CMacroManager::OnMacroNamed(int line) {
   const std::u16string name = NewMacroName(Macros, Utf16(macroList_.LineText(line)));
   if (name.empty()) {
     // Taken, or no name at all.
-    SendMessageW(macroList_.Hwnd(), LB_DELETESTRING, line, 0);
+    macroList_.DeleteLine(line);
     KeepCurrentWithinList();
     return;
   }
   Macros.Append(NewMacro(name));
-  const bool selected = SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0) == line;
-  ReplaceLine(macroList_.Hwnd(), line, WideText(name), 0);
-  if (selected) SendMessageW(macroList_.Hwnd(), LB_SETCURSEL, line, 0);
-  ShowMacro(static_cast<int>(SendMessageW(macroList_.Hwnd(), LB_GETCURSEL, 0, 0)));
+  const bool selected = macroList_.Selection() == line;
+  macroList_.ReplaceLine(line, WideText(name));
+  if (selected) macroList_.Select(line);
+  ShowMacro(macroList_.Selection());
 }
 
 void CMacroManager::OnPauseEdited(int line) {
   const LPARAM data = LineData(editedEvent_, IDB_PAUSE);
   // Only the pause being edited, on a list not rebuilt meanwhile.
-  if (editedEvent_ < 0 || SendMessageW(eventList_.Hwnd(), LB_GETITEMDATA, line, 0) != data) return;
+  if (editedEvent_ < 0 || eventList_.ItemData(line) != data) return;
   const int ms = PauseFromText(Utf16(eventList_.LineText(line)));
-  ReplaceLine(eventList_.Hwnd(), line, WideText(FormatDecimal(ms) + u" ms"), data);
-  SendMessageW(eventList_.Hwnd(), LB_SETCURSEL, line, 0);
+  eventList_.ReplaceLine(line, WideText(FormatDecimal(ms) + u" ms"), data);
+  eventList_.Select(line);
   if (editor_.SetPause(editedEvent_, ms)) SaveAndAssign();
   editedEvent_ = -1;
 }
 
 CMacroManager::Selection CMacroManager::SelectedEventLine() const {
-  const LRESULT line = SendMessageW(eventList_.Hwnd(), LB_GETCURSEL, 0, 0);
+  const int line = eventList_.Selection();
   if (line < 0) return {-1, 0, false};
-  const LRESULT data = SendMessageW(eventList_.Hwnd(), LB_GETITEMDATA, line, 0);
-  return {static_cast<int>(line), static_cast<int>(HIWORD(data)), LOWORD(data) == IDB_PAUSE};
+  const LPARAM data = eventList_.ItemData(line);
+  return {line, static_cast<int>(HIWORD(data)), LOWORD(data) == IDB_PAUSE};
 }
 
 void CMacroManager::ShowContextMenu() {
-  ContextMenu menu(SharedSkinFont(kMenuFontHeight, kMenuFontWidth), SelectedEventLine().pause);
+  ContextMenu menu(SharedSkinFont(kTitleFont), SelectedEventLine().pause);
   POINT at;
   GetCursorPos(&at);
   menu_ = &menu;

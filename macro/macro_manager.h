@@ -114,10 +114,11 @@ class CMacroManager : public CSkinnedPage {
   CBitmapBtn repeatToggle_;
   CBitmapBtn recordButton_;
   CBitmapBtn deleteEventButton_;
+  // The lists' frames draw with it: it goes after them.
+  GdiBitmap scrollSkin_;
   CListBoxEx macroList_;
   CListBoxEx eventList_;
   CBmpEdit repeatBox_;
-  GdiBitmap scrollSkin_;
   SystemKeyboardLayout layout_;
 
   MacroEditor editor_;

@@ -37,8 +37,8 @@ class CBitmapBtn : public CButton {
   COLORREF DisabledTextColor = kDefaultTextColor;
   COLORREF PressedTextColor = kDefaultTextColor;
   std::wstring FontFace = kSkinFontFace;
-  int FontHeight = 18;
-  int FontWidth = 6;
+  int FontHeight = kButtonFont.height;
+  int FontWidth = kButtonFont.width;
   int TextAlign = 0;
   int UseTextRect = 0;
   RECT TextRect{0, 0, 0, 0};
@@ -46,9 +46,9 @@ class CBitmapBtn : public CButton {
   int TextIndent = 0;
   int HoverMinX = 0;
 
-  static constexpr COLORREF kDefaultTextColor = 0xFDFDFD;
+  static constexpr COLORREF kDefaultTextColor = kSkinText;
   // What an empty state image shows: the skins' background.
-  static constexpr COLORREF kEmptyImageColor = 0x1F1F1F;
+  static constexpr COLORREF kEmptyImageColor = kSkinBackground;
 
   // Cuts `rect` out of each full-window picture as the four state images.
   void SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect);

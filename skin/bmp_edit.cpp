@@ -3,7 +3,16 @@
 #include "skin/bmp_edit_message.h"
 #include "skin/skin_font.h"
 
-CBmpEdit::CBmpEdit() : EditFont(CreateSkinFont(18, 7)) {}
+CBmpEdit::CBmpEdit() : EditFont(CreateSkinFont(kTitleFont)) {}
+
+bool CBmpEdit::Create(const CreateArgs& args) {
+  ForeColor = args.foreColor;
+  BackColor = args.backColor;
+  if (!CreateControl(L"EDIT", L"", args.style, args.rect, args.parent, args.id)) return false;
+  SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(EditFont.Get()), FALSE);
+  if (args.textLimit) SendMessageW(Hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(args.textLimit), 0);
+  return true;
+}
 
 const MessageMap& CBmpEdit::Messages() {
   static const MessageEntry entries[] = {

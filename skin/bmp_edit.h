@@ -4,26 +4,31 @@
 // message, whenever its text changes (wParam 0) or it loses the focus
 // (wParam 1). The parent must be a framework window, which hands the box
 // its own notifications and colour requests back.
-//
-// After Create the owner sets ForeColor and BackColor, sends WM_SETFONT
-// with EditFont and sets the text limit.
 #include <windows.h>
 
 #include "framework/gdi.h"
 #include "framework/window.h"
+#include "skin/palette.h"
 
 class CBmpEdit : public CWnd {
  public:
   CBmpEdit();
 
-  COLORREF ForeColor = 0x242424;
-  COLORREF BackColor = 0xFFFFFF;
+  // What a box is made with; it draws in EditFont.
+  struct CreateArgs {
+    DWORD style = 0;
+    RECT rect{};
+    HWND parent = nullptr;
+    UINT id = 0;
+    COLORREF foreColor = 0x242424;
+    COLORREF backColor = kSkinWhite;
+    int textLimit = 0;  // 0: the system's
+  };
+
   GdiBrush BackBrush;
   GdiFont EditFont;
 
-  bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
-    return CreateControl(L"EDIT", L"", style, rect, parent, id);
-  }
+  bool Create(const CreateArgs& args);
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
@@ -37,5 +42,7 @@ class CBmpEdit : public CWnd {
 
   void Notify(WPARAM what) const;
 
+  COLORREF ForeColor = 0x242424;
+  COLORREF BackColor = kSkinWhite;
   COLORREF brushColour_ = 0;
 };

@@ -61,6 +61,11 @@ bool CClickHSlider::OnCreate(const CREATESTRUCTW&) {
   return Default() != -1;
 }
 
+void CClickHSlider::SetPos(int value) {
+  Thumb.SetPos(value);
+  if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
 void CClickHSlider::OnPaint() {
   PaintDc paint(Hwnd());
   RECT client;

@@ -38,8 +38,8 @@ class CClickHSlider : public CWnd {
   void SetRange(int min, int max);
   // Clicks round to the nearest value; a release puts the thumb on it.
   void SetSnap();
-  // The thumb to `value`; posts nothing. Callers also invalidate the track.
-  void SetPos(int value) { Thumb.SetPos(value); }
+  // The thumb to `value`, the track drawn again under it; posts nothing.
+  void SetPos(int value);
   // Cuts the track's picture out of the page's picture at TrackRect.
   void SetTrackImage(HBITMAP pagePicture);
   // What the owner does with each position the slider reports: its notify

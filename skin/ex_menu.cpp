@@ -11,8 +11,6 @@ constexpr int kTextLeft = 2;
 constexpr int kArrowFromRight = 19;
 constexpr int kArrowAbove = 5;
 constexpr wchar_t kTrademark[] = L"TM";
-constexpr int kTrademarkHeight = 18;
-constexpr int kTrademarkWidth = 7;
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   GdiBrush brush(CreateSolidBrush(colour));
@@ -79,7 +77,7 @@ void CExMenu::DrawItem(const DRAWITEMSTRUCT& item) {
     const int y = r.top + (r.bottom - r.top - extent.cy) / 2;
     TextOutW(dc, r.left + kTextLeft, y, entry->text.c_str(), static_cast<int>(entry->text.size()));
     if (entry->trademark) {
-      GdiFont mark = CreateSkinFont(kTrademarkHeight, kTrademarkWidth);
+      GdiFont mark = CreateSkinFont(kTitleFont);
       SelectScope selectMark(dc, mark.Get());
       TextOutW(dc, r.left + kTextLeft + extent.cx, y, kTrademark, 2);
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/menu_metrics.h"
+#include "skin/palette.h"
 
 struct MenuItemEntry {
   std::wstring text;
@@ -46,11 +47,11 @@ class CExMenu {
   int TotalHeight() const { return totalHeight_; }
   int ItemCount() const { return itemCount_; }
 
-  COLORREF background = 0x1F1F1F;
-  COLORREF highlight = 0x0808FF;
-  COLORREF separator = 0x0808FF;
+  COLORREF background = kSkinBackground;
+  COLORREF highlight = kSkinAccent;
+  COLORREF separator = kSkinAccent;
   COLORREF text = 0xDCDCDC;
-  COLORREF highlightText = 0xFFFFFF;
+  COLORREF highlightText = kSkinWhite;
   int itemHeightBase = kMenuItemHeightBase;
   int textMargin = kMenuTextMargin;
   int widthOffset = 0;

@@ -5,6 +5,7 @@
 
 #include "framework/gdi.h"
 #include "framework/handles.h"
+#include "skin/palette.h"
 
 namespace {
 
@@ -13,8 +14,8 @@ constexpr wchar_t kMenuClass[] = L"#32768";
 // The message a menu window receives when it is sized.
 constexpr UINT kMenuSizingMessage = 0x1E2;
 constexpr std::size_t kMapBuckets = 1000;
-constexpr COLORREF kOuterLine = 0x0808FF;
-constexpr COLORREF kInnerLines = 0x1F1F1F;
+constexpr COLORREF kOuterLine = kSkinAccent;
+constexpr COLORREF kInnerLines = kSkinBackground;
 
 // One subclassed menu window.
 struct CMenuWndHook {

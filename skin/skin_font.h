@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/gdi.h"
+#include "skin/palette.h"
 
 // The face the skin is drawn for: a commercial medium-condensed grotesque
 // that most machines lack.
@@ -19,8 +20,10 @@ std::wstring ResolveFontFace(const std::wstring& face);
 // modern family and default character set unless given.
 GdiFont CreateSkinFont(int height, int width, const std::wstring& face = kSkinFontFace, int weight = FW_NORMAL,
                        BYTE charset = DEFAULT_CHARSET, BYTE family = FF_MODERN);
+inline GdiFont CreateSkinFont(FontLook look) { return CreateSkinFont(look.height, look.width); }
 
 // The same font, made once and shared for the life of the process (the
 // caller never deletes it): a caption drawn many times, or by many buttons,
 // neither makes its font anew nor loses the glyphs already rendered.
 HFONT SharedSkinFont(int height, int width, const std::wstring& face = kSkinFontFace, int weight = FW_NORMAL);
+inline HFONT SharedSkinFont(FontLook look) { return SharedSkinFont(look.height, look.width); }

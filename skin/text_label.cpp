@@ -28,8 +28,8 @@ void CTextLabel::OnPaint() {
     SetDCBrushColor(canvas, BackColor);
     FillRect(canvas, &ClientRect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SetBkMode(canvas, TRANSPARENT);
-    SetTextColor(canvas, 0xFFFFFF);
-    SelectScope select(canvas, SharedSkinFont(16, 6));
+    SetTextColor(canvas, kSkinWhite);
+    SelectScope select(canvas, SharedSkinFont(kSmallFont));
     RECT rect = ClientRect;
     DrawTextW(canvas, Text.c_str(), static_cast<int>(Text.size()), &rect,
               DT_SINGLELINE | DT_VCENTER | (AlignLeft ? DT_LEFT : DT_CENTER));

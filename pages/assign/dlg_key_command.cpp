@@ -28,19 +28,13 @@ constexpr int ModifierToggles::*kToggleFlags[CDlgKeyCommand::kToggleCount] = {
     &ModifierToggles::none, &ModifierToggles::ctrl, &ModifierToggles::shift, &ModifierToggles::alt,
     &ModifierToggles::win};
 
-constexpr COLORREF kLabelColour = RGB(253, 253, 253);
-constexpr COLORREF kTitleColour = RGB(91, 91, 91);
 // The toggles' labels are painted on the page, beside them.
 constexpr PaintedText kToggleLabels[CDlgKeyCommand::kToggleCount] = {
-    {IDS_MODIFIER_NONE, {28, 38}, kLabelColour},  {IDS_MODIFIER_CTRL, {83, 38}, kLabelColour},
-    {IDS_MODIFIER_SHIFT, {131, 38}, kLabelColour}, {IDS_MODIFIER_ALT, {185, 38}, kLabelColour},
-    {IDS_MODIFIER_WIN, {227, 38}, kLabelColour},
+    {IDS_MODIFIER_NONE, {28, 38}, kSkinText},  {IDS_MODIFIER_CTRL, {83, 38}, kSkinText},
+    {IDS_MODIFIER_SHIFT, {131, 38}, kSkinText}, {IDS_MODIFIER_ALT, {185, 38}, kSkinText},
+    {IDS_MODIFIER_WIN, {227, 38}, kSkinText},
 };
-constexpr PaintedText kTitle[] = {{IDS_KEY_COMBINATION_TITLE, {15, 16}, kTitleColour}};
-constexpr int kLabelHeight = 17;
-constexpr int kLabelWidth = 6;
-constexpr int kTitleHeight = 18;
-constexpr int kTitleWidth = 7;
+constexpr PaintedText kTitle[] = {{IDS_KEY_COMBINATION_TITLE, {15, 16}, kSkinHeading}};
 // The title and the labels, painted again after a language change.
 constexpr RECT kLabelArea{8, 10, 297, 59};
 
@@ -85,10 +79,10 @@ void CDlgKeyCommand::DestroyContent() {
 
 void CDlgKeyCommand::PaintContent(HDC dc) {
   {
-    SelectScope font(dc, SharedSkinFont(kLabelHeight, kLabelWidth));
+    SelectScope font(dc, SharedSkinFont(kPageFont));
     PaintLanguageTexts(dc, kToggleLabels);
   }
-  SelectScope font(dc, SharedSkinFont(kTitleHeight, kTitleWidth));
+  SelectScope font(dc, SharedSkinFont(kTitleFont));
   PaintLanguageTexts(dc, kTitle);
 }
 

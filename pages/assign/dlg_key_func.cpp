@@ -12,14 +12,14 @@
 #include "model/settings.h"
 #include "model/text.h"
 #include "pages/assign/dlg_prog_sel.h"
+#include "skin/palette.h"
 
 namespace {
 
 constexpr int kFirstListId = 2001;
-constexpr COLORREF kEditBack = RGB(0, 0, 0);
-constexpr COLORREF kListBack = RGB(31, 31, 31);
+constexpr COLORREF kEditBack = kSkinEditBack;
+constexpr COLORREF kListBack = kSkinBackground;
 constexpr COLORREF kStaticBack = RGB(229, 102, 16);
-constexpr COLORREF kControlText = RGB(255, 255, 255);
 
 }  // namespace
 
@@ -42,7 +42,7 @@ const MessageMap& CDlgKeyFunc::Messages() {
 template <COLORREF Back>
 HBRUSH CDlgKeyFunc::OnCtlColor(HDC dc) {
   SetBkColor(dc, Back);
-  SetTextColor(dc, kControlText);
+  SetTextColor(dc, kSkinWhite);
   SetBkMode(dc, TRANSPARENT);
   return controlBrush_.Get();
 }

@@ -16,15 +16,13 @@ namespace {
 constexpr wchar_t kLayout[] = L"skin_mouse.ini";
 constexpr wchar_t kDefaultCaptionKey[] = L"20";
 constexpr wchar_t kDefaultFunctionKey[] = L"21";
-constexpr int kFontHeight = 16;
-constexpr int kFontWidth = 6;
 // Hot spot captions start this far in from the left edge.
 constexpr int kHotCaptionInset = 2;
 
 void UseTextLook(CBitmapBtn& button) {
   button.TextAlign = 1;
-  button.FontHeight = kFontHeight;
-  button.FontWidth = kFontWidth;
+  button.FontHeight = kSmallFont.height;
+  button.FontWidth = kSmallFont.width;
 }
 
 }  // namespace

@@ -17,10 +17,6 @@ constexpr SkinDialogButton kProgSelButtons[] = {
 constexpr RECT kPathBox{18, 44, 18 + 261, 44 + 17};
 constexpr POINT kTitleAt{17, 15};
 constexpr RECT kHintBox{17, 72, 328, 108};
-constexpr COLORREF kTitleColour = RGB(255, 8, 8);
-constexpr COLORREF kHintColour = RGB(253, 253, 253);
-constexpr int kHintHeight = 16;
-constexpr int kHintWidth = 6;
 
 }  // namespace
 
@@ -33,13 +29,13 @@ void CDlgProgSel::InitControls() {
 void CDlgProgSel::PaintContent(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   {
-    SelectScope select(dc, SharedSkinFont(kDialogTitleHeight, kDialogTitleWidth));
-    SetTextColor(dc, kTitleColour);
+    SelectScope select(dc, SharedSkinFont(kTitleFont));
+    SetTextColor(dc, kSkinAccent);
     const std::wstring title = LanguageText(IDS_PROGRAM_TITLE);
     TextOutW(dc, kTitleAt.x, kTitleAt.y, title.c_str(), static_cast<int>(title.size()));
   }
-  SelectScope select(dc, SharedSkinFont(kHintHeight, kHintWidth));
-  SetTextColor(dc, kHintColour);
+  SelectScope select(dc, SharedSkinFont(kSmallFont));
+  SetTextColor(dc, kSkinText);
   const std::wstring hint = LanguageText(IDS_PROGRAM_HINT);
   RECT box = kHintBox;
   DrawTextW(dc, hint.c_str(), static_cast<int>(hint.size()), &box, DT_WORDBREAK);

@@ -8,7 +8,6 @@
 #include "model/settings.h"
 #include "resource.h"
 #include "skin/skin_font.h"
-#include "skin/skin_scroll_wnd.h"
 
 namespace {
 
@@ -24,17 +23,8 @@ constexpr GroupPlace kGroupPlaces[CFunctionListPage::kMaxGroups] = {
 
 constexpr DWORD kListStyle =
     WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
-constexpr COLORREF kLineText = RGB(255, 255, 255);
-constexpr COLORREF kMarkedLine = RGB(155, 31, 31);
-constexpr COLORREF kTitleColour = RGB(91, 91, 91);
-constexpr int kTitleHeight = 17;
-constexpr int kTitleWidth = 6;
 
-int LineCount(const CListBoxEx& list) { return static_cast<int>(SendMessageW(list.Hwnd(), LB_GETCOUNT, 0, 0)); }
-
-void AddLine(CListBoxEx& list, const FunctionLine& line) {
-  SendMessageW(list.Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LanguageText(line.text).c_str()));
-}
+void AddLine(CListBoxEx& list, const FunctionLine& line) { list.AddLine(LanguageText(line.text)); }
 
 }  // namespace
 
@@ -53,24 +43,13 @@ const MessageMap& CFunctionListPage::Messages() {
 
 void CFunctionListPage::CreateControls() {
   scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
-  for (int group = 0; group < GroupCount(); ++group) {
-    CListBoxEx& list = lists_[group];
-    const int id = look_.firstListId + group;
-    list.Create(kListStyle, kGroupPlaces[group].list, Hwnd(), static_cast<UINT>(id));
-    list.ControlId = id;
-    list.KeepParentOnFocusLoss = true;
-    list.TextColor = list.SelectedTextColor = kLineText;
-    list.BackColor = CListBoxEx::kBackColor;
-    list.SelectedBackColor = kMarkedLine;
-    CSkinScrollWnd::Attach(list.Hwnd(), scrollSkin_.Get());
-  }
+  for (int group = 0; group < GroupCount(); ++group)
+    lists_[group].Create({.style = kListStyle,
+                          .rect = kGroupPlaces[group].list,
+                          .parent = Hwnd(),
+                          .id = look_.firstListId + group,
+                          .scrollSkin = scrollSkin_.Get()});
   FillLists();
-}
-
-void CFunctionListPage::DestroyContent() {
-  for (int group = 0; group < GroupCount(); ++group) CSkinScrollWnd::Detach(lists_[group].Hwnd());
-  // The frames drew with it: it goes after them.
-  scrollSkin_.Reset();
 }
 
 void CFunctionListPage::RefreshTexts() {
@@ -81,8 +60,8 @@ void CFunctionListPage::RefreshTexts() {
 
 void CFunctionListPage::PaintContent(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kTitleColour);
-  SelectScope font(dc, SharedSkinFont(kTitleHeight, kTitleWidth));
+  SetTextColor(dc, kSkinHeading);
+  SelectScope font(dc, SharedSkinFont(kPageFont));
   for (int group = 0; group < GroupCount(); ++group) {
     const std::wstring title = LanguageText(look_.groups[group].title);
     const POINT at = kGroupPlaces[group].title;
@@ -92,7 +71,7 @@ void CFunctionListPage::PaintContent(HDC dc) {
 
 void CFunctionListPage::FillLists() {
   for (int group = 0; group < GroupCount(); ++group) {
-    SendMessageW(lists_[group].Hwnd(), LB_RESETCONTENT, 0, 0);
+    lists_[group].Clear();
     for (const FunctionLine& line : look_.groups[group].lines) AddLine(lists_[group], line);
   }
 }
@@ -109,17 +88,16 @@ void CFunctionListPage::ShowRecord() {
   for (int group = 0; group < GroupCount(); ++group) {
     CListBoxEx& list = lists_[group];
     const int offered = OfferedLines(group);
-    for (int count = LineCount(list); count > offered; --count)
-      SendMessageW(list.Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(count - 1), 0);
-    for (int count = LineCount(list); count < offered; ++count)
+    for (int count = list.Count(); count > offered; --count) list.DeleteLine(count - 1);
+    for (int count = list.Count(); count < offered; ++count)
       AddLine(list, look_.groups[group].lines[static_cast<std::size_t>(count)]);
   }
   Mark(LineOf(pageRecord_));
 }
 
 void CFunctionListPage::Mark(std::optional<ListLine> line) {
-  for (int group = 0; group < GroupCount(); ++group) SendMessageW(lists_[group].Hwnd(), LB_SETCURSEL, WPARAM(-1), 0);
-  if (line) SendMessageW(lists_[line->group].Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(line->line), 0);
+  for (int group = 0; group < GroupCount(); ++group) lists_[group].Select(-1);
+  if (line) lists_[line->group].Select(line->line);
 }
 
 const FunctionLine& CFunctionListPage::LineAt(ListLine line) const {
@@ -134,13 +112,12 @@ void CFunctionListPage::OnSelChange(int listId, HWND) {
   const int group = listId - look_.firstListId;
   if (group < 0 || group >= GroupCount()) return;
   for (int other = 0; other < GroupCount(); ++other)
-    if (other != group) SendMessageW(lists_[other].Hwnd(), LB_SETCURSEL, WPARAM(-1), 0);
-  const HWND list = lists_[group].Hwnd();
+    if (other != group) lists_[other].Select(-1);
   // A press still held on the list: its release reports the line chosen.
-  if (GetCapture() == list) return;
-  const LRESULT line = SendMessageW(list, LB_GETCURSEL, 0, 0);
-  if (line < 0 || line >= static_cast<LRESULT>(look_.groups[group].lines.size())) return;
-  if (!Assign({group, static_cast<int>(line)})) {
+  if (GetCapture() == lists_[group].Hwnd()) return;
+  const int line = lists_[group].Selection();
+  if (line < 0 || line >= OfferedLines(group)) return;
+  if (!Assign({group, line})) {
     // Nothing was chosen after all: the mark goes back to what the button has.
     const ButtonRecord* current = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, button_);
     Mark(current ? LineOf(*current) : std::nullopt);

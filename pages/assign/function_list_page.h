@@ -62,15 +62,15 @@ class CFunctionListPage : public CSkinnedPage {
  private:
   void CreateControls() override;
   void PaintContent(HDC dc) override;
-  void DestroyContent() override;
   void OnSelChange(int listId, HWND list);
 
   void Mark(std::optional<ListLine> line);
   const FunctionLine& LineAt(ListLine line) const;
 
   Look look_;
-  std::array<CListBoxEx, kMaxGroups> lists_;
+  // The lists' frames draw with it: it goes after them.
   GdiBitmap scrollSkin_;
+  std::array<CListBoxEx, kMaxGroups> lists_;
   int button_ = -1;
   ButtonRecord pageRecord_{};
   std::optional<ButtonRecord> pendingRecord_;

@@ -19,29 +19,23 @@ constexpr wchar_t kLayout[] = L"Setting.ini";
 constexpr wchar_t kWebLinkKey[] = L"1";
 constexpr wchar_t kRestoreKey[] = L"2";
 
-constexpr COLORREF kHeadingColour = 0x5B5B5B;
-constexpr COLORREF kTextColour = 0xFDFDFD;
-constexpr COLORREF kControlTextColour = 0xFFFFFF;
-constexpr COLORREF kBackgroundColour = 0x1F1F1F;
-
-struct FontLook {
-  int height;
-  int width;
+struct FontChoice {
+  FontLook look;
   BYTE charset;
   BYTE family;
 };
 // By CDlgSetting::Font: the values, the factory settings' explanation, the headings.
-constexpr FontLook kFonts[] = {
-    {16, 6, DEFAULT_CHARSET, FF_MODERN},
-    {16, 6, DEFAULT_CHARSET, FF_SWISS},
-    {17, 7, ANSI_CHARSET, FF_MODERN},
+constexpr FontChoice kFonts[] = {
+    {kSmallFont, DEFAULT_CHARSET, FF_MODERN},
+    {kSmallFont, DEFAULT_CHARSET, FF_SWISS},
+    {{17, 7}, ANSI_CHARSET, FF_MODERN},
 };
 
 constexpr PaintedText kHeadings[] = {
-    {IDS_SOFTWARE_VERSION, {16, 10}, kHeadingColour},
-    {IDS_DRIVER_VERSION, {16, 23}, kHeadingColour},
-    {IDS_ARTICLE_NUMBER, {16, 36}, kHeadingColour},
-    {IDS_FACTORY_SETTINGS, {76, 106}, kHeadingColour},
+    {IDS_SOFTWARE_VERSION, {16, 10}, kSkinHeading},
+    {IDS_DRIVER_VERSION, {16, 23}, kSkinHeading},
+    {IDS_ARTICLE_NUMBER, {16, 36}, kSkinHeading},
+    {IDS_FACTORY_SETTINGS, {76, 106}, kSkinHeading},
 };
 constexpr POINT kSoftwareVersionAt{170, 12};
 constexpr POINT kDriverVersionAt{170, 25};
@@ -80,10 +74,11 @@ void CDlgSetting::CreateControls() {
   // Opening the site is all: a failure is not the user's to handle here.
   webLink_.OnClick([] { ShellExecuteW(nullptr, L"open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL); });
   restore_.OnClick([this] { OnRestore(); });
-  background_.Reset(CreateSolidBrush(kBackgroundColour));
+  background_.Reset(CreateSolidBrush(kSkinBackground));
   for (int font = 0; font < kFontCount; ++font) {
-    const FontLook& look = kFonts[font];
-    fonts_[font] = CreateSkinFont(look.height, look.width, kSkinFontFace, FW_NORMAL, look.charset, look.family);
+    const FontChoice& choice = kFonts[font];
+    fonts_[font] = CreateSkinFont(choice.look.height, choice.look.width, kSkinFontFace, FW_NORMAL, choice.charset,
+                                  choice.family);
   }
   const ProgramVersions versions = ReadProgramVersions();
   softwareVersion_ = versions.file;
@@ -103,15 +98,15 @@ void CDlgSetting::OnRestore() {
 }
 
 HBRUSH CDlgSetting::OnCtlColor(HDC dc) {
-  SetTextColor(dc, kControlTextColour);
-  SetBkColor(dc, kBackgroundColour);
+  SetTextColor(dc, kSkinWhite);
+  SetBkColor(dc, kSkinBackground);
   SetBkMode(dc, TRANSPARENT);
   return background_.Get();
 }
 
 void CDlgSetting::PaintContent(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kTextColour);
+  SetTextColor(dc, kSkinText);
   {
     SelectScope font(dc, fonts_[kValueFont].Get());
     PaintText(dc, softwareVersion_, kSoftwareVersionAt);

@@ -16,11 +16,7 @@ constexpr RECT kLabelRect{401, 13, 468, 31};
 constexpr RECT kCaptionRect{4, 0, 105, 20};
 // The caption of row ControlId is this text.
 constexpr int kCaptionTextOffset = 906;
-constexpr int kCaptionHeight = 17;
-constexpr int kCaptionWidth = 6;
-constexpr COLORREF kCaptionColour = 0x5B5B5B;
 constexpr COLORREF kCaptionHoverColour = 0x746E45;
-constexpr COLORREF kCaptionCurrentColour = 0x0808FF;
 constexpr wchar_t kThumb[] = L"scroll_arrow_down.bmp";
 
 }  // namespace
@@ -47,12 +43,12 @@ bool CDpiSettingWnd::Create(const RECT& rect, HWND parent, int controlId) {
 
 bool CDpiSettingWnd::OnCreate(const CREATESTRUCTW&) {
   LevelButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kButtonRect, Hwnd(), 0);
-  LevelButton.FontHeight = kCaptionHeight;
-  LevelButton.FontWidth = kCaptionWidth;
-  LevelButton.TextColor = kCaptionColour;
+  LevelButton.FontHeight = kPageFont.height;
+  LevelButton.FontWidth = kPageFont.width;
+  LevelButton.TextColor = kSkinHeading;
   LevelButton.HoverTextColor = kCaptionHoverColour;
-  LevelButton.DisabledTextColor = kCaptionColour;
-  LevelButton.PressedTextColor = kCaptionCurrentColour;
+  LevelButton.DisabledTextColor = kSkinHeading;
+  LevelButton.PressedTextColor = kSkinAccent;
   LevelButton.TextAlign = 1;
   LevelButton.UseTextRect = 1;
   LevelButton.TextRect = kCaptionRect;
@@ -80,7 +76,6 @@ void CDpiSettingWnd::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITM
 void CDpiSettingWnd::SetLevel(int position) {
   Level = position;
   LevelSlider.SetPos(position);
-  if (LevelSlider.Hwnd()) InvalidateRect(LevelSlider.Hwnd(), nullptr, TRUE);
   LevelLabel.SetText(CpiText(position));
 }
 

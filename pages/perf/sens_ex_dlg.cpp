@@ -19,29 +19,19 @@ constexpr wchar_t kSyncKey[] = L"2";
 constexpr int kFirstLevelKey = 5;
 constexpr int kFirstPollingKey = 10;
 
-constexpr int kTextHeight = 17;
-constexpr int kTextWidth = 6;
-constexpr COLORREF kHeadingColour = 0x5B5B5B;
-constexpr COLORREF kChoiceColour = 0xFFFFFF;
 
 // The level rows draw their own captions.
 constexpr PaintedText kTexts[] = {
-    {IDS_SENSITIVITY, {4, 21}, kHeadingColour},     {IDS_AXIS_X, {95, 10}, kHeadingColour},
-    {IDS_AXIS_Y, {95, 38}, kHeadingColour},         {IDS_LOCK_XY, {455, 24}, kChoiceColour},
-    {IDS_REPORT_RATE, {4, 225}, kHeadingColour},    {IDS_REPORT_RATE_0, {127, 224}, kChoiceColour},
-    {IDS_REPORT_RATE_1, {204, 224}, kChoiceColour}, {IDS_REPORT_RATE_2, {281, 224}, kChoiceColour},
-    {IDS_REPORT_RATE_3, {358, 224}, kChoiceColour}, {IDS_OTG_SPEED, {4, 259}, kHeadingColour},
-    {IDS_SPEED_SLOW, {110, 278}, kHeadingColour},   {IDS_SPEED_MEDIUM, {230, 278}, kHeadingColour},
-    {IDS_SPEED_FAST, {350, 278}, kHeadingColour},   {IDS_DPI_UNIT, {484, 82}, kHeadingColour},
-    {IDS_DPI_UNIT, {484, 115}, kHeadingColour},     {IDS_DPI_UNIT, {484, 150}, kHeadingColour},
-    {IDS_DPI_UNIT, {484, 183}, kHeadingColour},
+    {IDS_SENSITIVITY, {4, 21}, kSkinHeading},    {IDS_AXIS_X, {95, 10}, kSkinHeading},
+    {IDS_AXIS_Y, {95, 38}, kSkinHeading},        {IDS_LOCK_XY, {455, 24}, kSkinWhite},
+    {IDS_REPORT_RATE, {4, 225}, kSkinHeading},   {IDS_REPORT_RATE_0, {127, 224}, kSkinWhite},
+    {IDS_REPORT_RATE_1, {204, 224}, kSkinWhite}, {IDS_REPORT_RATE_2, {281, 224}, kSkinWhite},
+    {IDS_REPORT_RATE_3, {358, 224}, kSkinWhite}, {IDS_OTG_SPEED, {4, 259}, kSkinHeading},
+    {IDS_SPEED_SLOW, {110, 278}, kSkinHeading},  {IDS_SPEED_MEDIUM, {230, 278}, kSkinHeading},
+    {IDS_SPEED_FAST, {350, 278}, kSkinHeading},  {IDS_DPI_UNIT, {484, 82}, kSkinHeading},
+    {IDS_DPI_UNIT, {484, 115}, kSkinHeading},    {IDS_DPI_UNIT, {484, 150}, kSkinHeading},
+    {IDS_DPI_UNIT, {484, 183}, kSkinHeading},
 };
-
-// A thumb the program moves: its track is drawn again under it.
-void MoveThumb(CClickHSlider& slider, int position) {
-  slider.SetPos(position);
-  if (slider.Hwnd()) InvalidateRect(slider.Hwnd(), nullptr, TRUE);
-}
 
 }  // namespace
 
@@ -109,7 +99,7 @@ void CSensExDlg::CreateControls() {
 }
 
 void CSensExDlg::PaintContent(HDC dc) {
-  SelectScope font(dc, SharedSkinFont(kTextHeight, kTextWidth));
+  SelectScope font(dc, SharedSkinFont(kPageFont));
   PaintLanguageTexts(dc, kTexts);
 }
 
@@ -122,8 +112,8 @@ void CSensExDlg::ShowActiveProfile() {
   const ProfileRecord* profile = ActiveProfile(WorkingSettings);
   if (!profile) return;
   sync_.SetCheck(profile->XYSynchronous != 0 ? 1 : 0);
-  MoveThumb(sensX_, SensitivityToPosition(profile->Sensitivity_X));
-  MoveThumb(sensY_, SensitivityToPosition(profile->Sensitivity_Y));
+  sensX_.SetPos(SensitivityToPosition(profile->Sensitivity_X));
+  sensY_.SetPos(SensitivityToPosition(profile->Sensitivity_Y));
   for (int level = 0; level < kEditableLevels; ++level) {
     levels_[level].SetLevel(profile->CpiLevel_X[level]);
     levels_[level].SetEnabled(profile->dpiStepFlag[level] != 0);
@@ -131,15 +121,15 @@ void CSensExDlg::ShowActiveProfile() {
   ShowCurrentLevel(profile->CpiStep);
   ShowPollingRate(profile->PollingRate);
   // A speed off the scale shows at its end and stays stored.
-  MoveThumb(otg_, profile->OTGSpeed);
+  otg_.SetPos(profile->OTGSpeed);
 }
 
 void CSensExDlg::OnSync() {
   ProfileRecord* profile = ActiveProfile(WorkingSettings);
   if (!profile || !StoreSensitivityLock(*profile, sync_.Checked != 0)) return;
   const int position = SensitivityToPosition(profile->Sensitivity_X);
-  MoveThumb(sensX_, position);
-  MoveThumb(sensY_, position);
+  sensX_.SetPos(position);
+  sensY_.SetPos(position);
 }
 
 void CSensExDlg::OnPollingRate(int rate) {
@@ -156,7 +146,7 @@ void CSensExDlg::OnSensitivityY(int position) { OnSensitivity(SensitivityAxis::Y
 void CSensExDlg::OnSensitivity(SensitivityAxis axis, int position) {
   ProfileRecord* profile = ActiveProfile(WorkingSettings);
   if (profile && StoreSensitivity(*profile, axis, position))
-    MoveThumb(axis == SensitivityAxis::X ? sensY_ : sensX_, position);
+    (axis == SensitivityAxis::X ? sensY_ : sensX_).SetPos(position);
 }
 
 void CSensExDlg::OnOtgSpeed(int speed) {

@@ -33,16 +33,12 @@ constexpr SliderRow kSliders[] = {
     {PointerSlider::WheelLines, L"8", 203, true},
 };
 
-constexpr COLORREF kHeadingColour = 0x5B5B5B;
-constexpr COLORREF kLabelColour = 0xFFFFFF;
 // Headings above the sliders, then the toggles' labels.
 constexpr PaintedText kTexts[] = {
-    {IDS_DOUBLE_CLICK_SPEED, {13, 10}, kHeadingColour}, {IDS_POINTER_SPEED, {13, 78}, kHeadingColour},
-    {IDS_TILT_SPEED, {13, 141}, kHeadingColour},        {IDS_WHEEL_LINES, {13, 207}, kHeadingColour},
-    {IDS_POINTER_PRECISION, {331, 98}, kLabelColour},   {IDS_WHEEL_SCREEN, {331, 228}, kLabelColour},
+    {IDS_DOUBLE_CLICK_SPEED, {13, 10}, kSkinHeading}, {IDS_POINTER_SPEED, {13, 78}, kSkinHeading},
+    {IDS_TILT_SPEED, {13, 141}, kSkinHeading},        {IDS_WHEEL_LINES, {13, 207}, kSkinHeading},
+    {IDS_POINTER_PRECISION, {331, 98}, kSkinWhite},   {IDS_WHEEL_SCREEN, {331, 228}, kSkinWhite},
 };
-constexpr int kFontHeight = 17;
-constexpr int kFontWidth = 6;
 
 }  // namespace
 
@@ -76,11 +72,7 @@ void CSystemExDlg::CreateControls() {
 void CSystemExDlg::ShowActiveProfile() {
   const ProfileRecord* active = ActiveProfile(WorkingSettings);
   if (!active) return;
-  for (const SliderRow& row : kSliders) {
-    CClickHSlider& slider = Slider(row.slider);
-    slider.SetPos(PositionOf(*active, row.slider));
-    if (slider.Hwnd()) InvalidateRect(slider.Hwnd(), nullptr, TRUE);
-  }
+  for (const SliderRow& row : kSliders) Slider(row.slider).SetPos(PositionOf(*active, row.slider));
   acceleration_.SetCheck(active->AccelerationFlag);
   wheelScreen_.SetCheck(active->ScrollWheelFlag);
 }
@@ -107,6 +99,6 @@ void CSystemExDlg::OnWheelScreen() {
 }
 
 void CSystemExDlg::PaintContent(HDC dc) {
-  SelectScope font(dc, SharedSkinFont(kFontHeight, kFontWidth));
+  SelectScope font(dc, SharedSkinFont(kPageFont));
   PaintLanguageTexts(dc, kTexts);
 }

@@ -176,10 +176,12 @@ TEST(Controls, OnTheDefaultSkin) {
   CBmpEdit edits[2];
   for (int i = 0; i < 2; ++i) {
     const RECT rect{330 + 60 * i, 30, 380 + 60 * i, 52};
-    ASSERT_TRUE(edits[i].Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER, rect, host.Hwnd(), 4010 + i));
-    edits[i].ForeColor = 0x000000;
-    edits[i].BackColor = 0xE5E5E5;
-    SendMessageW(edits[i].Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(edits[i].EditFont.Get()), FALSE);
+    ASSERT_TRUE(edits[i].Create({.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER,
+                                 .rect = rect,
+                                 .parent = host.Hwnd(),
+                                 .id = static_cast<UINT>(4010 + i),
+                                 .foreColor = 0x000000,
+                                 .backColor = 0xE5E5E5}));
   }
   CTextLabel labels[4];
   const wchar_t* texts[] = {L"250", L"2400", L"A label text far wider than its label", L""};

@@ -89,13 +89,13 @@ class ListControlsTest : public testing::Test {
   void TearDown() override { host.DestroyWindow(); }
 
   void MakeList(int lines, DWORD extraStyle = 0, bool framed = true) {
-    ASSERT_TRUE(list.Create(kListStyle | extraStyle, kListRect, host.Hwnd(), kListId));
-    list.KeepParentOnFocusLoss = true;
-    list.ControlId = kListId;
-    list.TextColor = list.SelectedTextColor = RGB(255, 255, 255);
-    list.SelectedBackColor = 0x1F1F9B;
+    ASSERT_TRUE(list.Create({.style = kListStyle | extraStyle,
+                             .rect = kListRect,
+                             .parent = host.Hwnd(),
+                             .id = kListId,
+                             .scrollSkin = framed ? skin.Get() : nullptr}));
     if (framed) {
-      ASSERT_NE(CSkinScrollWnd::Attach(list.Hwnd(), skin.Get()), nullptr);
+      ASSERT_NE(CSkinScrollWnd::FrameOf(list.Hwnd()), nullptr);
     }
     list.Send(WM_SETREDRAW, FALSE);
     for (int i = 0; i < lines; ++i) list.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(i).c_str()));
