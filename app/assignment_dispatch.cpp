@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "app/main_frame.h"
+#include "app/main_window.h"
 #include "app/messages.h"
-#include "app/option_dlg.h"
+#include "app/page_host.h"
 #include "framework/keys.h"
 #include "framework/message_params.h"
 #include "macro/macro_buttons.h"
@@ -16,7 +18,7 @@
 
 PreTranslation AssignmentDispatch::PreTranslate(const MSG& msg) {
   if (IsEnterSpaceOrEscape(msg)) return PreTranslation::DispatchOnly;
-  if (msg.hwnd != window_.Hwnd()) return PreTranslation::Continue;
+  if (msg.hwnd != window_.Window()) return PreTranslation::Continue;
   switch (msg.message) {
     case WM_PROFILE_ACTION:
     case WM_SHOW_FUNCTION_PAGE:

@@ -8,13 +8,13 @@
 
 #include "framework/window.h"
 
-class COptionDlg;
+class MainWindow;
 class PageHost;
 enum class PageId;
 
 class AssignmentDispatch {
  public:
-  AssignmentDispatch(COptionDlg& window, PageHost& pages) : window_(window), pages_(pages) {}
+  AssignmentDispatch(MainWindow& window, PageHost& pages) : window_(window), pages_(pages) {}
 
   // The main window's pre-translation of a message queued for it or one of
   // its descendants: Enter, Space and Escape go to their window but never
@@ -53,6 +53,6 @@ class AssignmentDispatch {
   };
   static const AssignAction kAssignActions[];
 
-  COptionDlg& window_;
+  MainWindow& window_;
   PageHost& pages_;
 };

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "app/language.h"
-#include "app/option_dlg.h"
+#include "app/main_window.h"
+#include "app/profile_commands.h"
 #include "framework/wide.h"
 #include "model/frame_choices.h"
 #include "model/settings.h"
@@ -24,7 +25,7 @@ enum FrameButtonSetup : unsigned {
 
 constexpr int kNoCaption = 0;
 
-using FrameAction = void (*)(COptionDlg& window, FrameButton button);
+using FrameAction = void (*)(MainWindow& window, FrameButton button);
 
 struct FrameButtonRow {
   const wchar_t* key;
@@ -33,26 +34,26 @@ struct FrameButtonRow {
   FrameAction click;  // null: a label, no action
 };
 
-constexpr FrameAction kEndProgram = [](COptionDlg& w, FrameButton) { w.EndProgram(); };
-constexpr FrameAction kChooseLight = [](COptionDlg& w, FrameButton b) { w.Frame().ChooseLight(b); };
-constexpr FrameAction kChooseColour = [](COptionDlg& w, FrameButton b) { w.Frame().ChooseColour(b); };
+constexpr FrameAction kEndProgram = [](MainWindow& w, FrameButton) { w.EndProgram(); };
+constexpr FrameAction kChooseLight = [](MainWindow& w, FrameButton b) { w.Frame().ChooseLight(b); };
+constexpr FrameAction kChooseColour = [](MainWindow& w, FrameButton b) { w.Frame().ChooseColour(b); };
 
 // In the order of FrameButton. The rename button shows IDS_RENAME in both
 // the first build and after a language change, so the text always names
 // what the button does.
 constexpr FrameButtonRow kFrameButtons[kFrameButtonCount] = {
-    {L"1", kNoCaption, kPlain, [](COptionDlg& w, FrameButton) { w.Minimise(); }},
+    {L"1", kNoCaption, kPlain, [](MainWindow& w, FrameButton) { w.Minimise(); }},
     {L"2", kNoCaption, kPlain, kEndProgram},
-    {L"3", IDS_OK, kPlain, [](COptionDlg& w, FrameButton) { w.Ok(); }},
-    {L"4", IDS_APPLY, kPlain, [](COptionDlg& w, FrameButton) { w.Apply(); }},
+    {L"3", IDS_OK, kPlain, [](MainWindow& w, FrameButton) { w.Ok(); }},
+    {L"4", IDS_APPLY, kPlain, [](MainWindow& w, FrameButton) { w.Apply(); }},
     {L"5", IDS_CANCEL, kPlain, kEndProgram},
     {L"6", kNoCaption, kStartsDisabled, nullptr},
-    {L"7", kNoCaption, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Previous(); }},
-    {L"8", kNoCaption, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Next(); }},
-    {L"9", IDS_LINK_PROGRAM, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().ChooseProgram(); }},
-    {L"10", IDS_RENAME, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Rename(); }},
-    {L"11", IDS_IMPORT, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Import(); }},
-    {L"12", IDS_EXPORT, kPlain, [](COptionDlg& w, FrameButton) { w.Profiles().Export(); }},
+    {L"7", kNoCaption, kPlain, [](MainWindow& w, FrameButton) { w.Profiles().Previous(); }},
+    {L"8", kNoCaption, kPlain, [](MainWindow& w, FrameButton) { w.Profiles().Next(); }},
+    {L"9", IDS_LINK_PROGRAM, kPlain, [](MainWindow& w, FrameButton) { w.Profiles().ChooseProgram(); }},
+    {L"10", IDS_RENAME, kPlain, [](MainWindow& w, FrameButton) { w.Profiles().Rename(); }},
+    {L"11", IDS_IMPORT, kPlain, [](MainWindow& w, FrameButton) { w.Profiles().Import(); }},
+    {L"12", IDS_EXPORT, kPlain, [](MainWindow& w, FrameButton) { w.Profiles().Export(); }},
     {L"0", kNoCaption, kLeftCaption, nullptr},
     {L"0", kNoCaption, kLeftCaption, nullptr},
     {L"23", kNoCaption, kPlain, kChooseLight},
@@ -66,7 +67,7 @@ constexpr FrameButtonRow kFrameButtons[kFrameButtonCount] = {
     {L"32", kNoCaption, kPlain, kChooseColour},
     {L"33", kNoCaption, kPlain, kChooseColour},
     {L"34", kNoCaption, kPlain, kChooseColour},
-    {L"21", IDS_SETTINGS, kLeftCaption, [](COptionDlg& w, FrameButton) { w.ShowSettings(); }},
+    {L"21", IDS_SETTINGS, kLeftCaption, [](MainWindow& w, FrameButton) { w.ShowSettings(); }},
     {L"0", IDS_LANGUAGE_LABEL, kStartsDisabled | kLeftCaption, nullptr},
     {L"0", IDS_PROFILE_LABEL, kStartsDisabled | kLeftCaption, nullptr},
     {L"22", IDS_LIGHTING, kStartsDisabled | kLeftCaption, nullptr},
@@ -91,12 +92,12 @@ void RepaintNow(HWND window) {
 
 }  // namespace
 
-std::vector<SkinButtonInfo> MainFrame::Create(COptionDlg& window, const IniSection& layout) {
+std::vector<SkinButtonInfo> MainFrame::Create(MainWindow& window, const IniSection& layout) {
   std::vector<SkinButtonInfo> infos;
   for (int i = 0; i < kFrameButtonCount; ++i) {
     const FrameButtonRow& row = kFrameButtons[i];
     CBitmapBtn& button = buttons_[i];
-    const SkinButtonInfo& info = infos.emplace_back(CreateSkinButton(button, layout, row.key, window.Hwnd()));
+    const SkinButtonInfo& info = infos.emplace_back(CreateSkinButton(button, layout, row.key, window.Window()));
     if (row.caption != kNoCaption) button.SetCaption(LanguageText(row.caption));
     if (row.setup & kLeftCaption) button.TextAlign = 1;
     if (row.setup & kIndentedCaption) {

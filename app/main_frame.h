@@ -13,13 +13,13 @@
 #include "skin/bitmap_btn.h"
 #include "skin/page_image_set.h"
 
-class COptionDlg;
+class MainWindow;
 
 class MainFrame {
  public:
   // The buttons of `window` from its layout, wired to their actions and
   // without their images yet; returns their layout.
-  std::vector<SkinButtonInfo> Create(COptionDlg& window, const IniSection& layout);
+  std::vector<SkinButtonInfo> Create(MainWindow& window, const IniSection& layout);
   void CutImages(const PageImageSet& images, const std::vector<SkinButtonInfo>& layout);
 
   CBitmapBtn& Button(FrameButton which) { return buttons_[which]; }

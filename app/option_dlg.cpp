@@ -38,7 +38,7 @@ constexpr UINT kPagesAheadMs = 30;
 COptionDlg::COptionDlg(MonitorNames names)
     : CSkinnedWindow(IDD_MAIN, kMainPictures, Drag::Itself),
       link_(std::move(names)),
-      cycle_(link_, Macros, *this),
+      cycle_({WorkingSettings, AppliedSettings}, link_, Macros, *this),
       profiles_(*this),
       dispatch_(*this, pages_) {}
 

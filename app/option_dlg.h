@@ -8,6 +8,7 @@
 
 #include "app/assignment_dispatch.h"
 #include "app/main_frame.h"
+#include "app/main_window.h"
 #include "app/page_host.h"
 #include "app/profile_commands.h"
 #include "framework/handles.h"
@@ -15,7 +16,7 @@
 #include "link/settings_cycle.h"
 #include "skin/skinned_window.h"
 
-class COptionDlg : public CSkinnedWindow, public CycleWindow {
+class COptionDlg : public CSkinnedWindow, public CycleWindow, public MainWindow {
  public:
   // `names` chooses the monitor the window talks to; the program always
   // uses the standard one.
@@ -35,21 +36,19 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow {
   void InvalidateReloadArea() override;
   void RefreshAll() override;
 
-  // The frame's window commands.
-  void Minimise();
-  void EndProgram();
-  void Ok();
-  void Apply();
-  void ShowSettings();
-  // An apply of `kind`; a save that could not write its files is told.
-  // True when every file was written.
-  bool ApplyAndTell(WPARAM kind);
-  void SelectLanguage(int index);
-  // Every caption and text fetched again from the language library.
-  void ReloadCaptions();
+  // MainWindow: what the window's parts ask of it.
+  HWND Window() const override { return Hwnd(); }
+  MainFrame& Frame() override { return frame_; }
+  ProfileCommands& Profiles() override { return profiles_; }
+  void SelectLanguage(int index) override;
+  void ReloadCaptions() override;
+  bool ApplyAndTell(WPARAM kind) override;
+  void Minimise() override;
+  void EndProgram() override;
+  void Ok() override;
+  void Apply() override;
+  void ShowSettings() override;
 
-  MainFrame& Frame() { return frame_; }
-  ProfileCommands& Profiles() { return profiles_; }
   PageHost& Pages() { return pages_; }
   CBitmapBtn& Button(FrameButton which) { return frame_.Button(which); }
   const SettingsCycle& Cycle() const { return cycle_; }

@@ -1,7 +1,8 @@
 #include "app/profile_commands.h"
 
+#include "app/main_frame.h"
+#include "app/main_window.h"
 #include "app/message_box.h"
-#include "app/option_dlg.h"
 #include "app/profile_files.h"
 #include "framework/wide.h"
 #include "macro/macro_buttons.h"
@@ -25,7 +26,7 @@ void ProfileCommands::ChooseProgram() {
   ProfileRecord* active = ActiveProfile(WorkingSettings);
   if (!active) return;
   programDialog_.SetPath(std::wstring(Wide(TextOf(active->GameFile))));
-  if (programDialog_.DoModal(window_.Hwnd()) == IDOK)
+  if (programDialog_.DoModal(window_.Window()) == IDOK)
     SetText(active->GameFile, Utf16(programDialog_.GetPath()), kGameFileMaxChars);
 }
 
@@ -33,7 +34,7 @@ void ProfileCommands::Rename() {
   ProfileRecord* active = ActiveProfile(WorkingSettings);
   if (!active) return;
   renameDialog_.SetName(std::wstring(Wide(TextOf(active->ProFileName))));
-  if (renameDialog_.DoModal(window_.Hwnd()) != IDOK) return;
+  if (renameDialog_.DoModal(window_.Window()) != IDOK) return;
   SetText(active->ProFileName, Utf16(renameDialog_.Name()), kProfileNameMaxChars);
   window_.Frame().UpdateProfileBar();
 }
@@ -48,5 +49,5 @@ void ProfileCommands::Import() {
 
 void ProfileCommands::Export() {
   const std::wstring path = AskProfileFile(ProfileFileDialog::Save);
-  if (!path.empty()) ReportUnwrittenFiles(window_.Hwnd(), IDS_EXPORT_FAILED, ExportProfile(WorkingSettings, path));
+  if (!path.empty()) ReportUnwrittenFiles(window_.Window(), IDS_EXPORT_FAILED, ExportProfile(WorkingSettings, path));
 }

@@ -5,11 +5,11 @@
 #include "pages/assign/dlg_prog_sel.h"
 #include "app/dlg_rename.h"
 
-class COptionDlg;
+class MainWindow;
 
 class ProfileCommands {
  public:
-  explicit ProfileCommands(COptionDlg& window) : window_(window) {}
+  explicit ProfileCommands(MainWindow& window) : window_(window) {}
 
   void Previous();
   void Next();
@@ -23,7 +23,7 @@ class ProfileCommands {
   CDlgRename& RenameDialog() { return renameDialog_; }
 
  private:
-  COptionDlg& window_;
+  MainWindow& window_;
   CDlgProgSel programDialog_;
   CDlgRename renameDialog_;
 };

@@ -20,7 +20,7 @@ namespace {
 constexpr int kRuns = 25;
 
 void Measure(const char* mode, MonitorLink& link, CycleTestWindow& window) {
-  SettingsCycle cycle(link, Macros, window);
+  SettingsCycle cycle({WorkingSettings, AppliedSettings}, link, Macros, window);
   window.Attach(&cycle);
   const std::string load = std::string("StartupLoad, ") + mode;
   const std::string apply = std::string("Apply(0), ") + mode;

@@ -20,34 +20,34 @@ std::map<UINT_PTR, SettingsCycle*>& Waiting() {
 SettingsCycle::~SettingsCycle() { StopWaiting(); }
 
 bool SettingsCycle::ReadMonitorBlock() {
-  if (!link_.ReadBlock(AppliedSettings)) return false;
-  SanitizeLoadedSettings(AppliedSettings);
+  if (!link_.ReadBlock(applied_)) return false;
+  SanitizeLoadedSettings(applied_);
   return true;
 }
 
 void SettingsCycle::StartupLoad() {
-  InitializeSettings(AppliedSettings);
+  InitializeSettings(applied_);
   if (link_.Open() && ReadMonitorBlock()) {
-    ClearChangeTracking(AppliedSettings);
+    ClearChangeTracking(applied_);
   } else {
     // A block that cannot be read would leave every profile zero, and the
     // next apply would write that over the user's files.
-    LoadAll(AppliedSettings);
-    SanitizeLoadedSettings(AppliedSettings);
+    LoadAll(applied_);
+    SanitizeLoadedSettings(applied_);
   }
   LoadMacros(macros_);
-  WorkingSettings = AppliedSettings;
-  ReconcileWithButtons(macros_, WorkingSettings);
+  working_ = applied_;
+  ReconcileWithButtons(macros_, working_);
 }
 
 UnwrittenFiles SettingsCycle::Apply(WPARAM kind) {
   busy_ = true;
   window_.BeginBusy();
-  if (kind != kApplyRestoreAll) FillChangeFlags(WorkingSettings, AppliedSettings);
-  const bool notified = link_.WriteBlock(WorkingSettings) && link_.NotifyApply(kind);
-  UnwrittenFiles unwritten = SaveAll(WorkingSettings);
-  ClearChangeTracking(WorkingSettings);
-  AppliedSettings = WorkingSettings;
+  if (kind != kApplyRestoreAll) FillChangeFlags(working_, applied_);
+  const bool notified = link_.WriteBlock(working_) && link_.NotifyApply(kind);
+  UnwrittenFiles unwritten = SaveAll(working_);
+  ClearChangeTracking(working_);
+  applied_ = working_;
   if (!SaveMacros(macros_)) unwritten.push_back(MacroFilePath());
   if (!notified) {
     EndBusy();
@@ -72,17 +72,17 @@ void SettingsCycle::OnMonitorReload() {
   window_.InvalidateReloadArea();
   // Nothing read means nothing new: the user's edits stay.
   if (!ReadMonitorBlock()) return;
-  ClearChangeTracking(AppliedSettings);
-  WorkingSettings = AppliedSettings;
+  ClearChangeTracking(applied_);
+  working_ = applied_;
   window_.RefreshAll();
-  ReconcileWithButtons(macros_, WorkingSettings);
+  ReconcileWithButtons(macros_, working_);
 }
 
 void SettingsCycle::OnMonitorSettingsChanged() {
   if (!ReadMonitorBlock()) return;
-  WorkingSettings = AppliedSettings;
-  // WorkingSettings keeps the flags the block carried.
-  ClearChangeTracking(AppliedSettings);
+  working_ = applied_;
+  // working_ keeps the flags the block carried.
+  ClearChangeTracking(applied_);
   window_.RefreshAll();
 }
 
@@ -91,13 +91,13 @@ void SettingsCycle::OnMonitorApplyDone() {
 }
 
 void SettingsCycle::OnMonitorSensorChanged() {
-  if (!link_.ReadBlock(AppliedSettings)) return;
+  if (!link_.ReadBlock(applied_)) return;
   // The monitor's own profile, before the record is made safe: a block
   // without a valid current profile gives no sensor values.
-  const int profile = AppliedSettings.CurrentProfile;
-  SanitizeLoadedSettings(AppliedSettings);
-  const ProfileRecord* sensed = ProfileAt(AppliedSettings, profile);
-  ProfileRecord* edited = ProfileAt(WorkingSettings, profile);
+  const int profile = applied_.CurrentProfile;
+  SanitizeLoadedSettings(applied_);
+  const ProfileRecord* sensed = ProfileAt(applied_, profile);
+  ProfileRecord* edited = ProfileAt(working_, profile);
   if (sensed && edited) {
     edited->CpiStep = sensed->CpiStep;
     edited->Sensitivity_X = sensed->Sensitivity_X;

@@ -32,10 +32,18 @@ class CycleWindow {
   ~CycleWindow() = default;
 };
 
+// The two copies of the settings a cycle keeps in step: the one being
+// edited and the one last applied (the program's are WorkingSettings and
+// AppliedSettings; a test may hand its own).
+struct SettingsCopies {
+  SettingsRecord& working;
+  SettingsRecord& applied;
+};
+
 class SettingsCycle {
  public:
-  SettingsCycle(MonitorLink& link, MacroList& macros, CycleWindow& window)
-      : link_(link), macros_(macros), window_(window) {}
+  SettingsCycle(SettingsCopies settings, MonitorLink& link, MacroList& macros, CycleWindow& window)
+      : working_(settings.working), applied_(settings.applied), link_(link), macros_(macros), window_(window) {}
   ~SettingsCycle();
   SettingsCycle(const SettingsCycle&) = delete;
   SettingsCycle& operator=(const SettingsCycle&) = delete;
@@ -63,12 +71,14 @@ class SettingsCycle {
  private:
   static void CALLBACK OnAnswerOverdue(HWND, UINT, UINT_PTR timer, DWORD);
 
-  // The monitor's block into AppliedSettings, made safe; false when
+  // The monitor's block into the applied copy, made safe; false when
   // nothing could be read.
   bool ReadMonitorBlock();
   void EndBusy();
   void StopWaiting();
 
+  SettingsRecord& working_;
+  SettingsRecord& applied_;
   MonitorLink& link_;
   MacroList& macros_;
   CycleWindow& window_;

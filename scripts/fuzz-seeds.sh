@@ -42,7 +42,7 @@ printf 'number=2\0000=0000%s00\0001=4100%s41\000\000' "$zeros" "$zeros" | utf16 
 
 # The rendered masks, the bitmaps the program checks before it loads them.
 "$root/scripts/build.sh" native skingen >/dev/null
-rendered=$root/build/fuzz/skin
+rendered=$root/build/fuzz/rendered-skin
 if [ ! -d "$rendered" ]; then
   mkdir -p "$rendered.new"
   "$root/build/native/tools/skingen/skingen" "$skin/artwork.ini" "$skin" "$rendered.new"

@@ -102,7 +102,7 @@ class SettingsCycleTest : public testing::Test {
   Simulator simulator;
   MonitorLink link{simulator.names()};
   CycleTestWindow window{simulator.names().mainWindow};
-  SettingsCycle cycle{link, Macros, window};
+  SettingsCycle cycle{{WorkingSettings, AppliedSettings}, link, Macros, window};
   const std::wstring log = scratch.File(L"apply.log");
 };
 
