@@ -14,14 +14,15 @@
 
 namespace {
 
-// Set-up after creation.
+// How a button is made.
 enum FrameButtonSetup : unsigned {
   kPlain = 0,
   kStartsDisabled = 1,
   kLeftCaption = 2,
-  // The caption starts 5 pixels in from the left edge.
+  // The caption starts kFrameCaptionInset pixels in from the left edge.
   kIndentedCaption = 4,
 };
+constexpr int kFrameCaptionInset = 5;
 
 constexpr int kNoCaption = 0;
 
@@ -97,13 +98,10 @@ std::vector<SkinButtonInfo> MainFrame::Create(MainWindow& window, const IniSecti
   for (int i = 0; i < kFrameButtonCount; ++i) {
     const FrameButtonRow& row = kFrameButtons[i];
     CBitmapBtn& button = buttons_[i];
-    const SkinButtonInfo& info = infos.emplace_back(CreateSkinButton(button, layout, row.key, window.Window()));
+    CBitmapBtn::CreateArgs args{.leftCaption = (row.setup & kLeftCaption) != 0};
+    if (row.setup & kIndentedCaption) args.captionInset = kFrameCaptionInset;
+    infos.push_back(CreateSkinButton(button, layout, row.key, window.Window(), args));
     if (row.caption != kNoCaption) button.SetCaption(LanguageText(row.caption));
-    if (row.setup & kLeftCaption) button.TextAlign = 1;
-    if (row.setup & kIndentedCaption) {
-      button.UseTextRect = 1;
-      button.TextRect = {5, 0, info.Rect.right - info.Rect.left, info.Rect.bottom - info.Rect.top};
-    }
     if (row.setup & kStartsDisabled) EnableWindow(button.Hwnd(), FALSE);
     if (row.click) button.OnClick([&window, click = row.click, which = static_cast<FrameButton>(i)] { click(window, which); });
   }

@@ -142,12 +142,9 @@ void CMacroManager::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
   for (const ButtonRow& row : kButtons) {
     CBitmapBtn& button = this->*row.button;
-    const SkinButtonInfo info = CreateSkinButton(button, layout, row.key, Hwnd(), Images());
-    if (info.TooltipText[0]) button.SetTooltip(Wide(info.TooltipText), true);
-    button.ToggleMode = row.toggle;
+    CreateSkinButton(button, layout, row.key, Hwnd(), Images(),
+                     {.toggle = row.toggle, .layoutTooltip = true, .font = kPageFont});
     if (row.caption) button.SetCaption(LanguageText(row.caption));
-    button.FontHeight = kPageFont.height;
-    button.FontWidth = kPageFont.width;
     button.OnClick([this, click = row.click] { (this->*click)(); });
   }
 

@@ -53,6 +53,24 @@ const MessageMap& CBitmapBtn::Messages() {
   return map;
 }
 
+bool CBitmapBtn::Create(const RECT& rect, HWND parent, const CreateArgs& args, const wchar_t* tooltip) {
+  ToggleMode = args.toggle ? 1 : 0;
+  FontHeight = args.font.height;
+  FontWidth = args.font.width;
+  TextAlign = args.leftCaption ? 1 : 0;
+  TextColor = args.textColor;
+  HoverTextColor = args.hoverTextColor;
+  DisabledTextColor = args.disabledTextColor;
+  PressedTextColor = args.pressedTextColor;
+  if (args.captionBox || args.captionInset) {
+    UseTextRect = 1;
+    TextRect = args.captionBox ? *args.captionBox
+                               : RECT{*args.captionInset, 0, rect.right - rect.left, rect.bottom - rect.top};
+  }
+  if (args.layoutTooltip && tooltip && *tooltip) SetTooltip(tooltip, true);
+  return CButton::Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, 0);
+}
+
 void CBitmapBtn::PreSubclassWindow() {
   // Skinned buttons draw themselves and never take part in tabbing.
   const LONG_PTR style = GetWindowLongPtrW(Hwnd(), GWL_STYLE);

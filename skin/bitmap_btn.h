@@ -50,6 +50,26 @@ class CBitmapBtn : public CButton {
   // What an empty state image shows: the skins' background.
   static constexpr COLORREF kEmptyImageColor = kSkinBackground;
 
+  // How a button looks and acts, given when it is made.
+  struct CreateArgs {
+    bool toggle = false;
+    // The tooltip is the layout's text for the button, when it has one.
+    bool layoutTooltip = false;
+    FontLook font = kButtonFont;
+    bool leftCaption = false;
+    // The caption's box: from this far in from the left edge to the right
+    // one (none: the whole button), or a box of its own.
+    std::optional<int> captionInset{};
+    std::optional<RECT> captionBox{};
+    COLORREF textColor = kDefaultTextColor;
+    COLORREF hoverTextColor = kDefaultTextColor;
+    COLORREF disabledTextColor = kDefaultTextColor;
+    COLORREF pressedTextColor = kDefaultTextColor;
+  };
+  // Makes the button (identifier 0) at `rect` of `parent` as `args` say.
+  bool Create(const RECT& rect, HWND parent, const CreateArgs& args, const wchar_t* tooltip = nullptr);
+  using CButton::Create;
+
   // Cuts `rect` out of each full-window picture as the four state images.
   void SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect);
   // Stores and redraws only on a change.

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "framework/ini_file.h"
+#include "framework/wide.h"
+#include "model/text.h"
 #include "skin/bitmap_btn.h"
 #include "skin/picture_decoder.h"
 #include "skin/skin_files.h"
@@ -110,15 +112,16 @@ void PageImageSet::CutButtonImages(CBitmapBtn& button, const SkinButtonInfo& inf
   if (button.Hwnd()) button.SetImages(normal.Get(), over.Get(), down.Get(), disabled.Get(), ToRect(info.Rect));
 }
 
-SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent) {
+SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent,
+                                const CBitmapBtn::CreateArgs& args) {
   const SkinButtonInfo info = ReadButtonInfo(buttons, key);
-  button.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ToRect(info.Rect), parent, 0);
+  button.Create(ToRect(info.Rect), parent, args, std::wstring(Wide(TextOf(info.TooltipText))).c_str());
   return info;
 }
 
 SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent,
-                                const PageImageSet& images) {
-  const SkinButtonInfo info = CreateSkinButton(button, buttons, key, parent);
+                                const PageImageSet& images, const CBitmapBtn::CreateArgs& args) {
+  const SkinButtonInfo info = CreateSkinButton(button, buttons, key, parent, args);
   images.CutButtonImages(button, info);
   return info;
 }

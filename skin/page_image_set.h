@@ -10,9 +10,9 @@
 
 #include "framework/gdi.h"
 #include "model/ini_section.h"
+#include "skin/bitmap_btn.h"
 #include "skin/button_info.h"
 
-class CBitmapBtn;
 
 // Picture file names, relative to the skin folder.
 struct PageImageNames {
@@ -63,8 +63,9 @@ struct PageImageSet {
 
 // Builds one skinned button from the layout's BUTTONINFO section (see
 // ReadButtonSection): takes entry `key`, creates the button (identifier 0)
-// on `parent` at its rectangle and, given the pictures, cuts its four state
-// images. Returns the layout read.
-SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent);
+// on `parent` at its rectangle as `args` say and, given the pictures, cuts
+// its four state images. Returns the layout read.
 SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent,
-                                const PageImageSet& images);
+                                const CBitmapBtn::CreateArgs& args = {});
+SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent,
+                                const PageImageSet& images, const CBitmapBtn::CreateArgs& args = {});

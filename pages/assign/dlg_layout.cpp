@@ -19,11 +19,7 @@ constexpr wchar_t kDefaultFunctionKey[] = L"21";
 // Hot spot captions start this far in from the left edge.
 constexpr int kHotCaptionInset = 2;
 
-void UseTextLook(CBitmapBtn& button) {
-  button.TextAlign = 1;
-  button.FontHeight = kSmallFont.height;
-  button.FontWidth = kSmallFont.width;
-}
+constexpr CBitmapBtn::CreateArgs kTextLook{.font = kSmallFont, .leftCaption = true};
 
 }  // namespace
 
@@ -37,19 +33,16 @@ void CDlgLayout::CreateControls() {
   // The two text fields show the down picture in every state.
   const HBITMAP down = Images().down.Get();
   for (auto [field, key] : {std::pair{&defaultCaption_, kDefaultCaptionKey}, {&defaultFunction_, kDefaultFunctionKey}}) {
-    const SkinButtonInfo info = CreateSkinButton(*field, layout, key, Hwnd());
+    const SkinButtonInfo info = CreateSkinButton(*field, layout, key, Hwnd(), kTextLook);
     field->SetImages(down, down, down, down, ToRect(info.Rect));
-    UseTextLook(*field);
     EnableWindow(field->Hwnd(), FALSE);
     ShowWindow(field->Hwnd(), SW_HIDE);
   }
   for (int button = 0; button < kButtonCount; ++button) {
     CBitmapBtn& hot = hotButtons_[button];
-    const SkinButtonInfo info =
-        CreateSkinButton(hot, layout, std::to_wstring(ButtonSkinKey(button)).c_str(), Hwnd(), Images());
-    UseTextLook(hot);
-    hot.UseTextRect = 1;
-    hot.TextRect = {kHotCaptionInset, 0, info.Rect.right - info.Rect.left, info.Rect.bottom - info.Rect.top};
+    CBitmapBtn::CreateArgs look = kTextLook;
+    look.captionInset = kHotCaptionInset;
+    CreateSkinButton(hot, layout, std::to_wstring(ButtonSkinKey(button)).c_str(), Hwnd(), Images(), look);
     hot.OnClick([this, button] { OnHotButton(button); });
   }
 }

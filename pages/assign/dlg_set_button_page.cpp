@@ -14,4 +14,4 @@ const PageImageNames CDlgSetButtonPage::kPictures{L"tab_mask.bmp", L"button_tab_
 
 CDlgSetButtonPage::CDlgSetButtonPage(UINT templateId)
     : CFunctionTabStrip(templateId, kPictures,
-                        {L"button funcation control page", L"skin_set_button_tab.ini", kCaptions, 17, 5}) {}
+                        {L"button funcation control page", L"skin_set_button_tab.ini", kCaptions, {17, 5}}) {}

@@ -13,7 +13,7 @@ const PageImageNames CDlgSetPage::kPictures{L"tab_mask.bmp", L"no_button_tab_nor
 
 CDlgSetPage::CDlgSetPage(UINT templateId)
     : CFunctionTabStrip(templateId, kPictures,
-                        {L"Macro key funcation control page", L"skin_set_tab.ini", kCaptions, 18, 6}) {}
+                        {L"Macro key funcation control page", L"skin_set_tab.ini", kCaptions, kButtonFont}) {}
 
 void CDlgSetPage::SelectTab(FunctionPage page) {
   // A page of the button tabs leaves this strip as it was.

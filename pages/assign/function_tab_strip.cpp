@@ -23,11 +23,9 @@ void CFunctionTabStrip::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + look_.layout);
   for (int tab = 0; tab < TabCount(); ++tab) {
     CBitmapBtn& button = tabs_[tab];
-    CreateSkinButton(button, layout, std::to_wstring(tab + 1).c_str(), Hwnd(), Images());
+    CreateSkinButton(button, layout, std::to_wstring(tab + 1).c_str(), Hwnd(), Images(),
+                     {.font = look_.font, .leftCaption = true});
     button.SetCaption(LanguageText(captions_[tab]));
-    button.TextAlign = 1;
-    button.FontHeight = look_.fontHeight;
-    button.FontWidth = look_.fontWidth;
     button.OnClick([this, tab] { OnTab(tab); });
   }
 }

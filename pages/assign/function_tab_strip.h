@@ -28,8 +28,7 @@ class CFunctionTabStrip : public CSkinnedPage {
     const wchar_t* windowText;
     const wchar_t* layout;
     std::span<const int> captions;  // string ID of each tab, in order
-    int fontHeight;
-    int fontWidth;
+    FontLook font;
   };
   CFunctionTabStrip(UINT templateId, PageImageNames pictures, const Look& look);
 

@@ -42,16 +42,14 @@ bool CDpiSettingWnd::Create(const RECT& rect, HWND parent, int controlId) {
 }
 
 bool CDpiSettingWnd::OnCreate(const CREATESTRUCTW&) {
-  LevelButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kButtonRect, Hwnd(), 0);
-  LevelButton.FontHeight = kPageFont.height;
-  LevelButton.FontWidth = kPageFont.width;
-  LevelButton.TextColor = kSkinHeading;
-  LevelButton.HoverTextColor = kCaptionHoverColour;
-  LevelButton.DisabledTextColor = kSkinHeading;
-  LevelButton.PressedTextColor = kSkinAccent;
-  LevelButton.TextAlign = 1;
-  LevelButton.UseTextRect = 1;
-  LevelButton.TextRect = kCaptionRect;
+  LevelButton.Create(kButtonRect, Hwnd(),
+                     {.font = kPageFont,
+                      .leftCaption = true,
+                      .captionBox = kCaptionRect,
+                      .textColor = kSkinHeading,
+                      .hoverTextColor = kCaptionHoverColour,
+                      .disabledTextColor = kSkinHeading,
+                      .pressedTextColor = kSkinAccent});
   LevelButton.SetCaption(LanguageText(ControlId + kCaptionTextOffset));
   LevelButton.OnClick([this] { OnLevelButton(); });
   if (LevelSlider.Create(SkinFolder() + kThumb, Hwnd(), kSliderId, kSliderRect)) {

@@ -50,9 +50,7 @@ const MessageMap& CSensExDlg::Messages() {
 void CSensExDlg::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
   const PageImageSet& images = Images();
-  const SkinButtonInfo sync = CreateSkinButton(sync_, layout, kSyncKey, Hwnd(), images);
-  sync_.ToggleMode = 1;
-  sync_.SetTooltip(Wide(sync.TooltipText), true);
+  CreateSkinButton(sync_, layout, kSyncKey, Hwnd(), images, {.toggle = true, .layoutTooltip = true});
   sync_.OnClick([this] { OnSync(); });
 
   const struct {
@@ -91,9 +89,8 @@ void CSensExDlg::CreateControls() {
 
   for (int rate = 0; rate < kPollingRateChoices; ++rate) {
     CBitmapBtn& button = polling_[rate];
-    const SkinButtonInfo info =
-        CreateSkinButton(button, layout, std::to_wstring(kFirstPollingKey + rate).c_str(), Hwnd(), images);
-    button.SetTooltip(Wide(info.TooltipText), true);
+    CreateSkinButton(button, layout, std::to_wstring(kFirstPollingKey + rate).c_str(), Hwnd(), images,
+                     {.layoutTooltip = true});
     button.OnClick([this, rate] { OnPollingRate(rate); });
   }
 }

@@ -49,11 +49,8 @@ CSystemExDlg::CSystemExDlg(UINT templateId) : CSkinnedPage(templateId, kPictures
 
 void CSystemExDlg::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
-  for (auto [button, key] : {std::pair{&acceleration_, kAccelerationKey}, {&wheelScreen_, kWheelScreenKey}}) {
-    const SkinButtonInfo info = CreateSkinButton(*button, layout, key, Hwnd(), Images());
-    button->ToggleMode = 1;
-    if (const std::wstring tip(Wide(TextOf(info.TooltipText))); !tip.empty()) button->SetTooltip(tip.c_str(), true);
-  }
+  for (auto [button, key] : {std::pair{&acceleration_, kAccelerationKey}, {&wheelScreen_, kWheelScreenKey}})
+    CreateSkinButton(*button, layout, key, Hwnd(), Images(), {.toggle = true, .layoutTooltip = true});
   acceleration_.OnClick([this] { OnAcceleration(); });
   wheelScreen_.OnClick([this] { OnWheelScreen(); });
   const std::wstring thumb = SkinFolder() + kThumb;
