@@ -20,7 +20,8 @@ const MessageMap& CClickHSlider::Messages() {
   return map;
 }
 
-bool CClickHSlider::Create(const std::wstring& thumbPath, HWND parent, int controlId, const RECT& rect) {
+bool CClickHSlider::Create(const std::wstring& thumbPath, HWND parent, int controlId, const RECT& rect,
+                           CreateArgs args) {
   ControlId = controlId;
   Min = 0;
   Max = 10;
@@ -34,7 +35,15 @@ bool CClickHSlider::Create(const std::wstring& thumbPath, HWND parent, int contr
   Parent = parent;
   const bool created = CreatePlainWindow(WS_CHILD | WS_VISIBLE, rect, parent, controlId);
   measured_.Reset();
-  return created;
+  if (!created) return false;
+  SetRange(args.min, args.max);
+  if (args.snap) SetSnap();
+  onMoved_ = std::move(args.moved);
+  return true;
+}
+
+bool CClickHSlider::Create(const std::wstring& thumbPath, HWND parent, int controlId, const RECT& rect) {
+  return Create(thumbPath, parent, controlId, rect, CreateArgs{});
 }
 
 void CClickHSlider::SetRange(int min, int max) {

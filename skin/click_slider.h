@@ -30,8 +30,18 @@ class CClickHSlider : public CWnd {
   int RoundToNearest = 0;
   CPHSlider Thumb;
 
+  // Its range, whether a release snaps to the nearest value, and what the
+  // owner does with each position it reports (its notify window hands its
+  // WM_SLIDER_POS back with DeliverSliderPos).
+  struct CreateArgs {
+    int min = 0;
+    int max = 10;
+    bool snap = false;
+    std::function<void(int position)> moved{};
+  };
   // Makes the track at `rect` of `parent` with its thumb at the left end;
   // nothing when the thumb picture cannot be read.
+  bool Create(const std::wstring& thumbPath, HWND parent, int controlId, const RECT& rect, CreateArgs args);
   bool Create(const std::wstring& thumbPath, HWND parent, int controlId, const RECT& rect);
 
   // The same range on the track and its thumb; the owner keeps max > min.
@@ -42,9 +52,6 @@ class CClickHSlider : public CWnd {
   void SetPos(int value);
   // Cuts the track's picture out of the page's picture at TrackRect.
   void SetTrackImage(HBITMAP pagePicture);
-  // What the owner does with each position the slider reports: its notify
-  // window hands its WM_SLIDER_POS back with DeliverSliderPos.
-  void OnMoved(std::function<void(int position)> moved) { onMoved_ = std::move(moved); }
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();

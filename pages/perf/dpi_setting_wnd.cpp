@@ -52,11 +52,11 @@ bool CDpiSettingWnd::OnCreate(const CREATESTRUCTW&) {
                       .pressedTextColor = kSkinAccent});
   LevelButton.SetCaption(LanguageText(ControlId + kCaptionTextOffset));
   LevelButton.OnClick([this] { OnLevelButton(); });
-  if (LevelSlider.Create(SkinFolder() + kThumb, Hwnd(), kSliderId, kSliderRect)) {
-    LevelSlider.SetRange(kLevelFirstPosition, kLevelLastPosition);
-    LevelSlider.SetSnap();
-    LevelSlider.OnMoved([this](int position) { OnSliderMoved(position); });
-  }
+  LevelSlider.Create(SkinFolder() + kThumb, Hwnd(), kSliderId, kSliderRect,
+                     {.min = kLevelFirstPosition,
+                      .max = kLevelLastPosition,
+                      .snap = true,
+                      .moved = [this](int position) { OnSliderMoved(position); }});
   LevelLabel.Create(kLabelRect, Hwnd());
   return Default() != -1;
 }

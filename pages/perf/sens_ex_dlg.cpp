@@ -71,11 +71,11 @@ void CSensExDlg::CreateControls() {
   };
   for (const auto& row : sliders) {
     const RECT rect = ToRect(ReadButtonInfo(layout, row.key).Rect);
-    if (!row.slider.Create(SkinFolder() + row.thumb, Hwnd(), row.id, rect)) continue;
+    const auto moved = [this, moved = row.moved](int position) { (this->*moved)(position); };
+    if (!row.slider.Create(SkinFolder() + row.thumb, Hwnd(), row.id, rect,
+                           {.min = row.min, .max = row.max, .snap = row.snap, .moved = moved}))
+      continue;
     row.slider.SetTrackImage(images.normal.Get());
-    row.slider.SetRange(row.min, row.max);
-    if (row.snap) row.slider.SetSnap();
-    row.slider.OnMoved([this, moved = row.moved](int position) { (this->*moved)(position); });
   }
 
   for (int level = 0; level < kEditableLevels; ++level) {

@@ -56,13 +56,13 @@ void CSystemExDlg::CreateControls() {
   const std::wstring thumb = SkinFolder() + kThumb;
   for (const SliderRow& row : kSliders) {
     CClickHSlider& slider = Slider(row.slider);
-    if (!slider.Create(thumb, Hwnd(), row.id, ToRect(ReadButtonInfo(layout, row.key).Rect))) continue;
-    slider.SetTrackImage(Images().normal.Get());
     const PointerSliderRange range = RangeOf(row.slider);
-    slider.SetRange(range.min, range.max);
-    if (row.snap) slider.SetSnap();
+    const auto moved = [this, which = row.slider](int position) { OnSliderMoved(which, position); };
+    if (!slider.Create(thumb, Hwnd(), row.id, ToRect(ReadButtonInfo(layout, row.key).Rect),
+                       {.min = range.min, .max = range.max, .snap = row.snap, .moved = moved}))
+      continue;
+    slider.SetTrackImage(Images().normal.Get());
     slider.SetPos(range.min);
-    slider.OnMoved([this, which = row.slider](int position) { OnSliderMoved(which, position); });
   }
 }
 
