@@ -11,6 +11,13 @@
 
 namespace {
 
+// The lists by the window they notify and their id: how a notification that
+// carries only the id finds its list. Touched on the user-interface thread.
+std::map<std::pair<HWND, int>, CListBoxEx*>& Lists() {
+  static std::map<std::pair<HWND, int>, CListBoxEx*> lists;
+  return lists;
+}
+
 // The icon sits this far below the line's top.
 constexpr int kIconTop = 2;
 // A name edit (one line, scrolling sideways) and a number edit.
@@ -61,6 +68,7 @@ const MessageMap& CListBoxEx::Messages() {
       msg::Mouse<&CListBoxEx::OnRButtonDown>(WM_RBUTTONDOWN),
       msg::MouseWheel<&CListBoxEx::OnMouseWheel>(),
       msg::Destroy<&CListBoxEx::OnDestroy>(),
+      msg::ReflectedCommand<&CListBoxEx::OnSelected>(LBN_SELCHANGE),
   };
   static const MessageMap map{&CListBox::Messages(), entries};
   return map;
@@ -71,12 +79,32 @@ CListBoxEx::CListBoxEx()
 
 CListBoxEx::~CListBoxEx() {
   if (editing_ == this) editing_ = nullptr;
+  std::erase_if(Lists(), [this](const auto& entry) { return entry.second == this; });
 }
 
-void CListBoxEx::PreSubclassWindow() { NotifyWindow = GetParent(Hwnd()); }
+void CListBoxEx::PreSubclassWindow() {
+  NotifyWindow = GetParent(Hwnd());
+  Lists()[{NotifyWindow, ControlId}] = this;
+}
+
+void CListBoxEx::OnSelected() {
+  if (selected_) selected_();
+}
+
+bool DeliverListNotification(HWND notified, UINT message, int line, int listId) {
+  const auto found = Lists().find({notified, listId});
+  if (found == Lists().end()) return false;
+  CListBoxEx& list = *found->second;
+  if (message == WM_LIST_ITEM_EDITED && list.edited_) list.edited_(line);
+  if (message == WM_LIST_RBUTTON && list.rightButton_) list.rightButton_();
+  return true;
+}
 
 bool CListBoxEx::Create(const CreateArgs& args) {
   ControlId = args.id;
+  selected_ = args.selected;
+  edited_ = args.edited;
+  rightButton_ = args.rightButton;
   KeepParentOnFocusLoss = args.keepParentOnFocusLoss;
   TextColor = SelectedTextColor = args.textColor;
   SelectedBackColor = args.selectedBackColor;

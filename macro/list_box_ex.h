@@ -8,6 +8,7 @@
 // with the list's window.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -47,6 +48,13 @@ class CListBoxEx : public CListBox {
     // When given, the list is framed with bars drawn from it; the caller
     // keeps it as long as the list's window.
     HBITMAP scrollSkin = nullptr;
+    // What the owner does when the user picks a line, when a line's edit is
+    // committed (its index), and on a right button press on the list. The
+    // last two come through the owner's WM_LIST_ITEM_EDITED and
+    // WM_LIST_RBUTTON, handed back with DeliverListNotification.
+    std::function<void()> selected{};
+    std::function<void(int line)> edited{};
+    std::function<void()> rightButton{};
   };
 
   GdiFont ListFont;
@@ -110,6 +118,8 @@ class CListBoxEx : public CListBox {
   void OnRButtonDown(POINT at, UINT keys);
   void OnMouseWheel(int delta, UINT keys, POINT at);
   void OnDestroy();
+  void OnSelected();
+  friend bool DeliverListNotification(HWND notified, UINT message, int line, int listId);
 
   HBITMAP Icon(int id);
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -126,9 +136,17 @@ class CListBoxEx : public CListBox {
   COLORREF SelectedTextColor = kSkinWhite;
   COLORREF BackColor = kBackColor;
   COLORREF SelectedBackColor = kSkinSelection;
+  std::function<void()> selected_;
+  std::function<void(int)> edited_;
+  std::function<void()> rightButton_;
   CInPlaceEdit editor_{*this};
   // Loaded once per list: lines are drawn on every scroll.
   std::map<int, GdiBitmap> icons_;
   // One editor at a time in the whole program.
   static inline CListBoxEx* editing_ = nullptr;
 };
+
+// Hands a WM_LIST_ITEM_EDITED (`line`) or WM_LIST_RBUTTON that `notified`
+// received back to the list it came from, which runs its owner's callback;
+// false when no list of `notified` has that id.
+bool DeliverListNotification(HWND notified, UINT message, int line, int listId);

@@ -125,7 +125,6 @@ CMacroManager::CMacroManager(UINT templateId) : CSkinnedPage(templateId, kPictur
 const MessageMap& CMacroManager::Messages() {
   static const MessageEntry entries[] = {
       msg::InitDialog<&CMacroManager::OnInitDialog>(),
-      msg::Command<&CMacroManager::OnMacroSelected>(LBN_SELCHANGE, kMacroListId),
       msg::ListItemEdited<&CMacroManager::OnListItemEdited>(),
       msg::ListRightButton<&CMacroManager::OnListRightButton>(),
       msg::HookKey<&CMacroManager::OnHookKey>(),
@@ -149,12 +148,20 @@ void CMacroManager::CreateControls() {
   }
 
   scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
-  for (auto [list, key, id] : {std::tuple{&macroList_, L"7", kMacroListId}, {&eventList_, L"8", kEventListId}})
-    list->Create({.style = kListStyle,
-                  .rect = ToRect(ReadButtonInfo(layout, key).Rect),
-                  .parent = Hwnd(),
-                  .id = static_cast<int>(id),
-                  .scrollSkin = scrollSkin_.Get()});
+  macroList_.Create({.style = kListStyle,
+                     .rect = ToRect(ReadButtonInfo(layout, L"7").Rect),
+                     .parent = Hwnd(),
+                     .id = kMacroListId,
+                     .scrollSkin = scrollSkin_.Get(),
+                     .selected = [this] { OnMacroSelected(); },
+                     .edited = [this](int line) { OnMacroNamed(line); }});
+  eventList_.Create({.style = kListStyle,
+                     .rect = ToRect(ReadButtonInfo(layout, L"8").Rect),
+                     .parent = Hwnd(),
+                     .id = kEventListId,
+                     .scrollSkin = scrollSkin_.Get(),
+                     .edited = [this](int line) { OnPauseEdited(line); },
+                     .rightButton = [this] { OnEventListRightButton(); }});
 
   repeatBox_.Create({.style = kRepeatBoxStyle,
                      .rect = ToRect(ReadButtonInfo(layout, L"9").Rect),
@@ -318,13 +325,15 @@ void CMacroManager::OnMacroSelected() {
   PostAssignment();
 }
 
+// The lists' reports, handed back to the list that sent them.
 void CMacroManager::OnListItemEdited(int line, int list) {
-  if (list == kMacroListId) OnMacroNamed(line);
-  if (list == kEventListId) OnPauseEdited(line);
+  DeliverListNotification(Hwnd(), WM_LIST_ITEM_EDITED, line, list);
 }
 
-void CMacroManager::OnListRightButton(int list) {
-  if (list == kEventListId && !recording_ && CurrentElement()) ShowContextMenu();
+void CMacroManager::OnListRightButton(int list) { DeliverListNotification(Hwnd(), WM_LIST_RBUTTON, 0, list); }
+
+void CMacroManager::OnEventListRightButton() {
+  if (!recording_ && CurrentElement()) ShowContextMenu();
 }
 
 void CMacroManager::OnHookKey(UINT vk, UINT flags) {

@@ -69,6 +69,7 @@ class CMacroManager : public CSkinnedPage {
   void OnMacroSelected();
   void OnListItemEdited(int line, int list);
   void OnListRightButton(int list);
+  void OnEventListRightButton();
   void OnHookKey(UINT vk, UINT flags);
   void OnRepeatBox(bool lostFocus);
   void OnMenuMeasure(MEASUREITEMSTRUCT& item);

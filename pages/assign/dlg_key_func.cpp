@@ -35,7 +35,7 @@ const MessageMap& CDlgKeyFunc::Messages() {
       msg::CtlColor<&CDlgKeyFunc::OnCtlColor<kListBack>>(WM_CTLCOLORLISTBOX),
       msg::CtlColor<&CDlgKeyFunc::OnCtlColor<kStaticBack>>(WM_CTLCOLORSTATIC),
   };
-  static const MessageMap map{&CFunctionListPage::Messages(), entries};
+  static const MessageMap map{&CSkinnedPage::Messages(), entries};
   return map;
 }
 

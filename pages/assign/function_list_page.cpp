@@ -33,14 +33,6 @@ CFunctionListPage::CFunctionListPage(UINT templateId, PageImageNames pictures, c
       look_{look.groups.first(std::min<std::size_t>(look.groups.size(), kMaxGroups)), look.firstListId,
             look.assignAction} {}
 
-const MessageMap& CFunctionListPage::Messages() {
-  static const MessageEntry entries[] = {
-      msg::ControlCommand<&CFunctionListPage::OnSelChange>(LBN_SELCHANGE),
-  };
-  static const MessageMap map{&CSkinnedPage::Messages(), entries};
-  return map;
-}
-
 void CFunctionListPage::CreateControls() {
   scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLL_SKIN)));
   for (int group = 0; group < GroupCount(); ++group)
@@ -48,7 +40,8 @@ void CFunctionListPage::CreateControls() {
                           .rect = kGroupPlaces[group].list,
                           .parent = Hwnd(),
                           .id = look_.firstListId + group,
-                          .scrollSkin = scrollSkin_.Get()});
+                          .scrollSkin = scrollSkin_.Get(),
+                          .selected = [this, group] { OnSelChange(group); }});
   FillLists();
 }
 
@@ -108,9 +101,7 @@ bool CFunctionListPage::Assign(ListLine line) {
   return AssignFunction(WorkingSettings, button_, LineAt(line).code);
 }
 
-void CFunctionListPage::OnSelChange(int listId, HWND) {
-  const int group = listId - look_.firstListId;
-  if (group < 0 || group >= GroupCount()) return;
+void CFunctionListPage::OnSelChange(int group) {
   for (int other = 0; other < GroupCount(); ++other)
     if (other != group) lists_[other].Select(-1);
   // A press still held on the list: its release reports the line chosen.

@@ -37,8 +37,6 @@ class CFunctionListPage : public CSkinnedPage {
   int GroupCount() const { return static_cast<int>(look_.groups.size()); }
   CListBoxEx& List(int group) { return lists_[group]; }
 
-  const MessageMap* GetMessageMap() const override { return &Messages(); }
-  static const MessageMap& Messages();
 
  protected:
   struct Look {
@@ -62,7 +60,7 @@ class CFunctionListPage : public CSkinnedPage {
  private:
   void CreateControls() override;
   void PaintContent(HDC dc) override;
-  void OnSelChange(int listId, HWND list);
+  void OnSelChange(int group);
 
   void Mark(std::optional<ListLine> line);
   const FunctionLine& LineAt(ListLine line) const;
