@@ -4,14 +4,8 @@
 
 #include "skin/skin_files.h"
 
-POINT LayoutMiddle(const wchar_t* layout, int key) {
-  const SkinRect rect = ReadButtonInfo(SkinFolder() + layout, std::to_wstring(key).c_str()).Rect;
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 namespace {
 
-// `window` itself or the first window inside it that `wanted` takes.
 CWnd* WantedWithin(HWND window, bool (*wanted)(CWnd*)) {
   if (CWnd* control = CWnd::FromHandle(window); control && wanted(control)) return control;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -20,6 +14,11 @@ CWnd* WantedWithin(HWND window, bool (*wanted)(CWnd*)) {
 }
 
 }  // namespace
+
+POINT LayoutMiddle(const wchar_t* layout, int key) {
+  const SkinRect rect = ReadButtonInfo(SkinFolder() + layout, std::to_wstring(key).c_str()).Rect;
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 CWnd* FindControlAt(HWND window, POINT at, int layer, bool (*wanted)(CWnd*)) {
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

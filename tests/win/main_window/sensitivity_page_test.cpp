@@ -57,8 +57,8 @@ TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField)
   enum SpeedKey { kLock = 2, kX, kY, kFirstLevel, kFirstRate = 10, kOtgSpeed = 14 };
   constexpr wchar_t kLayout[] = L"skin_speed_page.ini";
   const auto thumb = [&](int key) { return ControlAt<CClickHSlider>(page.Hwnd(), kLayout, key).Thumb.Value; };
-  const auto level = [&](int i) -> CDpiSettingWnd& { return ControlAt<CDpiSettingWnd>(page.Hwnd(), kLayout, kFirstLevel + i); };
-  const auto rate = [&](int i) -> CBitmapBtn& { return ControlAt<CBitmapBtn>(page.Hwnd(), kLayout, kFirstRate + i); };
+  const auto level = [&](int i) -> auto& { return ControlAt<CDpiSettingWnd>(page.Hwnd(), kLayout, kFirstLevel + i); };
+  const auto rate = [&](int i) -> auto& { return ControlAt<CBitmapBtn>(page.Hwnd(), kLayout, kFirstRate + i); };
   EXPECT_EQ(thumb(kX), 5);
   EXPECT_EQ(thumb(kY), 6);
   EXPECT_EQ(thumb(kOtgSpeed), 255);
