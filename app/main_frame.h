@@ -22,8 +22,6 @@ class MainFrame {
   std::vector<SkinButtonInfo> Create(MainWindow& window, const IniSection& layout);
   void CutImages(const PageImageSet& images, const std::vector<SkinButtonInfo>& layout);
 
-  CBitmapBtn& Button(FrameButton which) { return buttons_[which]; }
-
   void UpdateProfileBar();
   void UpdateLightEffectChoice();
   void UpdateColorChoice();

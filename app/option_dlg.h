@@ -50,8 +50,6 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow, public MainWindow 
   void ShowSettings() override;
 
   PageHost& Pages() { return pages_; }
-  CBitmapBtn& Button(FrameButton which) { return frame_.Button(which); }
-  const SettingsCycle& Cycle() const { return cycle_; }
   bool Busy() const { return cycle_.Busy(); }
   // Whether the skin could not give a usable window: the user was told and
   // the window was not made.

@@ -18,12 +18,9 @@ class ProfileCommands {
   void Import();
   void Export();
 
-  // The dialogs, kept ready; each run builds its window afresh.
-  CDlgProgSel& ProgramDialog() { return programDialog_; }
-  CDlgRename& RenameDialog() { return renameDialog_; }
-
  private:
   MainWindow& window_;
+  // The dialogs, kept ready; each run builds its window afresh.
   CDlgProgSel programDialog_;
   CDlgRename renameDialog_;
 };

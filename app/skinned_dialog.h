@@ -22,8 +22,6 @@ class CSkinnedDialog : public CSkinnedWindow {
  public:
   static constexpr int kMaxButtons = 4;
 
-  CBitmapBtn& Button(int index) { return buttons_[index]; }
-
   // Enter confirms and Escape cancels, before the dialog manager sees them.
   PreTranslation PreTranslateMessage(MSG* msg) override;
 

@@ -43,10 +43,6 @@ class CMacroManager : public CSkinnedPage {
 
   bool Recording() const { return recording_; }
   int CurrentMacro() const { return currentMacro_; }
-  CListBoxEx& MacroListBox() { return macroList_; }
-  CListBoxEx& EventListBox() { return eventList_; }
-  CBitmapBtn& NewButton() { return newButton_; }
-  CBitmapBtn& RecordButton() { return recordButton_; }
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();

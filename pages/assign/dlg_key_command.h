@@ -38,11 +38,6 @@ class CDlgKeyCommand : public CSkinnedPage {
   void EndCapture() override;
   bool Capturing() const { return captureToggle_.Checked != 0; }
 
-  CBitmapBtn& ModifierToggle(int index) { return modifierToggles_[index]; }
-  CBitmapBtn& KeyDisplay() { return keyDisplay_; }
-  CBitmapBtn& CaptureToggle() { return captureToggle_; }
-  CBitmapBtn& ClearButton() { return clearButton_; }
-
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 

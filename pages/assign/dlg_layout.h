@@ -23,10 +23,6 @@ class CDlgLayout : public CSkinnedPage {
   // The labels, and the default function of the selected button.
   void RefreshTexts() override;
 
-  CBitmapBtn& HotButton(int button) { return hotButtons_[button]; }
-  CBitmapBtn& DefaultCaption() { return defaultCaption_; }
-  CBitmapBtn& DefaultFunctionLabel() { return defaultFunction_; }
-
  private:
   void CreateControls() override;
   void OnHotButton(int button);

@@ -35,7 +35,6 @@ class CFunctionListPage : public CSkinnedPage {
   // nothing before a choice, nor a second time.
   std::optional<ButtonRecord> TakePendingRecord() { return std::exchange(pendingRecord_, std::nullopt); }
   int GroupCount() const { return static_cast<int>(look_.groups.size()); }
-  CListBoxEx& List(int group) { return lists_[group]; }
 
 
  protected:

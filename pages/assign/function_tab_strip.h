@@ -17,7 +17,6 @@ class CFunctionTabStrip : public CSkinnedPage {
   virtual void SelectTab(FunctionPage page) = 0;
   void RefreshTexts() override;
 
-  CBitmapBtn& Tab(int tab) { return tabs_[tab]; }
   int TabCount() const { return static_cast<int>(captions_.size()); }
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }

@@ -22,9 +22,6 @@ class CDlgSetting : public CSkinnedPage {
   // The restore button's caption and the painted texts in the new language.
   void RefreshTexts() override;
 
-  CBitmapBtn& RestoreButton() { return restore_; }
-  CDlgRestore& RestoreDialog() { return restoreDialog_; }
-
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 

@@ -29,12 +29,6 @@ class CSensExDlg : public CSkinnedPage {
   // The level captions and the painted texts in the new language.
   void RefreshTexts() override;
 
-  CBitmapBtn& SyncButton() { return sync_; }
-  CClickHSlider& SensitivitySlider(SensitivityAxis axis) { return axis == SensitivityAxis::X ? sensX_ : sensY_; }
-  CDpiSettingWnd& LevelEditor(int level) { return levels_[level]; }
-  CBitmapBtn& PollingButton(int rate) { return polling_[rate]; }
-  CClickHSlider& OtgSpeedSlider() { return otg_; }
-
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 

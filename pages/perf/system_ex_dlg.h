@@ -24,8 +24,6 @@ class CSystemExDlg : public CSkinnedPage {
   // The painted texts in the new language.
   void RefreshTexts() override;
 
-  CBitmapBtn& AccelerationButton() { return acceleration_; }
-  CBitmapBtn& WheelScreenButton() { return wheelScreen_; }
   CClickHSlider& Slider(PointerSlider slider) { return sliders_[static_cast<std::size_t>(slider)]; }
 
  private:

@@ -10,6 +10,7 @@
 #include "app/option_dlg.h"
 #include "framework/exe_folder.h"
 #include "framework/wide.h"
+#include "main_window/frame_keys.h"
 #include "modal_driver.h"
 #include "model/settings.h"
 #include "model/text.h"
@@ -42,10 +43,10 @@ class DialogsTest : public ::testing::Test {
   }
 
   // Clicks frame button `which` and, while its dialog runs, does `step`.
-  void RunDialog(FrameButton which, CDialog& dialog, const std::function<void(HWND)>& step) {
-    ModalDriver driver([&] { return dialog.Hwnd() && IsWindowVisible(dialog.Hwnd()); },
-                       [&] { step(dialog.Hwnd()); });
-    ClickButton(window.Button(which));
+  void RunDialog(FrameKey which, const std::function<void(HWND)>& step) {
+    ModalDriver driver([&] { return IsWindowVisible(OwnedDialog(window.Hwnd())); },
+                       [&] { step(OwnedDialog(window.Hwnd())); });
+    ClickButton(FrameButtonAt(window.Hwnd(), which));
   }
 
   ProfileRecord& Active() { return *ActiveProfile(WorkingSettings); }
@@ -69,16 +70,16 @@ TEST_F(DialogsTest, RenameStoresTheNameAsTypedCutTo249) {
       {L"", false, L""},
   };
   for (const Row& row : rows) {
-    RunDialog(kRenameButton, window.Profiles().RenameDialog(), [&](HWND dialog) {
+    RunDialog(frame::kRename, [&](HWND dialog) {
       Type(dialog, IDC_PROFILE_NAME, row.typed);
       if (row.byEnter) {
         PressKey(dialog, IDC_PROFILE_NAME, VK_RETURN);
       } else {
-        ClickButton(window.Profiles().RenameDialog().Button(0));
+        ClickButton(ControlAt<CBitmapBtn>(dialog, L"Restore.ini", 1));
       }
     });
     EXPECT_EQ(Name(), row.stored);
-    EXPECT_EQ(window.Button(kProfileBar).Caption, row.stored + L" 1/5");
+    EXPECT_EQ(FrameButtonAt(window.Hwnd(), frame::kProfileBar).Caption, row.stored + L" 1/5");
   }
 }
 
@@ -87,49 +88,49 @@ TEST_F(DialogsTest, RenameOpensWithTheNameAndCancelKeepsIt) {
   window.Frame().UpdateProfileBar();
   for (int way = 0; way < 3; ++way) {
     std::wstring shown;
-    RunDialog(kRenameButton, window.Profiles().RenameDialog(), [&](HWND dialog) {
+    RunDialog(frame::kRename, [&](HWND dialog) {
       wchar_t text[300];
       GetDlgItemTextW(dialog, IDC_PROFILE_NAME, text, 300);
       shown = text;
       Type(dialog, IDC_PROFILE_NAME, L"Changed");
       if (way == 0) PressKey(dialog, IDC_PROFILE_NAME, VK_ESCAPE);
-      if (way == 1) ClickButton(window.Profiles().RenameDialog().Button(1));
-      if (way == 2) ClickButton(window.Profiles().RenameDialog().Button(2));
+      if (way == 1) ClickButton(ControlAt<CBitmapBtn>(dialog, L"Restore.ini", 2));
+      if (way == 2) ClickButton(ControlAt<CBitmapBtn>(dialog, L"Restore.ini", 3));
     });
     EXPECT_EQ(shown, L"Shooter");
     EXPECT_EQ(Name(), L"Shooter") << way;
-    EXPECT_EQ(window.Button(kProfileBar).Caption, L"Shooter 1/5");
+    EXPECT_EQ(FrameButtonAt(window.Hwnd(), frame::kProfileBar).Caption, L"Shooter 1/5");
   }
 }
 
 TEST_F(DialogsTest, ProgramChooserReturnsTheEditedPathOnlyOnConfirm) {
   SetText(Active().GameFile, u"C:\\Games\\old.exe");
-  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
+  RunDialog(frame::kProgram, [&](HWND dialog) {
     Type(dialog, IDC_PROGRAM_PATH, L"C:\\Games\\closed.exe");
-    ClickButton(window.Profiles().ProgramDialog().Button(0));  // close
+    ClickButton(ControlAt<CBitmapBtn>(dialog, L"ProgSel.ini", 1));  // close
   });
   EXPECT_EQ(std::wstring(Wide(TextOf(Active().GameFile))), L"C:\\Games\\old.exe");
-  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
+  RunDialog(frame::kProgram, [&](HWND dialog) {
     Type(dialog, IDC_PROGRAM_PATH, L"D:\\Tools\\new tool.exe");
     PressKey(dialog, IDC_PROGRAM_PATH, VK_RETURN);
   });
   EXPECT_EQ(std::wstring(Wide(TextOf(Active().GameFile))), L"D:\\Tools\\new tool.exe");
   const std::wstring longest(kGameFileMaxChars + 20, L'p');
-  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
+  RunDialog(frame::kProgram, [&](HWND dialog) {
     Type(dialog, IDC_PROGRAM_PATH, longest);
-    ClickButton(window.Profiles().ProgramDialog().Button(2));  // confirm
+    ClickButton(ControlAt<CBitmapBtn>(dialog, L"ProgSel.ini", 3));  // confirm
   });
   EXPECT_EQ(TextOf(Active().GameFile).size(), static_cast<std::size_t>(kGameFileMaxChars));
 
   // Browse then Cancel keeps the path typed; a key-up ends nothing; Escape
   // ends without a change.
   std::wstring afterBrowse;
-  RunDialog(kProgramButton, window.Profiles().ProgramDialog(), [&](HWND dialog) {
+  RunDialog(frame::kProgram, [&](HWND dialog) {
     Type(dialog, IDC_PROGRAM_PATH, L"E:\\typed.exe");
     {
       ModalDriver open([&] { return OwnedDialog(dialog) != nullptr; },
                        [&] { PostMessageW(OwnedDialog(dialog), WM_COMMAND, IDCANCEL, 0); });
-      ClickButton(window.Profiles().ProgramDialog().Button(1));
+      ClickButton(ControlAt<CBitmapBtn>(dialog, L"ProgSel.ini", 2));
     }
     wchar_t text[MAX_PATH] = {};
     GetDlgItemTextW(dialog, IDC_PROGRAM_PATH, text, MAX_PATH);
@@ -152,7 +153,7 @@ TEST_F(DialogsTest, RestoreAnswersOkOnlyForItsFirstButtonOrEnter) {
     CDlgRestore restore;
     ModalDriver driver([&] { return restore.Hwnd() && IsWindowVisible(restore.Hwnd()); }, [&] {
       if (row.button >= 0) {
-        ClickButton(restore.Button(row.button));
+        ClickButton(ControlAt<CBitmapBtn>(restore.Hwnd(), L"Restore.ini", row.button + 1));
       } else {
         PostMessageW(restore.Hwnd(), WM_KEYDOWN, row.key, 1);
       }

@@ -23,6 +23,7 @@
 #include "macro/macro_buttons.h"
 #include "macro/macro_list.h"
 #include "macro/macro_manager.h"
+#include "main_window/frame_keys.h"
 #include "pages/assign/dlg_key_command.h"
 #include "pages/assign/dlg_key_func.h"
 #include "pages/assign/dlg_layout.h"
@@ -60,14 +61,21 @@ class DispatchTest : public ::testing::Test {
     return window.PreTranslateMessage(&msg);
   }
   CFunctionTabStrip& Strip(PageId id) { return *window.Pages().PageAs<CFunctionTabStrip>(id); }
+  CBitmapBtn& Tab(PageId id, int tab) {
+    const wchar_t* layout = id == PageId::FourTabStrip ? L"skin_set_tab.ini" : L"skin_set_button_tab.ini";
+    return ControlAt<CBitmapBtn>(Strip(id).Hwnd(), layout, tab + 1);
+  }
   CDlgLayout& Layout() { return *window.Pages().PageAs<CDlgLayout>(PageId::Layout); }
+  CBitmapBtn& HotButton(int button) {
+    return ControlAt<CBitmapBtn>(Layout().Hwnd(), L"skin_mouse.ini", ButtonSkinKey(button));
+  }
   bool Shown(PageId id) {
     const CSkinnedPage* page = window.Pages().Existing(id);
     return page && IsWindowVisible(page->Hwnd());
   }
   int CheckedTab(PageId id) {
     for (int tab = 0; tab < Strip(id).TabCount(); ++tab)
-      if (Strip(id).Tab(tab).Checked) return tab;
+      if (Tab(id, tab).Checked) return tab;
     return -1;
   }
   // The assignment a page posted, handed to the dispatch; false when none.
@@ -84,6 +92,10 @@ class DispatchTest : public ::testing::Test {
   }
   static ButtonRecord& Record(int button) { return ActiveProfile(WorkingSettings)->MacroKeyInfo[button]; }
   static LRESULT Lines(CListBoxEx& list, UINT message) { return SendMessageW(list.Hwnd(), message, 0, 0); }
+  // A function page's list of `group`: the lists lie in columns of two.
+  static CListBoxEx& List(const CFunctionListPage& page, int group) {
+    return ControlAt<CListBoxEx>(page.Hwnd(), {87 + 182 * (group / 2), 83 + 142 * (group % 2)});
+  }
 
   RegistrySandbox registry;
   Window<COptionDlg> window;
@@ -117,7 +129,7 @@ TEST_F(DispatchTest, ValuesWithoutAnActionChangeNothing) {
 }
 
 TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
-  const HWND targets[] = {window.Hwnd(), Layout().HotButton(3).Hwnd()};
+  const HWND targets[] = {window.Hwnd(), HotButton(3).Hwnd()};
   for (HWND target : targets) {
     for (WPARAM key : {VK_RETURN, VK_ESCAPE, VK_SPACE}) {
       MSG msg{target, WM_KEYDOWN, key, 1, 0, {}};
@@ -127,12 +139,15 @@ TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
   // A tab strip and the function pages keep them from their controls
   // altogether, a list in its scroll frame too.
   PageHost& pages = window.Pages();
-  const HWND controls[] = {Strip(PageId::FourTabStrip).Tab(1).Hwnd(),
-                           pages.PageAs<CDlgKeyCommand>(PageId::ShortcutCapture)->CaptureToggle().Hwnd(),
-                           pages.PageAs<CDlgMouseFunc>(PageId::MouseFunction)->List(0).Hwnd(),
-                           pages.PageAs<CSensExDlg>(PageId::Sensitivity)->SyncButton().Hwnd(),
-                           pages.PageAs<CSystemExDlg>(PageId::Pointer)->AccelerationButton().Hwnd(),
-                           pages.PageAs<CDlgSetting>(PageId::Settings)->RestoreButton().Hwnd()};
+  const auto button = [&](PageId id, const wchar_t* layout, int key) {
+    return ControlAt<CBitmapBtn>(pages.Page(id)->Hwnd(), layout, key).Hwnd();
+  };
+  const HWND controls[] = {Tab(PageId::FourTabStrip, 1).Hwnd(),
+                           button(PageId::ShortcutCapture, L"KeyCom.ini", 7),
+                           List(*pages.PageAs<CDlgMouseFunc>(PageId::MouseFunction), 0).Hwnd(),
+                           button(PageId::Sensitivity, L"skin_speed_page.ini", 2),
+                           button(PageId::Pointer, L"skin_system_page.ini", 2),
+                           button(PageId::Settings, L"Setting.ini", 2)};
   for (HWND control : controls) {
     MSG onControl{control, WM_KEYUP, VK_SPACE, 1, 0, {}};
     EXPECT_EQ(PreTranslateChain(onControl, window.Hwnd()), PreTranslation::Consumed);
@@ -146,11 +161,11 @@ TEST_F(DispatchTest, SelectingAButtonOpensTheTabOfItsFunction) {
   active.MacroKeyInfo[2].FunctionCode = kFnMacro;
   // The only button with the primary click is not offered.
   SendMessageW(Layout().Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-               reinterpret_cast<LPARAM>(Layout().HotButton(0).Hwnd()));
+               reinterpret_cast<LPARAM>(HotButton(0).Hwnd()));
   MSG posted;
   EXPECT_FALSE(PeekMessageW(&posted, window.Hwnd(), WM_SELECT_BUTTON, WM_SELECT_BUTTON, PM_NOREMOVE));
   SendMessageW(Layout().Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-               reinterpret_cast<LPARAM>(Layout().HotButton(2).Hwnd()));
+               reinterpret_cast<LPARAM>(HotButton(2).Hwnd()));
   ASSERT_TRUE(PeekMessageW(&posted, window.Hwnd(), WM_SELECT_BUTTON, WM_SELECT_BUTTON, PM_REMOVE));
   EXPECT_EQ(posted.lParam, 2);
   EXPECT_EQ(Queue(posted.message, posted.wParam, posted.lParam), PreTranslation::Consumed);
@@ -158,8 +173,8 @@ TEST_F(DispatchTest, SelectingAButtonOpensTheTabOfItsFunction) {
   EXPECT_TRUE(Shown(PageId::EightTabStrip));
   EXPECT_FALSE(Shown(PageId::FourTabStrip));
   EXPECT_EQ(CheckedTab(PageId::EightTabStrip), static_cast<int>(FunctionPage::MacroManager));
-  EXPECT_EQ(Layout().HotButton(2).Checked, 1);
-  EXPECT_TRUE(IsWindowVisible(Layout().DefaultFunctionLabel().Hwnd()));
+  EXPECT_EQ(HotButton(2).Checked, 1);
+  EXPECT_TRUE(IsWindowVisible(ControlAt<CBitmapBtn>(Layout().Hwnd(), L"skin_mouse.ini", 21).Hwnd()));
 
   // Restoring the button writes its record and flag, and applies nothing.
   EXPECT_EQ(Queue(WM_ASSIGN_FUNCTION, kAssignRestore, kRestoreSelectedButton), PreTranslation::Consumed);
@@ -191,15 +206,15 @@ TEST_F(DispatchTest, TabStripsMarkTheCurrentPageEachInItsWay) {
   EXPECT_EQ(CheckedTab(PageId::FourTabStrip), -1);
   EXPECT_EQ(CheckedTab(PageId::EightTabStrip), -1);
   EXPECT_FALSE(Shown(PageId::Start));
-  EXPECT_EQ(window.Button(kSettingsButton).Checked, 1);
+  EXPECT_EQ(FrameButtonAt(window.Hwnd(), frame::kSettings).Checked, 1);
   // A tab click asks for its page again, and the button is let go.
   SendMessageW(Strip(PageId::EightTabStrip).Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-               reinterpret_cast<LPARAM>(Strip(PageId::EightTabStrip).Tab(0).Hwnd()));
+               reinterpret_cast<LPARAM>(Tab(PageId::EightTabStrip, 0).Hwnd()));
   MSG posted;
   ASSERT_TRUE(PeekMessageW(&posted, window.Hwnd(), WM_SHOW_FUNCTION_PAGE, WM_SHOW_FUNCTION_PAGE, PM_REMOVE));
   Queue(posted.message, posted.wParam, posted.lParam);
   EXPECT_TRUE(Shown(PageId::Start));
-  EXPECT_EQ(window.Button(kSettingsButton).Checked, 0);
+  EXPECT_EQ(FrameButtonAt(window.Hwnd(), frame::kSettings).Checked, 0);
 }
 
 TEST_F(DispatchTest, AMouseFunctionIsWrittenAtOnceAndTheWheelButtonsLoseTwoLines) {
@@ -212,13 +227,13 @@ TEST_F(DispatchTest, AMouseFunctionIsWrittenAtOnceAndTheWheelButtonsLoseTwoLines
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, 5);
   auto& page = *window.Pages().PageAs<CDlgMouseFunc>(PageId::MouseFunction);
   ASSERT_TRUE(IsWindowVisible(page.Hwnd()));
-  EXPECT_EQ(Lines(page.List(3), LB_GETCURSEL), 0) << "code 13 is marked";
+  EXPECT_EQ(Lines(List(page, 3), LB_GETCURSEL), 0) << "code 13 is marked";
   EXPECT_FALSE(Deliver(kAssignMouseFunction)) << "marking a line is no choice";
 
   // The user chooses group 2, line 1.
-  SendMessageW(page.List(1).Hwnd(), LB_SETCURSEL, 0, 0);
-  SendMessageW(page.Hwnd(), WM_COMMAND, MAKEWPARAM(2011, LBN_SELCHANGE), reinterpret_cast<LPARAM>(page.List(1).Hwnd()));
-  EXPECT_EQ(Lines(page.List(3), LB_GETCURSEL), -1);
+  SendMessageW(List(page, 1).Hwnd(), LB_SETCURSEL, 0, 0);
+  SendMessageW(page.Hwnd(), WM_COMMAND, MAKEWPARAM(2011, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List(page, 1).Hwnd()));
+  EXPECT_EQ(Lines(List(page, 3), LB_GETCURSEL), -1);
   ASSERT_TRUE(Deliver(kAssignMouseFunction));
   EXPECT_EQ(five.FunctionCode, 9);
   EXPECT_EQ(five.EntryCount, 0);
@@ -233,12 +248,12 @@ TEST_F(DispatchTest, AMouseFunctionIsWrittenAtOnceAndTheWheelButtonsLoseTwoLines
   EXPECT_EQ(five.FunctionCode, 10);
 
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, 13);
-  EXPECT_EQ(Lines(page.List(0), LB_GETCOUNT), 6);
+  EXPECT_EQ(Lines(List(page, 0), LB_GETCOUNT), 6);
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, 2);
-  ASSERT_EQ(Lines(page.List(0), LB_GETCOUNT), 8);
+  ASSERT_EQ(Lines(List(page, 0), LB_GETCOUNT), 8);
   for (int line : {6, 7}) {
     wchar_t text[kMaxTextLength + 1] = {};
-    SendMessageW(page.List(0).Hwnd(), LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
+    SendMessageW(List(page, 0).Hwnd(), LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
     EXPECT_EQ(text, LanguageText(line == 6 ? IDS_FN_RAPID_FIRE : IDS_FN_SNIPER));
   }
 }
@@ -247,9 +262,11 @@ TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLe
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, 8);
   Queue(WM_SHOW_FUNCTION_PAGE, static_cast<WPARAM>(FunctionPage::ShortcutCapture), 0);
   auto& page = *window.Pages().PageAs<CDlgKeyCommand>(PageId::ShortcutCapture);
+  enum KeyComKey { kNone = 1, kShift = 3, kKeyShown = 6, kCapture = 7, kRestore = 8 };
+  const auto control = [&](int key) -> CBitmapBtn& { return ControlAt<CBitmapBtn>(page.Hwnd(), L"KeyCom.ini", key); };
 
   // Keys as the hook reports them: the keypad Enter apart, modifiers ignored.
-  Click(page.CaptureToggle());
+  Click(control(kCapture));
   const struct {
     WPARAM vk;
     LPARAM flags;
@@ -261,44 +278,44 @@ TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLe
     PumpMessages();
     EXPECT_EQ(page.Key(), event.key) << event.vk << "/" << event.flags;
   }
-  EXPECT_EQ(page.KeyDisplay().Caption, L"F5");
+  EXPECT_EQ(control(kKeyShown).Caption, L"F5");
   // A refresh of the same profile neither ends the capture nor loses its key.
   Queue(WM_PROFILE_ACTION, 0, kProfileActionRefreshAll);
   EXPECT_TRUE(page.Capturing());
   EXPECT_EQ(page.Key(), 0x3E);
   EXPECT_FALSE(Deliver(kAssignKeyCombination)) << "nothing is assigned while capturing";
-  Click(page.CaptureToggle());
+  Click(control(kCapture));
   ASSERT_TRUE(Deliver(kAssignKeyCombination));
-  Click(page.ModifierToggle(2));
+  Click(control(kShift));
   ASSERT_TRUE(Deliver(kAssignKeyCombination));
   EXPECT_EQ(Record(8).FunctionCode, 5);
   EXPECT_EQ(Record(8).Entries[0][0], 0x3E);
 
   // "None" greys the others without unchecking them, and assigns no modifier.
   for (const std::uint8_t modifiers : {std::uint8_t{0}, kModShift}) {
-    Click(page.ModifierToggle(0));
-    EXPECT_EQ(IsWindowEnabled(page.ModifierToggle(2).Hwnd()) != FALSE, modifiers != 0);
-    EXPECT_EQ(page.ModifierToggle(2).Checked, 1);
+    Click(control(kNone));
+    EXPECT_EQ(IsWindowEnabled(control(kShift).Hwnd()) != FALSE, modifiers != 0);
+    EXPECT_EQ(control(kShift).Checked, 1);
     ASSERT_TRUE(Deliver(kAssignKeyCombination));
     EXPECT_EQ(Record(8).Entries[0][1], modifiers);
   }
 
   // The restore button: the factory function, no key and no modifier shown.
-  Click(page.ClearButton());
+  Click(control(kRestore));
   ASSERT_TRUE(Deliver(kAssignRestore));
   EXPECT_EQ(Record(8).FunctionCode, 0);
   EXPECT_EQ(page.Key(), 0);
-  EXPECT_EQ(page.ModifierToggle(2).Checked, 0);
+  EXPECT_EQ(control(kShift).Checked, 0);
 
   // A language change keeps "Capture key" on the capture toggle.
   Queue(WM_PROFILE_ACTION, 1, kProfileActionSelectLanguage);
-  EXPECT_EQ(page.CaptureToggle().Caption, LanguageText(IDS_CAPTURE_KEY));
+  EXPECT_EQ(control(kCapture).Caption, LanguageText(IDS_CAPTURE_KEY));
 
   // Leaving the page, the profile or for the settings ends a capture
   // without assigning.
   for (const auto leave : {+[](COptionDlg& w) { w.Pages().ShowFunctionPage(FunctionPage::MouseFunction); },
                            +[](COptionDlg& w) { w.Profiles().Next(); }, +[](COptionDlg& w) { w.ShowSettings(); }}) {
-    Click(page.CaptureToggle());
+    Click(control(kCapture));
     ASSERT_TRUE(page.Capturing());
     leave(window);
     EXPECT_FALSE(page.Capturing());
@@ -320,7 +337,7 @@ TEST_F(DispatchTest, AnAssignmentRefreshesTheFunctionPagesButItsOwn) {
   // Marks no refresh leaves: a line in every list, a key, the second macro.
   const auto mark = [&] {
     for (CFunctionListPage* page : {&mouse, &keys})
-      for (int group = 0; group < page->GroupCount(); ++group) SendMessageW(page->List(group).Hwnd(), LB_SETCURSEL, 0, 0);
+      for (int group = 0; group < page->GroupCount(); ++group) SendMessageW(List(*page, group).Hwnd(), LB_SETCURSEL, 0, 0);
     shortcut.ShowKeyCombination(0x3E, 0);
     macros.SelectMacroByName(u"Burst");
   };
@@ -328,15 +345,15 @@ TEST_F(DispatchTest, AnAssignmentRefreshesTheFunctionPagesButItsOwn) {
     std::string kept;
     for (CFunctionListPage* page : {&mouse, &keys}) {
       bool all = true;
-      for (int group = 0; group < page->GroupCount(); ++group) all = all && Lines(page->List(group), LB_GETCURSEL) == 0;
+      for (int group = 0; group < page->GroupCount(); ++group) all = all && Lines(List(*page, group), LB_GETCURSEL) == 0;
       kept += all ? '1' : '0';
     }
     return kept + (shortcut.Key() == 0x3E ? '1' : '0') + (macros.CurrentMacro() == 1 ? '1' : '0');
   };
   const auto choose = [](CFunctionListPage& page, int firstListId) {
-    SendMessageW(page.List(0).Hwnd(), LB_SETCURSEL, 0, 0);
+    SendMessageW(List(page, 0).Hwnd(), LB_SETCURSEL, 0, 0);
     SendMessageW(page.Hwnd(), WM_COMMAND, MAKEWPARAM(firstListId, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(page.List(0).Hwnd()));
+                 reinterpret_cast<LPARAM>(List(page, 0).Hwnd()));
   };
 
   choose(mouse, 2010);

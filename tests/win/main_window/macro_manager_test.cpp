@@ -23,12 +23,15 @@
 #include "pixels.h"
 #include "registry_sandbox.h"
 #include "skin/menu_hook.h"
+#include "skin_controls.h"
 #include "store/macro_file.h"
 
 namespace {
 
 constexpr int kButton = 6;
 constexpr int kMacroPage = 6;
+// The page's layout keys.
+enum MacroKey { kNewKey = 1, kRecordKey = 5, kMacroListKey = 7, kEventListKey };
 
 void RemoveFiles() {
   std::error_code ignored;
@@ -48,9 +51,9 @@ class MacroManagerTest : public ::testing::Test {
     window.Pages().ShowTabStrip(true, FunctionPage::MacroManager);
     page = window.Pages().PageAs<CMacroManager>(PageId::MacroManager);
     ASSERT_TRUE(page);
-    Click(page->NewButton());
-    Commit(page->MacroListBox(), L" Burst ");
-    Click(page->RecordButton());
+    Click(Button(kNewKey));
+    Commit(List(kMacroListKey), L" Burst ");
+    Click(Button(kRecordKey));
   }
   void TearDown() override {
     window.DestroyWindow();
@@ -61,6 +64,8 @@ class MacroManagerTest : public ::testing::Test {
     MSG msg{window.Hwnd(), message, wParam, lParam, 0, {}};
     if (window.PreTranslateMessage(&msg) != PreTranslation::Consumed) DispatchMessageW(&msg);
   }
+  CBitmapBtn& Button(int key) { return ControlAt<CBitmapBtn>(page->Hwnd(), L"macro_manager.ini", key); }
+  CListBoxEx& List(int key) { return ControlAt<CListBoxEx>(page->Hwnd(), L"macro_manager.ini", key); }
   void Click(CBitmapBtn& button) {
     SendMessageW(page->Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button.Hwnd()));
     PumpMessages();
@@ -77,7 +82,7 @@ class MacroManagerTest : public ::testing::Test {
     PumpMessages();
   }
   void Command(int command, int line) {
-    SendMessageW(page->EventListBox().Hwnd(), LB_SETCURSEL, line, 0);
+    SendMessageW(List(kEventListKey).Hwnd(), LB_SETCURSEL, line, 0);
     page->RunMenuCommand(command);
     PumpMessages();
   }
@@ -106,7 +111,7 @@ TEST_F(MacroManagerTest, FortyEventsEndTheRecordingThenItsPausesAreEditedFromThe
   // Pauses put in before events 1 and 3, the first edited beyond its range.
   Command(1003, 1);
   Command(1004, 1);
-  Commit(page->EventListBox(), L"70000");
+  Commit(List(kEventListKey), L"70000");
   Command(1003, 5);
   EXPECT_EQ(Record().Entries[0][2] | Record().Entries[0][3] << 8, 65535);
   EXPECT_EQ(Record().Entries[3][2], 1);
@@ -114,8 +119,8 @@ TEST_F(MacroManagerTest, FortyEventsEndTheRecordingThenItsPausesAreEditedFromThe
   // The page as the user sees it, its context menu open on the pause.
   ASSERT_TRUE(InstallMenuHook());
   RECT line;
-  SendMessageW(page->EventListBox().Hwnd(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
-  MapWindowPoints(page->EventListBox().Hwnd(), nullptr, reinterpret_cast<POINT*>(&line), 2);
+  SendMessageW(List(kEventListKey).Hwnd(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+  MapWindowPoints(List(kEventListKey).Hwnd(), nullptr, reinterpret_cast<POINT*>(&line), 2);
   SetCursorPos(line.left + 110, line.top + 8);
   static std::function<void()> tick;
   int shownTicks = 0;
@@ -146,7 +151,7 @@ TEST_F(MacroManagerTest, FortyEventsEndTheRecordingThenItsPausesAreEditedFromThe
     if (tick) tick();
   });
   SetForegroundWindow(window.Hwnd());
-  SendMessageW(page->EventListBox().Hwnd(), LB_SETCURSEL, 1, 0);
+  SendMessageW(List(kEventListKey).Hwnd(), LB_SETCURSEL, 1, 0);
   SendMessageW(page->Hwnd(), WM_LIST_RBUTTON, 0, CMacroManager::kEventListId);
   KillTimer(nullptr, timer);
   RemoveMenuHook();
@@ -168,15 +173,15 @@ TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {
   EXPECT_NE(Record(0, kButton + 1).FunctionCode, kFnMacro);
   Queue(WM_SHOW_FUNCTION_PAGE, kMacroPage, 0);
   RECT first;
-  SendMessageW(page->MacroListBox().Hwnd(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  SendMessageW(List(kMacroListKey).Hwnd(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
   for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP})
-    SendMessageW(page->MacroListBox().Hwnd(), message, 0, MAKELPARAM(first.left + 5, first.top + 5));
+    SendMessageW(List(kMacroListKey).Hwnd(), message, 0, MAKELPARAM(first.left + 5, first.top + 5));
   PumpMessages();
   EXPECT_EQ(TextOf(Record(0, kButton + 1).Name), u"Burst");
 
   // Another profile: the recording stays in the macro, no button takes it.
   Queue(WM_SELECT_BUTTON, kSelectButtonTag, kButton);
-  Click(page->RecordButton());
+  Click(Button(kRecordKey));
   Key(VK_RETURN, 0x01);
   window.Profiles().Next();
   EXPECT_FALSE(page->Recording());
@@ -186,7 +191,7 @@ TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {
 
   // OK while recording: the recording is in what is applied.
   window.Profiles().Previous();
-  Click(page->RecordButton());
+  Click(Button(kRecordKey));
   Key('Q', 0);
   Key('Q', 0x80);
   Key('W', 0);
@@ -199,16 +204,16 @@ TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {
 TEST_F(MacroManagerTest, ARecordingTheSystemRefusesKeepsTheMacroAndSaysSo) {
   Key('A', 0);
   Key('A', 0x80);
-  Click(page->RecordButton());
+  Click(Button(kRecordKey));
   RefuseKeyHooks(true);
   {
     MessageBoxAnswer box(window.Hwnd());
-    Click(page->RecordButton());
+    Click(Button(kRecordKey));
     EXPECT_FALSE(box.told.empty());
   }
   RefuseKeyHooks(false);
   EXPECT_FALSE(page->Recording());
-  EXPECT_EQ(SendMessageW(page->EventListBox().Hwnd(), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(List(kEventListKey).Hwnd(), LB_GETCOUNT, 0, 0), 2);
   // The next edit works on the macro as it was, not on an emptied one.
   Command(kFirstMouseCommand, 1);
   EXPECT_EQ(Record().EntryCount, 3);
@@ -216,7 +221,7 @@ TEST_F(MacroManagerTest, ARecordingTheSystemRefusesKeepsTheMacroAndSaysSo) {
 }
 
 TEST_F(MacroManagerTest, AButtonsMacroIsItsWholeNameOrTheStartOfANameTooLongForTheButton) {
-  Click(page->RecordButton());
+  Click(Button(kRecordKey));
   Macros.Append(NewMacro(u"Burst of twenty keys"));
   page->FillMacroList();
   const struct { std::u16string_view name; int line; } rows[] = {

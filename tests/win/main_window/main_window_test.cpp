@@ -16,6 +16,7 @@
 #include "framework/exe_folder.h"
 #include "framework/handles.h"
 #include "framework/wide.h"
+#include "main_window/frame_keys.h"
 #include "main_window/modal_driver.h"
 #include "message_pump.h"
 #include "model/factory.h"
@@ -65,13 +66,12 @@ class MainWindowTest : public ::testing::Test {
     return *window;
   }
 
-  void Click(FrameButton which) {
-    SendMessageW(window->Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(window->Button(which).Hwnd()));
+  CBitmapBtn& Button(FrameKey which) { return FrameButtonAt(window->Hwnd(), which); }
+  void Click(FrameKey which) {
+    SendMessageW(window->Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(Button(which).Hwnd()));
   }
-
-  std::wstring Caption(FrameButton which) { return window->Button(which).Caption; }
-  bool Enabled(FrameButton which) { return IsWindowEnabled(window->Button(which).Hwnd()); }
+  std::wstring Caption(FrameKey which) { return Button(which).Caption; }
+  bool Enabled(FrameKey which) { return IsWindowEnabled(Button(which).Hwnd()); }
 
   // Apply also writes the pointer settings.
   RegistrySandbox registry;
@@ -88,16 +88,16 @@ TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
   GetWindowTextW(dlg.Hwnd(), title, 64);
   EXPECT_STREQ(title, L"VORNA Gaming Mouse option");
   // Captions from the library; the rename button names renaming.
-  EXPECT_EQ(Caption(kApplyButton), L"Apply");
-  EXPECT_FALSE(Caption(kRenameButton).empty());
-  EXPECT_EQ(Caption(kLanguageCodeButton), L"EN");
-  EXPECT_FALSE(Enabled(kProfileBar));
-  EXPECT_FALSE(Enabled(kLightingLabel));
-  EXPECT_TRUE(Enabled(kSettingsButton));
+  EXPECT_EQ(Caption(frame::kApply), L"Apply");
+  EXPECT_FALSE(Caption(frame::kRename).empty());
+  EXPECT_EQ(Caption(frame::kLanguageCode), L"EN");
+  EXPECT_FALSE(Enabled(frame::kProfileBar));
+  EXPECT_FALSE(Enabled(frame::kLighting));
+  EXPECT_TRUE(Enabled(frame::kSettings));
   // The two frame labels of key 0 share its rectangle.
   RECT footer, label;
-  GetWindowRect(dlg.Button(kFooterLabel).Hwnd(), &footer);
-  GetWindowRect(dlg.Button(kProfileLabel).Hwnd(), &label);
+  GetWindowRect(Button(frame::kFooter).Hwnd(), &footer);
+  GetWindowRect(Button(frame::kProfileLabel).Hwnd(), &label);
   EXPECT_TRUE(EqualRect(&footer, &label));
   GdiRegion region(CreateRectRgn(0, 0, 0, 0));
   EXPECT_NE(GetWindowRgn(dlg.Hwnd(), region.Get()), ERROR) << "shaped by the mask";
@@ -137,19 +137,19 @@ TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindowButOnThePagesOfVa
 TEST_F(MainWindowTest, ProfileBarAndArrowsAtTheEnds) {
   SaveNamedProfiles(0);
   Open();
-  EXPECT_EQ(Caption(kProfileBar), L"ProfileA 1/5");
-  EXPECT_FALSE(Enabled(kPreviousProfileButton));
-  EXPECT_TRUE(Enabled(kNextProfileButton));
-  for (int i = 0; i < 4; ++i) Click(kNextProfileButton);
+  EXPECT_EQ(Caption(frame::kProfileBar), L"ProfileA 1/5");
+  EXPECT_FALSE(Enabled(frame::kPrevious));
+  EXPECT_TRUE(Enabled(frame::kNext));
+  for (int i = 0; i < 4; ++i) Click(frame::kNext);
   EXPECT_EQ(WorkingSettings.CurrentProfile, 4);
-  EXPECT_EQ(Caption(kProfileBar), L"ProfileE 5/5");
-  EXPECT_TRUE(Enabled(kPreviousProfileButton));
-  EXPECT_FALSE(Enabled(kNextProfileButton));
+  EXPECT_EQ(Caption(frame::kProfileBar), L"ProfileE 5/5");
+  EXPECT_TRUE(Enabled(frame::kPrevious));
+  EXPECT_FALSE(Enabled(frame::kNext));
   // A click that could not happen on a disabled button changes nothing.
-  Click(kNextProfileButton);
+  Click(frame::kNext);
   EXPECT_EQ(WorkingSettings.CurrentProfile, 4);
-  Click(kPreviousProfileButton);
-  EXPECT_EQ(Caption(kProfileBar), L"ProfileD 4/5");
+  Click(frame::kPrevious);
+  EXPECT_EQ(Caption(frame::kProfileBar), L"ProfileD 4/5");
   // The switch is an edit: the applied copy still has the first profile.
   EXPECT_EQ(AppliedSettings.CurrentProfile, 0);
 }
@@ -162,25 +162,25 @@ TEST_F(MainWindowTest, ColourAndLightingChoicesWriteTheActiveProfile) {
     std::uint8_t option;
   };
   for (const ColourRow& row : {ColourRow{5, 1, 4}, ColourRow{0, 0, 0}, ColourRow{7, 1, 6}}) {
-    Click(static_cast<FrameButton>(kFirstColourButton + row.button));
+    Click({frame::kFirstColour + row.button});
     const ProfileRecord& active = *ActiveProfile(WorkingSettings);
     EXPECT_EQ(active.ColorFlag, row.flag) << row.button;
     EXPECT_EQ(active.ColorOptions1, row.option) << row.button;
     for (int i = 0; i < kColourChoiceCount; ++i)
-      EXPECT_EQ(window->Button(static_cast<FrameButton>(kFirstColourButton + i)).Checked, i == row.button ? 1 : 0);
+      EXPECT_EQ(Button({frame::kFirstColour + i}).Checked, i == row.button ? 1 : 0);
   }
   struct LightRow {
-    FrameButton button;
+    FrameKey button;
     std::uint8_t effectSwitch, effectType;
   };
-  for (const LightRow& row : {LightRow{kEffectBButton, 1, 1}, LightRow{kLightOffButton, 0, 0},
-                              LightRow{kEffectAButton, 1, 0}}) {
+  for (const LightRow& row : {LightRow{frame::kEffectB, 1, 1}, LightRow{frame::kLightOff, 0, 0},
+                              LightRow{frame::kEffectA, 1, 0}}) {
     Click(row.button);
     const ProfileRecord& active = *ActiveProfile(WorkingSettings);
     EXPECT_EQ(active.LightEffectSwitch1, row.effectSwitch);
     EXPECT_EQ(active.LightEffectType1, row.effectType);
-    for (FrameButton light : {kEffectAButton, kEffectBButton, kLightOffButton})
-      EXPECT_EQ(window->Button(light).Checked, light == row.button ? 1 : 0);
+    for (FrameKey light : {frame::kEffectA, frame::kEffectB, frame::kLightOff})
+      EXPECT_EQ(Button(light).Checked, light.key == row.button.key ? 1 : 0);
   }
   // Switched off shows "off" whatever type is stored; a colour beyond the
   // buttons shows none.
@@ -190,9 +190,9 @@ TEST_F(MainWindowTest, ColourAndLightingChoicesWriteTheActiveProfile) {
   active.ColorFlag = 1;
   active.ColorOptions1 = 9;
   window->RefreshAll();
-  EXPECT_EQ(window->Button(kLightOffButton).Checked, 1);
+  EXPECT_EQ(Button(frame::kLightOff).Checked, 1);
   for (int i = 0; i < kColourChoiceCount; ++i)
-    EXPECT_EQ(window->Button(static_cast<FrameButton>(kFirstColourButton + i)).Checked, 0);
+    EXPECT_EQ(Button({frame::kFirstColour + i}).Checked, 0);
 }
 
 TEST_F(MainWindowTest, LanguageChangeReloadsCaptions) {
@@ -204,21 +204,21 @@ TEST_F(MainWindowTest, LanguageChangeReloadsCaptions) {
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, window->Hwnd(), WM_PROFILE_ACTION, WM_PROFILE_ACTION, PM_REMOVE));
   EXPECT_EQ(window->PreTranslateMessage(&msg), PreTranslation::Consumed);
-  EXPECT_EQ(Caption(kLanguageCodeButton), L"DE");
-  EXPECT_EQ(Caption(kApplyButton), L"\u00dcbernehmen");
-  EXPECT_EQ(tabs.Tab(0).Caption, LanguageText(IDS_TAB_HOME));
-  EXPECT_NE(Caption(kProfileBar).find(L" 1/5"), std::wstring::npos);
+  EXPECT_EQ(Caption(frame::kLanguageCode), L"DE");
+  EXPECT_EQ(Caption(frame::kApply), L"\u00dcbernehmen");
+  EXPECT_EQ(ControlAt<CBitmapBtn>(tabs.Hwnd(), L"skin_set_tab.ini", 1).Caption, LanguageText(IDS_TAB_HOME));
+  EXPECT_NE(Caption(frame::kProfileBar).find(L" 1/5"), std::wstring::npos);
   SendMessageW(window->Hwnd(), WM_PROFILE_ACTION, 7, kProfileActionSelectLanguage);
-  EXPECT_EQ(Caption(kLanguageCodeButton), L"EN");
-  EXPECT_EQ(Caption(kApplyButton), L"Apply");
+  EXPECT_EQ(Caption(frame::kLanguageCode), L"EN");
+  EXPECT_EQ(Caption(frame::kApply), L"Apply");
   window->Frame().UpdateProfileBar();
-  EXPECT_EQ(Caption(kProfileBar), std::wstring(Wide(TextOf(ActiveProfile(WorkingSettings)->ProFileName))) + L" 1/5");
+  EXPECT_EQ(Caption(frame::kProfileBar), std::wstring(Wide(TextOf(ActiveProfile(WorkingSettings)->ProFileName))) + L" 1/5");
 }
 
 TEST_F(MainWindowTest, ApplyWithoutMonitorWritesFilesAndEndsBusyAtOnce) {
   Open();
-  Click(static_cast<FrameButton>(kFirstColourButton + 3));
-  Click(kApplyButton);
+  Click({frame::kFirstColour + 3});
+  Click(frame::kApply);
   EXPECT_FALSE(window->Busy());
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
@@ -230,8 +230,8 @@ TEST_F(MainWindowTest, ConnectedApplyStaysBusyUntilTheMonitorAnswers) {
   Simulator monitor(Simulator::Names::Standard);
   ASSERT_TRUE(monitor.Serve({L"--done-delay", L"500"}));
   Open();
-  Click(kNextProfileButton);
-  Click(kApplyButton);
+  Click(frame::kNext);
+  Click(frame::kApply);
   EXPECT_TRUE(window->Busy());
   EXPECT_EQ(GetCapture(), window->Hwnd());
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
@@ -246,22 +246,22 @@ TEST_F(MainWindowTest, ConnectedApplyStaysBusyUntilTheMonitorAnswers) {
 
 TEST_F(MainWindowTest, ASaveThatFailsIsToldAndOkKeepsTheWindowOpen) {
   Open();
-  Click(kApplyButton);
+  Click(frame::kApply);
   const std::wstring config = ExeFolder() + L"config.ini";
   FileHandle held(CreateFileW(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(held);
   MessageBoxAnswer box(window->Hwnd());
-  Click(kOkButton);
+  Click(frame::kOk);
   EXPECT_NE(box.told.find(config), std::wstring::npos);
   MSG msg;
   EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(MainWindowTest, CancelAndCloseEndWithoutWritingAnything) {
-  for (FrameButton ending : {kCancelButton, kCloseButton}) {
+  for (FrameKey ending : {frame::kCancel, frame::kClose}) {
     Open();
-    Click(static_cast<FrameButton>(kFirstColourButton + 2));
-    Click(kNextProfileButton);
+    Click({frame::kFirstColour + 2});
+    Click(frame::kNext);
     Click(ending);
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));

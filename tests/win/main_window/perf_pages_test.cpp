@@ -20,9 +20,12 @@
 #include "pages/perf/system_ex_dlg.h"
 #include "pixels.h"
 #include "registry_sandbox.h"
+#include "skin_controls.h"
 #include "version.h"
 
 namespace {
+
+CBitmapBtn& RestoreButton(const CDlgSetting& page) { return ControlAt<CBitmapBtn>(page.Hwnd(), L"Setting.ini", 2); }
 
 void Click(CBitmapBtn& button) {
   SendMessageW(GetParent(button.Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
@@ -58,25 +61,27 @@ TEST_F(PerfPagesTest, PointerPageShowsTheProfileAndStoresWhatTheUserMoves) {
   window.Pages().ShowFunctionPage(FunctionPage::Pointer);
   window.RefreshAll();
   auto& page = *window.Pages().PageAs<CSystemExDlg>(PageId::Pointer);
-  const std::pair<PointerSlider, int> shown[] = {
-      {PointerSlider::DoubleClick, 400}, {PointerSlider::PointerSpeed, 4}, {PointerSlider::WheelLines, 8},
-      {PointerSlider::TiltSpeed, 3}};
-  for (auto [slider, position] : shown) EXPECT_EQ(page.Slider(slider).Thumb.Value, position);
-  EXPECT_EQ(page.AccelerationButton().Checked, 1);
-  EXPECT_EQ(page.WheelScreenButton().Checked, 1);
+  enum PointerKey { kAcceleration = 2, kWheelScreen = 4, kDoubleClick, kPointerSpeed, kTiltSpeed, kWheelLines };
+  constexpr wchar_t kLayout[] = L"skin_system_page.ini";
+  const auto button = [&](int key) -> CBitmapBtn& { return ControlAt<CBitmapBtn>(page.Hwnd(), kLayout, key); };
+  const auto slider = [&](int key) -> CClickHSlider& { return ControlAt<CClickHSlider>(page.Hwnd(), kLayout, key); };
+  const std::pair<int, int> shown[] = {{kDoubleClick, 400}, {kPointerSpeed, 4}, {kWheelLines, 8}, {kTiltSpeed, 3}};
+  for (auto [key, position] : shown) EXPECT_EQ(slider(key).Thumb.Value, position);
+  EXPECT_EQ(button(kAcceleration).Checked, 1);
+  EXPECT_EQ(button(kWheelScreen).Checked, 1);
   EXPECT_EQ(Active().ScrollWheelSpeed, 12) << "showing writes nothing";
 
   // A release on each track, where the user clicked.
-  const struct { PointerSlider slider; int x; int ProfileRecord::*field; int stored; } clicks[] = {
-      {PointerSlider::DoubleClick, 0, &ProfileRecord::DbleClickSpeed, 900},
-      {PointerSlider::PointerSpeed, 115, &ProfileRecord::MouseSpeed, 9},  // position 4 again
-      {PointerSlider::WheelLines, 269, &ProfileRecord::ScrollWheelSpeed, 8},
-      {PointerSlider::TiltSpeed, 0, &ProfileRecord::TiltSpeed, 1},
+  const struct { int key; int x; int ProfileRecord::*field; int stored; } clicks[] = {
+      {kDoubleClick, 0, &ProfileRecord::DbleClickSpeed, 900},
+      {kPointerSpeed, 115, &ProfileRecord::MouseSpeed, 9},  // position 4 again
+      {kWheelLines, 269, &ProfileRecord::ScrollWheelSpeed, 8},
+      {kTiltSpeed, 0, &ProfileRecord::TiltSpeed, 1},
   };
   for (const auto& row : clicks) {
-    SendMessageW(page.Slider(row.slider).Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(row.x, 10));
+    SendMessageW(slider(row.key).Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(row.x, 10));
     PumpMessages();
-    EXPECT_EQ(Active().*row.field, row.stored) << static_cast<int>(row.slider);
+    EXPECT_EQ(Active().*row.field, row.stored) << row.key;
   }
   EXPECT_EQ(GetDoubleClickTime(), 900u);
   // The thumb dragged to the right end reports 700.
@@ -85,11 +90,11 @@ TEST_F(PerfPagesTest, PointerPageShowsTheProfileAndStoresWhatTheUserMoves) {
   EXPECT_EQ(GetDoubleClickTime(), 200u);
 
   // Acceleration off, then on: row 8 whatever it was.
-  SendMessageW(page.AccelerationButton().Hwnd(), WM_LBUTTONUP, 0, 0);
+  SendMessageW(button(kAcceleration).Hwnd(), WM_LBUTTONUP, 0, 0);
   EXPECT_EQ(std::pair(Active().AccelerationFlag, Active().Acceleration), std::pair(0, 0));
-  SendMessageW(page.AccelerationButton().Hwnd(), WM_LBUTTONUP, 0, 0);
+  SendMessageW(button(kAcceleration).Hwnd(), WM_LBUTTONUP, 0, 0);
   EXPECT_EQ(std::pair(Active().AccelerationFlag, Active().Acceleration), std::pair(1, 8));
-  SendMessageW(page.WheelScreenButton().Hwnd(), WM_LBUTTONUP, 0, 0);
+  SendMessageW(button(kWheelScreen).Hwnd(), WM_LBUTTONUP, 0, 0);
   EXPECT_EQ(Active().ScrollWheelFlag, 0);
 }
 
@@ -97,9 +102,10 @@ TEST_F(PerfPagesTest, SettingsPageRestoresAllOnlyWhenTheUserConfirms) {
   CDlgSetting& page = SettingsPage();
   // Cancel, close, OK.
   for (auto [button, restores] : {std::pair{1, 0}, {2, 0}, {0, 1}}) {
-    ModalDriver driver([&] { return page.RestoreDialog().Hwnd() && IsWindowVisible(page.RestoreDialog().Hwnd()); },
-                       [&, button] { Click(page.RestoreDialog().Button(button)); });
-    Click(page.RestoreButton());
+    ModalDriver driver([&] { return IsWindowVisible(OwnedDialog(window.Hwnd())); }, [&, button] {
+      Click(ControlAt<CBitmapBtn>(OwnedDialog(window.Hwnd()), L"Restore.ini", button + 1));
+    });
+    Click(RestoreButton(page));
     std::vector<std::pair<WPARAM, LPARAM>> posted;
     for (MSG msg; PeekMessageW(&msg, window.Hwnd(), WM_ASSIGN_FUNCTION, WM_ASSIGN_FUNCTION, PM_REMOVE);)
       posted.emplace_back(msg.wParam, msg.lParam);
@@ -112,7 +118,7 @@ TEST_F(PerfPagesTest, SettingsPageRestoresAllOnlyWhenTheUserConfirms) {
 
 TEST_F(PerfPagesTest, ALanguageChangeShowsOnTheSettingsPageAtOnce) {
   CDlgSetting& page = SettingsPage();
-  const std::wstring english = page.RestoreButton().Caption;
+  const std::wstring english = RestoreButton(page).Caption;
   // The top band, where only the painted headings and values are.
   const auto headings = [&] {
     int width = 0, height = 0;
@@ -123,8 +129,8 @@ TEST_F(PerfPagesTest, ALanguageChangeShowsOnTheSettingsPageAtOnce) {
   const std::vector<COLORREF> before = headings();
   MSG german{window.Hwnd(), WM_PROFILE_ACTION, 1, kProfileActionSelectLanguage, 0, {}};
   EXPECT_EQ(window.PreTranslateMessage(&german), PreTranslation::Consumed);
-  EXPECT_EQ(page.RestoreButton().Caption, LanguageText(IDS_RESTORE_ALL));
-  EXPECT_NE(page.RestoreButton().Caption, english);
+  EXPECT_EQ(RestoreButton(page).Caption, LanguageText(IDS_RESTORE_ALL));
+  EXPECT_NE(RestoreButton(page).Caption, english);
   EXPECT_NE(headings(), before) << "painted again before any message";
 }
 

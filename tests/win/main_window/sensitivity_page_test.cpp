@@ -16,10 +16,9 @@
 #include "model/settings.h"
 #include "pages/perf/sens_ex_dlg.h"
 #include "real_input.h"
+#include "skin_controls.h"
 
 namespace {
-
-using enum SensitivityAxis;
 
 // A skinned button's click as its parent hears it.
 void Click(CBitmapBtn& button) {
@@ -55,14 +54,18 @@ TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField)
   // What the page posted is handled too: it would store over these.
   PumpMessages();
   EXPECT_EQ(std::memcmp(&WorkingSettings, before.get(), sizeof(SettingsRecord)), 0);
-  const auto thumb = [&](SensitivityAxis axis) { return page.SensitivitySlider(axis).Thumb.Value; };
-  EXPECT_EQ(thumb(X), 5);
-  EXPECT_EQ(thumb(Y), 6);
-  EXPECT_EQ(page.OtgSpeedSlider().Thumb.Value, 255);
-  EXPECT_EQ(page.LevelEditor(1).LevelLabel.Text, L"2400");
-  EXPECT_FALSE(IsWindowEnabled(page.LevelEditor(3).LevelSlider.Hwnd()));
-  const auto levels = [&] { return Marks(kEditableLevels, [&](int i) { return page.LevelEditor(i).IsCurrent; }); };
-  const auto rates = [&] { return Marks(kPollingRateChoices, [&](int i) { return page.PollingButton(i).Checked; }); };
+  enum SpeedKey { kLock = 2, kX, kY, kFirstLevel, kFirstRate = 10, kOtgSpeed = 14 };
+  constexpr wchar_t kLayout[] = L"skin_speed_page.ini";
+  const auto thumb = [&](int key) { return ControlAt<CClickHSlider>(page.Hwnd(), kLayout, key).Thumb.Value; };
+  const auto level = [&](int i) -> auto& { return ControlAt<CDpiSettingWnd>(page.Hwnd(), kLayout, kFirstLevel + i); };
+  const auto rate = [&](int i) -> auto& { return ControlAt<CBitmapBtn>(page.Hwnd(), kLayout, kFirstRate + i); };
+  EXPECT_EQ(thumb(kX), 5);
+  EXPECT_EQ(thumb(kY), 6);
+  EXPECT_EQ(thumb(kOtgSpeed), 255);
+  EXPECT_EQ(level(1).LevelLabel.Text, L"2400");
+  EXPECT_FALSE(IsWindowEnabled(level(3).LevelSlider.Hwnd()));
+  const auto levels = [&] { return Marks(kEditableLevels, [&](int i) { return level(i).IsCurrent; }); };
+  const auto rates = [&] { return Marks(kPollingRateChoices, [&](int i) { return rate(i).Checked; }); };
   EXPECT_EQ(levels(), "0010");
   EXPECT_EQ(rates(), "0100");
 
@@ -72,19 +75,19 @@ TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField)
   };
   // The lock (a toggle: flipped on its release) takes X into Y, then
   // carries each move to the other thumb.
-  SendMessageW(page.SyncButton().Hwnd(), WM_LBUTTONUP, 0, 0);
+  SendMessageW(ControlAt<CBitmapBtn>(page.Hwnd(), kLayout, kLock).Hwnd(), WM_LBUTTONUP, 0, 0);
   EXPECT_EQ(profile.XYSynchronous, 1);
   EXPECT_EQ(profile.Sensitivity_Y, 9);
-  EXPECT_EQ(thumb(Y), 5);
+  EXPECT_EQ(thumb(kY), 5);
   slide(CSensExDlg::kSensitivityXId, 4);
   EXPECT_EQ(profile.Sensitivity_Y, 7);
-  EXPECT_EQ(thumb(Y), 4);
+  EXPECT_EQ(thumb(kY), 4);
   slide(CSensExDlg::kOtgSpeedId, 40);
   EXPECT_EQ(profile.OTGSpeed, 40);
-  Click(page.PollingButton(3));
+  Click(rate(3));
   EXPECT_EQ(profile.PollingRate, 3);
   EXPECT_EQ(rates(), "0001");
-  Click(page.LevelEditor(0).LevelButton);
+  Click(level(0).LevelButton);
   EXPECT_EQ(profile.CpiStep, 0);
   EXPECT_EQ(levels(), "1000");
   // No row of this page is 502 beyond 32 bits.
@@ -94,7 +97,7 @@ TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField)
   EXPECT_EQ(profile.CpiStep, 0);
 
   SendMessageW(window.Hwnd(), WM_PROFILE_ACTION, 1, kProfileActionSelectLanguage);
-  EXPECT_EQ(page.LevelEditor(0).LevelButton.Caption, L"Stufe 1");
+  EXPECT_EQ(level(0).LevelButton.Caption, L"Stufe 1");
   SendMessageW(window.Hwnd(), WM_PROFILE_ACTION, 0, kProfileActionSelectLanguage);
 }
 
