@@ -10,7 +10,8 @@ namespace {
 // index in their low word and a handle whose high word is zero stands for
 // whatever lives at that index; its GDI table is the process's own. So
 // probing every index finds every GDI object the process holds, and every
-// menu; kernel handles are probed likewise, in steps of four.
+// menu (USER objects here: windows, enumerated, and menus; icons and cursors
+// are not counted). Kernel handles are probed by value, in steps of four.
 constexpr unsigned kHandleIndices = 0x10000;
 // USER indices start here and step by two.
 constexpr unsigned kFirstUserIndex = 0x20;
