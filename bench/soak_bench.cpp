@@ -59,7 +59,7 @@ class Soak {
         ShowPage(step % kFunctionPageCount);
     }
     for (int i = 0; i < kProfileSwitchesPerRound; ++i)
-      Click(round % 2 ? kPreviousProfileButton : kNextProfileButton);
+      Run([&] { round % 2 ? window_->Profiles().Previous() : window_->Profiles().Next(); });
     SelectLanguage(round % kLanguages);
     for (int i = 0; i < kAppliesPerRound; ++i) Apply(round + i);
   }
@@ -69,7 +69,7 @@ class Soak {
   void WarmUp() {
     for (int page = 0; page < kFunctionPageCount; ++page) ShowPage(page);
     for (int button = 0; button < kButtonCount; ++button) SelectButton(button);
-    for (int profile = 0; profile < kProfileCount; ++profile) Click(kNextProfileButton);
+    for (int profile = 0; profile < kProfileCount; ++profile) Run([&] { window_->Profiles().Next(); });
     for (int language = 0; language < kLanguages; ++language) SelectLanguage(language);
     Apply(0);
   }
@@ -81,8 +81,8 @@ class Soak {
 
   // An apply of a changed colour, waited for until the monitor answers.
   void Apply(int colour) {
-    Click(static_cast<FrameButton>(kFirstColourButton + colour % kColourChoices));
-    Click(kApplyButton);
+    Run([&] { window_->Frame().ChooseColour(static_cast<FrameButton>(kFirstColourButton + colour % kColourChoices)); });
+    Run([&] { window_->Apply(); });
     while (window_->Busy()) Settle(kAnswerPollMs);
   }
 
@@ -91,9 +91,10 @@ class Soak {
     Settle(0);
   }
 
-  void Click(FrameButton which) {
-    SendMessageW(window_->Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(window_->Button(which).Hwnd()));
+  // What a frame button's click runs, then its messages.
+  template <class Action>
+  void Run(Action action) {
+    action();
     Settle(0);
   }
 
