@@ -11,7 +11,6 @@
 #include "app/message_box.h"
 #include "app/messages.h"
 #include "framework/wide.h"
-#include "framework/message_params.h"
 #include "lang/string_ids.h"
 #include "macro/key_hook.h"
 #include "macro/macro_buttons.h"
