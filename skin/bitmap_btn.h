@@ -105,7 +105,13 @@ class CBitmapBtn : public CButton {
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   int OnGetText(wchar_t* buffer, int size);
   int OnGetTextLength();
+  UINT OnGetDlgCode();
+  void OnKeyDown(UINT key);
+  void OnKeyUp(UINT key);
+  void OnUpdateUiState();
   void OnClicked();
+  // A click's end: a toggle flips, and the parent hears BN_CLICKED.
+  void Click();
 
   HBITMAP ImageFor(ButtonImage image) const;
   void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);
@@ -117,4 +123,6 @@ class CBitmapBtn : public CButton {
   std::optional<std::wstring> tooltipText_;
   bool tooltipActive_ = false;
   std::function<void()> clickAction_;
+  // Space or Enter while it is held down on the button: its release clicks.
+  UINT keyHeld_ = 0;
 };

@@ -12,6 +12,7 @@
 
 #include "model/settings_record.h"
 #include "model/factory.h"
+#include "model/function_lists.h"
 #include "model/text.h"
 #include "pixels.h"
 #include "real_input.h"
@@ -449,6 +450,39 @@ TEST_F(ProgramTest, EachKindOfFunctionReachesTheMonitorAndTheProfileFileAndShows
   EXPECT_TRUE(WaitUntil([&] { return ControlText(program->ControlAt(kKeyShown, kShortcutPage)) == L"F5"; }));
   SaveShot(*program, L"shortcut_page.png");
   EXPECT_TRUE(ShowsChecked(*program, kCtrlFill));
+}
+
+TEST_F(ProgramTest, WithTheKeyboardAloneAButtonGetsAFunctionThatReachesTheMonitor) {
+  const std::wstring block = scratch.File(L"block.bin");
+  Simulator monitor(Simulator::Names::Standard);
+  Program program;
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {L"--save", block}));
+  // Away from the window: no control lights up under the pointer.
+  SetCursorPos(0, 0);
+
+  // Button 5's hot spot, then its home page, the mouse functions.
+  ASSERT_TRUE(program.TabTo(program.ControlAt(L"6", kLayoutPage)));
+  program.Type(VK_SPACE);
+  HWND list = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (list = ListWindow(program, kWheelFunctions)) != nullptr; }));
+  ASSERT_TRUE(program.TabTo(list));
+  // The arrows move the mark to "Scroll down"; Enter assigns it.
+  program.Type(VK_HOME);
+  program.Type(VK_DOWN);
+  ASSERT_TRUE(WaitUntil([&] { return MarkedLine(program, kWheelFunctions) == 1; }));
+  program.Type(VK_RETURN);
+  ASSERT_TRUE(program.TabTo(program.ControlAt(kApply, kFrame)));
+  program.Type(VK_SPACE);
+
+  ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
+  const std::string line = LogLines(log).front();
+  EXPECT_TRUE(Contains(line, "\"ButtonChangedFlags\":[0,0,0,0,0,1,0,")) << line;
+  const std::vector<std::uint8_t> received = ReadWholeFile(block).value_or(std::vector<std::uint8_t>{});
+  ASSERT_EQ(received.size(), sizeof(SettingsRecord));
+  ButtonRecord button5{};
+  std::memcpy(&button5, received.data() + offsetof(SettingsRecord, Profiles) + offsetof(ProfileRecord, MacroKeyInfo) +
+                            5 * sizeof(ButtonRecord), sizeof(ButtonRecord));
+  EXPECT_EQ(button5.FunctionCode, kMouseFunctionGroups[1].lines[1].code);
 }
 
 class ProfileFilesTest : public ProgramTest {

@@ -1,0 +1,69 @@
+#include "framework/focus_order.h"
+
+#include <algorithm>
+
+#include "framework/gdi.h"
+
+bool IsShown(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+bool IsFocusStop(HWND control) {
+  if (!IsShown(control) || !IsWindowEnabled(control)) return false;
+  const LRESULT code = SendMessageW(control, WM_GETDLGCODE, 0, 0);
+  return code != 0 && !(code & DLGC_STATIC);
+}
+
+void AppendFocusStops(HWND container, std::vector<HWND>& stops) {
+  for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsFocusStop(child)) {
+      stops.push_back(child);
+    } else if (IsShown(child)) {
+      AppendFocusStops(child, stops);
+    }
+  }
+}
+
+HWND NextFocusStop(std::span<const HWND> stops, HWND from, FocusStep step) {
+  if (stops.empty()) return nullptr;
+  const bool backward = step == FocusStep::Backward;
+  // A stop's inner window (a list's editor, a slider's thumb) stands for it.
+  auto at = stops.end();
+  for (HWND window = from; window && at == stops.end(); window = GetParent(window)) at = std::ranges::find(stops, window);
+  if (at == stops.end()) return backward ? stops.back() : stops.front();
+  const std::size_t count = stops.size();
+  const std::size_t index = static_cast<std::size_t>(at - stops.begin());
+  return stops[backward ? (index + count - 1) % count : (index + 1) % count];
+}
+
+std::optional<FocusStep> TabStep(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return std::nullopt;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return std::nullopt;
+  return GetKeyState(VK_SHIFT) < 0 ? FocusStep::Backward : FocusStep::Forward;
+}
+
+void MoveFocus(std::span<const HWND> stops, FocusStep step) {
+  if (HWND next = NextFocusStop(stops, GetFocus(), step)) {
+    SetFocusMarksShown(next, true);
+    SetFocus(next);
+  }
+}
+
+void SetFocusMarksShown(HWND window, bool shown) {
+  HWND top = GetAncestor(window, GA_ROOT);
+  if (!top) return;
+  const bool hidden = (SendMessageW(top, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+  // Only a change goes down to every window.
+  if (hidden != shown) return;
+  SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+}
+
+bool ShowsFocusMark(HWND control) {
+  // The top-level window's cues: a page made after they changed may not
+  // have been told.
+  return GetFocus() == control &&
+         !(SendMessageW(GetAncestor(control, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+void DrawFocusMark(HDC dc, const RECT& rect, COLORREF colour) {
+  const GdiBrush brush(CreateSolidBrush(colour));
+  FrameRect(dc, &rect, brush.Get());
+}
