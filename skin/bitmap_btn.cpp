@@ -223,8 +223,10 @@ void CBitmapBtn::Click() {
 }
 
 UINT CBitmapBtn::OnGetDlgCode() {
-  // A button without an action is a caption: Tab passes it by.
-  return clickAction_ ? DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON : DLGC_STATIC;
+  // A button without an action is a caption: Tab passes it by. No push
+  // button code: the dialog manager would make it the default button,
+  // which takes away its owner drawing.
+  return clickAction_ ? DLGC_BUTTON : DLGC_STATIC;
 }
 
 void CBitmapBtn::OnKeyDown(UINT key) {

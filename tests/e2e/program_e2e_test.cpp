@@ -16,6 +16,7 @@
 #include "model/text.h"
 #include "pixels.h"
 #include "real_input.h"
+#include "skin/palette.h"
 #include "store/file_bytes.h"
 #include "store/private_profile.h"
 #include "tests/e2e/program.h"
@@ -352,6 +353,17 @@ bool ShowsChecked(const Program& program, POINT at) {
   return GetRValue(pixel) > GetGValue(pixel) + 60;
 }
 
+// Whether the left edge of `control` shows the skin's focus mark.
+bool ShowsFocusMark(const Program& program, HWND control) {
+  RECT box;
+  GetWindowRect(control, &box);
+  POINT edge{box.left, (box.top + box.bottom) / 2};
+  ScreenToClient(program.Window(), &edge);
+  int width = 0, height = 0;
+  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
+  return pixels[static_cast<std::size_t>(edge.y * width + edge.x)] == kSkinAccent;
+}
+
 int MarkedLine(const Program& program, PageList list) {
   return static_cast<int>(SendMessageW(ListWindow(program, list), LB_GETCURSEL, 0, 0));
 }
@@ -460,12 +472,17 @@ TEST_F(ProgramTest, WithTheKeyboardAloneAButtonGetsAFunctionThatReachesTheMonito
   // Away from the window: no control lights up under the pointer.
   SetCursorPos(0, 0);
 
-  // Button 5's hot spot, then its home page, the mouse functions.
-  ASSERT_TRUE(program.TabTo(program.ControlAt(L"6", kLayoutPage)));
+  // Button 5's hot spot, then its home page, the mouse functions. The mark
+  // shows from the first Tab on, not before.
+  const HWND hotSpot = program.ControlAt(L"6", kLayoutPage);
+  EXPECT_FALSE(ShowsFocusMark(program, program.Focus()));
+  ASSERT_TRUE(program.TabTo(hotSpot));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsFocusMark(program, hotSpot); }));
   program.Type(VK_SPACE);
   HWND list = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (list = ListWindow(program, kWheelFunctions)) != nullptr; }));
   ASSERT_TRUE(program.TabTo(list));
+  SaveShot(program, L"keyboard_focus.png");
   // The arrows move the mark to "Scroll down"; Enter assigns it.
   program.Type(VK_HOME);
   program.Type(VK_DOWN);
