@@ -12,14 +12,45 @@ bool IsFocusStop(HWND control) {
   return code != 0 && !(code & DLGC_STATIC);
 }
 
-void AppendFocusStops(HWND container, std::vector<HWND>& stops) {
+namespace {
+
+void AppendInWindowOrder(HWND container, std::vector<HWND>& stops) {
   for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (IsFocusStop(child)) {
       stops.push_back(child);
     } else if (IsShown(child)) {
-      AppendFocusStops(child, stops);
+      AppendInWindowOrder(child, stops);
     }
   }
+}
+
+struct Placed {
+  HWND window;
+  RECT box;
+  LONG Middle() const { return (box.top + box.bottom) / 2; }
+};
+
+}  // namespace
+
+void AppendFocusStops(HWND container, std::vector<HWND>& stops) {
+  std::vector<HWND> found;
+  AppendInWindowOrder(container, found);
+  std::vector<Placed> placed;
+  for (HWND window : found) {
+    Placed item{window, {}};
+    GetWindowRect(window, &item.box);
+    placed.push_back(item);
+  }
+  // Rows from the top: a row takes what stands beside its first control
+  // (its middle within that control's height), then left to right.
+  std::ranges::stable_sort(placed, {}, &Placed::Middle);
+  for (auto row = placed.begin(); row != placed.end();) {
+    const LONG bottom = row->box.bottom;
+    const auto end = std::find_if(row, placed.end(), [bottom](const Placed& item) { return item.Middle() >= bottom; });
+    std::stable_sort(row, end, [](const Placed& a, const Placed& b) { return a.box.left < b.box.left; });
+    row = end;
+  }
+  for (const Placed& item : placed) stops.push_back(item.window);
 }
 
 HWND NextFocusStop(std::span<const HWND> stops, HWND from, FocusStep step) {

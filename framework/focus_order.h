@@ -18,9 +18,9 @@ enum class FocusStep { Forward, Backward };
 bool IsFocusStop(HWND control);
 // Whether `window`'s own style shows it.
 bool IsShown(HWND window);
-// Appends the stops among `container`'s shown descendants in their window
-// order (their order of creation), depth first; a stop's own children
-// (a list's editor, a slider's thumb) are part of it.
+// Appends the stops among `container`'s shown descendants in reading
+// order: rows from the top, each left to right. A stop's own children (a
+// list's editor, a slider's thumb) are part of it.
 void AppendFocusStops(HWND container, std::vector<HWND>& stops);
 // The stop after `from` in `stops` (or before it), wrapping around; the
 // first (last) when `from` is none of them and no window of theirs. Null
