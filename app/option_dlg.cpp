@@ -122,7 +122,6 @@ bool COptionDlg::OnInitDialog() {
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
   // The first control in reading order, without its mark until the
   // keyboard is used; the dialog manager would pick the first window made.
-  SetFocusMarksShown(Hwnd(), false);
   const std::vector<HWND> stops = ReadingOrder(frame_, pages_);
   if (!stops.empty()) SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(stops.front()), TRUE);
   return false;

@@ -73,25 +73,36 @@ std::optional<FocusStep> TabStep(const MSG& msg) {
 
 void MoveFocus(std::span<const HWND> stops, FocusStep step) {
   if (HWND next = NextFocusStop(stops, GetFocus(), step)) {
-    SetFocusMarksShown(next, true);
+    ShowFocusMarks(next);
     SetFocus(next);
   }
 }
 
-void SetFocusMarksShown(HWND window, bool shown) {
+namespace {
+
+// The mark on a top-level window that the keyboard has moved its focus:
+// Wine keeps no UI state, so the program keeps its own.
+ATOM MarksShownAtom() {
+  static const ATOM atom = GlobalAddAtomW(L"VornaFocusMarksShown");
+  return atom;
+}
+
+}  // namespace
+
+void ShowFocusMarks(HWND window) {
   HWND top = GetAncestor(window, GA_ROOT);
-  if (!top) return;
-  const bool hidden = (SendMessageW(top, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
-  // Only a change goes down to every window.
-  if (hidden != shown) return;
-  SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+  if (!top || GetPropW(top, MAKEINTATOM(MarksShownAtom()))) return;
+  SetPropW(top, MAKEINTATOM(MarksShownAtom()), reinterpret_cast<HANDLE>(1));
+  // The platform's state too, for the system's own controls.
+  SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 bool ShowsFocusMark(HWND control) {
-  // The top-level window's cues: a page made after they changed may not
-  // have been told.
-  return GetFocus() == control &&
-         !(SendMessageW(GetAncestor(control, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+  if (GetFocus() != control) return false;
+  // A user who asked for the keyboard cues always sees them.
+  BOOL always = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
+  return always || GetPropW(GetAncestor(control, GA_ROOT), MAKEINTATOM(MarksShownAtom())) != nullptr;
 }
 
 void DrawFocusMark(HDC dc, const RECT& rect, COLORREF colour) {

@@ -3,8 +3,8 @@
 // cannot order: skinned controls keep out of its tabbing, and a window of
 // pages wants its own reading order. A control takes part when it is shown
 // and enabled and its WM_GETDLGCODE asks for keys (anything but nothing or
-// a label's DLGC_STATIC). Keyboard cues follow the platform's rules: focus
-// marks show once the keyboard has moved the focus.
+// a label's DLGC_STATIC). Focus marks follow the platform's rule for the
+// keyboard cues: hidden until the keyboard moves the focus.
 #include <windows.h>
 
 #include <optional>
@@ -34,11 +34,12 @@ std::optional<FocusStep> TabStep(const MSG& msg);
 // the focus marks from then on.
 void MoveFocus(std::span<const HWND> stops, FocusStep step);
 
-// The focus marks of `window`'s top-level window shown or hidden (the
-// mouse-only look) from now on.
-void SetFocusMarksShown(HWND window, bool shown);
-// Whether `control` draws its focus mark: it has the focus and the
-// keyboard cues are on.
+// The focus marks of `window`'s top-level window shown from now on: the
+// keyboard has been used there.
+void ShowFocusMarks(HWND window);
+// Whether `control` draws its focus mark: it has the focus, and the keyboard
+// has moved the focus in its window or the user's setting shows the cues
+// always.
 bool ShowsFocusMark(HWND control);
 // The skins' focus mark: an outline of `rect` in `colour`.
 void DrawFocusMark(HDC dc, const RECT& rect, COLORREF colour);

@@ -224,16 +224,6 @@ constexpr MessageEntry GetDlgCode() {
   });
 }
 
-// WM_UPDATEUISTATE: void (), the keyboard cues changed; the handler calls
-// Default(), which stores them and passes them on to the children.
-template <auto handler>
-constexpr MessageEntry UpdateUiState() {
-  return MessageRow(WM_UPDATEUISTATE, [](CWnd& w, WPARAM, LPARAM) -> LRESULT {
-    (message_rows::Self<handler>(w).*handler)();
-    return 0;
-  });
-}
-
 // WM_CONTEXTMENU: void (POINT on the screen; (-1, -1) from the keyboard).
 template <auto handler>
 constexpr MessageEntry ContextMenu() {

@@ -72,7 +72,6 @@ const MessageMap& CListBoxEx::Messages() {
       msg::Key<&CListBoxEx::OnKeyDown>(WM_KEYDOWN),
       msg::Key<&CListBoxEx::OnKeyUp>(WM_KEYUP),
       msg::Key<&CListBoxEx::OnChar>(WM_CHAR),
-      msg::UpdateUiState<&CListBoxEx::OnUpdateUiState>(),
       msg::MouseWheel<&CListBoxEx::OnMouseWheel>(),
       msg::Destroy<&CListBoxEx::OnDestroy>(),
       msg::ReflectedCommand<&CListBoxEx::OnSelected>(LBN_SELCHANGE),
@@ -144,11 +143,6 @@ void CListBoxEx::OnContextMenu(POINT at) {
   POINT place{line.left, line.bottom};
   ClientToScreen(Hwnd(), &place);
   menu_(place);
-}
-
-void CListBoxEx::OnUpdateUiState() {
-  Default();
-  if (GetFocus() == Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 bool DeliverListNotification(HWND notified, UINT message, int line, int listId) {

@@ -126,7 +126,6 @@ class CListBoxEx : public CListBox {
   void OnKeyDown(UINT key);
   void OnKeyUp(UINT key);
   void OnChar(UINT character);
-  void OnUpdateUiState();
   void OnMouseWheel(int delta, UINT keys, POINT at);
   void OnDestroy();
   void OnSelected();

@@ -51,7 +51,6 @@ const MessageMap& CBitmapBtn::Messages() {
       msg::GetDlgCode<&CBitmapBtn::OnGetDlgCode>(),
       msg::Key<&CBitmapBtn::OnKeyDown>(WM_KEYDOWN),
       msg::Key<&CBitmapBtn::OnKeyUp>(WM_KEYUP),
-      msg::UpdateUiState<&CBitmapBtn::OnUpdateUiState>(),
       msg::ReflectedDrawItem<&CBitmapBtn::OnDrawItem>(),
       msg::ReflectedCommand<&CBitmapBtn::OnClicked>(BN_CLICKED),
   };
@@ -248,10 +247,6 @@ void CBitmapBtn::OnKeyUp(UINT key) {
   Click();
 }
 
-void CBitmapBtn::OnUpdateUiState() {
-  Default();
-  if (GetFocus() == Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
-}
 
 void CBitmapBtn::OnNcPaint() {
   // No frame to draw: the default would take a window DC (a trip to the

@@ -108,7 +108,6 @@ class CBitmapBtn : public CButton {
   UINT OnGetDlgCode();
   void OnKeyDown(UINT key);
   void OnKeyUp(UINT key);
-  void OnUpdateUiState();
   void OnClicked();
   // A click's end: a toggle flips, and the parent hears BN_CLICKED.
   void Click();

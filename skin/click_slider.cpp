@@ -38,7 +38,6 @@ const MessageMap& CClickHSlider::Messages() {
       msg::Key<&CClickHSlider::OnKeyDown>(WM_KEYDOWN),
       msg::Focus<&CClickHSlider::OnFocusChange>(WM_SETFOCUS),
       msg::Focus<&CClickHSlider::OnFocusChange>(WM_KILLFOCUS),
-      msg::UpdateUiState<&CClickHSlider::OnUpdateUiState>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -140,18 +139,10 @@ void CClickHSlider::OnKeyDown(UINT key) {
 }
 
 void CClickHSlider::OnFocusChange(HWND) {
-  RedrawMark();
-  Default();
-}
-
-void CClickHSlider::OnUpdateUiState() {
-  Default();
-  if (GetFocus() == Hwnd()) RedrawMark();
-}
-
-void CClickHSlider::RedrawMark() {
-  // The track paints over its thumb's place: the thumb paints again too.
+  // The mark comes or goes; the track paints over its thumb's place, so the
+  // thumb paints again too.
   RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  Default();
 }
 
 bool DeliverSliderPos(HWND notified, int position, int sliderId) {

@@ -69,8 +69,6 @@ class CClickHSlider : public CWnd {
   UINT OnGetDlgCode();
   void OnKeyDown(UINT key);
   void OnFocusChange(HWND other);
-  void OnUpdateUiState();
-  void RedrawMark();
 
   std::function<void(int)> onMoved_;
 

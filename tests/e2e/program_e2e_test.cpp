@@ -356,7 +356,7 @@ bool ShowsChecked(const Program& program, POINT at) {
 // Whether the left edge of `control` shows the skin's focus mark.
 bool ShowsFocusMark(const Program& program, HWND control) {
   RECT box;
-  GetWindowRect(control, &box);
+  if (!GetWindowRect(control, &box)) return false;
   POINT edge{box.left, (box.top + box.bottom) / 2};
   ScreenToClient(program.Window(), &edge);
   int width = 0, height = 0;
@@ -475,7 +475,7 @@ TEST_F(ProgramTest, WithTheKeyboardAloneAButtonGetsAFunctionThatReachesTheMonito
   // Button 5's hot spot, then its home page, the mouse functions. The mark
   // shows from the first Tab on, not before.
   const HWND hotSpot = program.ControlAt(L"6", kLayoutPage);
-  EXPECT_FALSE(ShowsFocusMark(program, program.Focus()));
+  EXPECT_FALSE(ShowsFocusMark(program, program.ControlAt(kNextProfile, kFrame)));
   ASSERT_TRUE(program.TabTo(hotSpot));
   EXPECT_TRUE(WaitUntil([&] { return ShowsFocusMark(program, hotSpot); }));
   program.Type(VK_SPACE);
@@ -500,6 +500,9 @@ TEST_F(ProgramTest, WithTheKeyboardAloneAButtonGetsAFunctionThatReachesTheMonito
   std::memcpy(&button5, received.data() + offsetof(SettingsRecord, Profiles) + offsetof(ProfileRecord, MacroKeyInfo) +
                             5 * sizeof(ButtonRecord), sizeof(ButtonRecord));
   EXPECT_EQ(button5.FunctionCode, kMouseFunctionGroups[1].lines[1].code);
+  // Alt+F4 ends the program as its close button does.
+  TapKeysHeld(VK_MENU, VK_F4);
+  EXPECT_TRUE(program.WaitForExit());
 }
 
 class ProfileFilesTest : public ProgramTest {
