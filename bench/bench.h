@@ -25,3 +25,18 @@ inline double MedianMilliseconds(int runs, const std::function<void()>& body) {
 inline void Report(const char* what, int runs, double milliseconds) {
   std::printf("%-40s median of %d runs: %8.2f ms\n", what, runs, milliseconds);
 }
+
+// The same with the figure's target.
+inline void Report(const char* what, int runs, double milliseconds, double targetMs) {
+  std::printf("%-40s median of %d runs: %8.2f ms  (target under %.0f ms)\n", what, runs, milliseconds, targetMs);
+}
+
+// The wall time of `body`, in milliseconds.
+inline double Milliseconds(const std::function<void()>& body) { return MedianMilliseconds(1, body); }
+
+// The median of `times`, which it sorts; 0 for none.
+inline double Median(std::vector<double>& times) {
+  if (times.empty()) return 0;
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kRuns = 25;
+constexpr double kApplyTargetMs = 30;
 
 void Measure(const char* mode, MonitorLink& link, CycleTestWindow& window) {
   SettingsCycle cycle({WorkingSettings, AppliedSettings}, link, Macros, window);
@@ -33,7 +34,7 @@ void Measure(const char* mode, MonitorLink& link, CycleTestWindow& window) {
            WorkingSettings.Profiles[0].OTGSpeed ^= 1;
            cycle.Apply(kApplyNormal);
            WaitUntil([&] { return !cycle.Busy(); });
-         }));
+         }), kApplyTargetMs);
   window.Attach(nullptr);
 }
 

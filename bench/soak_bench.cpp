@@ -10,10 +10,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/frame_buttons.h"
 #include "app/messages.h"
 #include "app/option_dlg.h"
+#include "bench/bench.h"
 #include "bench/held_resources.h"
 #include "framework/application.h"
 #include "framework/dialog.h"
@@ -30,6 +32,11 @@ constexpr int kRounds = 50;
 constexpr int kPageSwitchesPerRound = 10;
 constexpr int kProfileSwitchesPerRound = 4;
 constexpr int kAppliesPerRound = 2;
+// What a user waits for each road, painting included: one frame for a
+// switch of page or profile, a tenth of a second for a language.
+constexpr double kFrameMs = 16;
+constexpr double kLanguageMs = 100;
+constexpr double kApplyMs = 30;
 // One page switch in this many selects a button on the mouse instead,
 // which shows its tab strip and the page of its function.
 constexpr int kButtonSelectionEvery = 5;
@@ -49,19 +56,26 @@ class Soak {
   }
   bool Running() const { return window_->Hwnd() != nullptr; }
 
+  // Each road's time over the rounds (not the warm-up).
+  struct Roads {
+    std::vector<double> pageSwitches, buttonSelections, profileSwitches, languageChanges, applies;
+  };
+  Roads& Timed() { return roads_; }
+
   // One round of each kind of step.
   void Round(int round) {
     for (int i = 0; i < kPageSwitchesPerRound; ++i) {
       const int step = round * kPageSwitchesPerRound + i;
       if (step % kButtonSelectionEvery == 0)
-        SelectButton(step / kButtonSelectionEvery % kButtonCount);
+        roads_.buttonSelections.push_back(Milliseconds([&] { SelectButton(step / kButtonSelectionEvery % kButtonCount); }));
       else
-        ShowPage(step % kFunctionPageCount);
+        roads_.pageSwitches.push_back(Milliseconds([&] { ShowPage(step % kFunctionPageCount); }));
     }
     for (int i = 0; i < kProfileSwitchesPerRound; ++i)
-      Run([&] { round % 2 ? window_->Profiles().Previous() : window_->Profiles().Next(); });
-    SelectLanguage(round % kLanguages);
-    for (int i = 0; i < kAppliesPerRound; ++i) Apply(round + i);
+      roads_.profileSwitches.push_back(
+          Milliseconds([&] { Run([&] { round % 2 ? window_->Profiles().Previous() : window_->Profiles().Next(); }); }));
+    roads_.languageChanges.push_back(Milliseconds([&] { SelectLanguage(round % kLanguages); }));
+    for (int i = 0; i < kAppliesPerRound; ++i) Apply(round + i, &roads_.applies);
   }
 
   // Every page, button, profile and language once, so what is made on
@@ -79,11 +93,15 @@ class Soak {
   void SelectButton(int button) { Post(WM_SELECT_BUTTON, kSelectButtonTag, button); }
   void SelectLanguage(int language) { Post(WM_PROFILE_ACTION, language, kProfileActionSelectLanguage); }
 
-  // An apply of a changed colour, waited for until the monitor answers.
-  void Apply(int colour) {
+  // An apply of a changed colour, waited for until the monitor answers;
+  // its time from the press to the answer into `timed`.
+  void Apply(int colour, std::vector<double>* timed = nullptr) {
     Run([&] { window_->Frame().ChooseColour(static_cast<FrameButton>(kFirstColourButton + colour % kColourChoices)); });
-    Run([&] { window_->Apply(); });
-    while (window_->Busy()) Settle(kAnswerPollMs);
+    const double ms = Milliseconds([&] {
+      Run([&] { window_->Apply(); });
+      while (window_->Busy()) Settle(kAnswerPollMs);
+    });
+    if (timed) timed->push_back(ms);
   }
 
   void Post(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -116,7 +134,13 @@ class Soak {
   }
 
   std::unique_ptr<Window<COptionDlg>> window_;
+  Roads roads_;
 };
+
+void ReportRoad(const char* what, std::vector<double>& times, double targetMs) {
+  const int runs = static_cast<int>(times.size());
+  Report(what, runs, Median(times), targetMs);
+}
 
 // One line per measure; true when it stayed within its bound.
 bool ReportGrowth(const char* what, const HeldCount& before, const HeldCount& after, std::int64_t bound) {
@@ -146,6 +170,7 @@ int wmain() {
     return 1;
   }
   HeldResources before, after;
+  Soak::Roads roads;
   {
     Soak soak(monitor.names());
     if (!soak.Running()) return 1;
@@ -153,6 +178,7 @@ int wmain() {
     before = MeasureHeldResources();
     for (int round = 0; round < kRounds; ++round) soak.Round(round);
     after = MeasureHeldResources();
+    roads = soak.Timed();
   }
   RemoveSettingsFiles();
   std::printf("%d page switches, %d profile switches, %d language changes, %d applies to the monitor simulator\n",
@@ -164,5 +190,11 @@ int wmain() {
   held = ReportGrowth("USER objects", before.userObjects, after.userObjects, 0) && held;
   held = ReportGrowth("private bytes", before.privateBytes, after.privateBytes, kPrivateBytesBound) && held;
   std::printf("%s\n", held ? "nothing grew" : "SOMETHING GREW: a leak");
+  // The same session's roads, each up to its paint (pages readied).
+  ReportRoad("switch between built pages", roads.pageSwitches, kFrameMs);
+  ReportRoad("button chosen on the mouse", roads.buttonSelections, kFrameMs);
+  ReportRoad("profile switch (RefreshAll)", roads.profileSwitches, kFrameMs);
+  ReportRoad("language change", roads.languageChanges, kLanguageMs);
+  ReportRoad("Apply, connected, to the answer", roads.applies, kApplyMs);
   return 0;
 }
