@@ -101,7 +101,7 @@ void AppendPicturePaths(std::vector<std::wstring>& paths, const PageRow& row) {
 
 }  // namespace
 
-PageHost::PageHost() : pages_(kPageCount), failed_(kPageCount) {}
+PageHost::PageHost() : pages_(kPageCount), failed_(kPageCount), stale_(kPageCount) {}
 
 PageHost::~PageHost() = default;
 
@@ -154,6 +154,10 @@ void PageHost::DestroyAll() {
 
 CSkinnedPage* PageHost::Page(PageId id) {
   const std::size_t row = RowOf(id);
+  if (pages_[row] && stale_[row]) {
+    stale_[row] = false;
+    CatchUp(*pages_[row], id);
+  }
   if (pages_[row] || failed_[row]) return pages_[row].get();
   CSkinnedPage* made = Make(row);
   if (made) {
@@ -220,13 +224,26 @@ void PageHost::ShowTabStrip(bool buttonTabs, FunctionPage page) {
 void PageHost::RefreshFunctionPages(std::optional<PageId> skipped) {
   const ButtonRecord* record = ButtonAt(WorkingSettings, WorkingSettings.CurrentProfile, selectedButton_);
   if (!record) return;
-  for (PageId id : kRecordOrder)
-    if (CSkinnedPage* page = Existing(id); page && id != skipped) page->ShowButtonRecord(selectedButton_, *record);
+  for (PageId id : kRecordOrder) {
+    CSkinnedPage* page = Existing(id);
+    if (!page || id == skipped) continue;
+    if (IsShown(page->Hwnd())) {
+      page->ShowButtonRecord(selectedButton_, *record);
+    } else {
+      stale_[RowOf(id)] = true;
+    }
+  }
 }
 
 void PageHost::ShowActiveProfile() {
-  for (const std::unique_ptr<CSkinnedPage>& page : pages_)
-    if (page) page->ShowActiveProfile();
+  for (std::size_t row = 0; row < kPageCount; ++row) {
+    if (!pages_[row]) continue;
+    if (IsShown(pages_[row]->Hwnd())) {
+      pages_[row]->ShowActiveProfile();
+    } else {
+      stale_[row] = true;
+    }
+  }
 }
 
 void PageHost::AppendFocusStops(std::vector<HWND>& stops, std::initializer_list<PageId> ids) const {

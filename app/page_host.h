@@ -51,15 +51,17 @@ class PageHost {
   // Ends every page's window, in table order.
   void DestroyAll();
 
-  // The page, made now when it was not yet; null when it could not be
-  // made (tried once).
+  // The page, made now when it was not yet, brought up to date when it
+  // missed a refresh out of sight; null when it could not be made (tried
+  // once).
   CSkinnedPage* Page(PageId id);
   // The same, as its class; null when the row holds another.
   template <class T>
   T* PageAs(PageId id) {
     return dynamic_cast<T*>(Page(id));
   }
-  // The page if it was made.
+  // The page if it was made, as it is (a page out of sight may have
+  // missed a refresh).
   CSkinnedPage* Existing(PageId id) const;
   template <class T>
   T* ExistingAs(PageId id) const {
@@ -84,9 +86,11 @@ class PageHost {
   // the tab of `page` on both.
   void ShowTabStrip(bool buttonTabs, FunctionPage page);
   // Hands the selected button's record to the function pages, but to
-  // `skipped`, which shows it already.
+  // `skipped`, which shows it already; a page out of sight takes it when
+  // next asked for.
   void RefreshFunctionPages(std::optional<PageId> skipped = std::nullopt);
-  // The pages' part of bringing every window up to date.
+  // The pages' part of bringing every window up to date; a page out of
+  // sight is brought up to date when next asked for.
   void ShowActiveProfile();
   // The pages' part of a language change.
   void RefreshTexts();
@@ -110,4 +114,7 @@ class PageHost {
   std::vector<std::unique_ptr<CSkinnedPage>> pages_;
   // Rows whose page could not be made: not tried again.
   std::vector<bool> failed_;
+  // Rows whose page, out of sight, missed a profile or a record: it catches
+  // up when it is next asked for, so a refresh costs only what shows.
+  std::vector<bool> stale_;
 };

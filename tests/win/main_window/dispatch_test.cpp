@@ -317,6 +317,7 @@ TEST_F(DispatchTest, TheShortcutPageAssignsItsKeyAndTogglesAndEndsACaptureWhenLe
   // without assigning.
   for (const auto leave : {+[](COptionDlg& w) { w.Pages().ShowFunctionPage(FunctionPage::MouseFunction); },
                            +[](COptionDlg& w) { w.Profiles().Next(); }, +[](COptionDlg& w) { w.ShowSettings(); }}) {
+    window.Pages().ShowFunctionPage(FunctionPage::ShortcutCapture);
     Click(control(kCapture));
     ASSERT_TRUE(page.Capturing());
     leave(window);
@@ -343,7 +344,11 @@ TEST_F(DispatchTest, AnAssignmentRefreshesTheFunctionPagesButItsOwn) {
     shortcut.ShowKeyCombination(0x3E, 0);
     macros.SelectMacroByName(u"Burst");
   };
+  // Read as the page host hands the pages out: a page out of sight takes
+  // its refresh then.
   const auto marked = [&] {
+    for (PageId id : {PageId::MouseFunction, PageId::KeyFunction, PageId::ShortcutCapture, PageId::MacroManager})
+      pages.Page(id);
     std::string kept;
     for (CFunctionListPage* page : {&mouse, &keys}) {
       bool all = true;
