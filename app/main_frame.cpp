@@ -113,6 +113,8 @@ void MainFrame::CutImages(const PageImageSet& images, const std::vector<SkinButt
 }
 
 void MainFrame::SetCaptionNow(FrameButton which, std::wstring_view text) {
+  // A refresh that changes nothing paints nothing.
+  if (buttons_[which].Caption == text) return;
   buttons_[which].SetCaption(text);
   if (buttons_[which].Hwnd()) RepaintNow(buttons_[which].Hwnd());
 }
@@ -128,9 +130,10 @@ void MainFrame::UpdateProfileBar() {
 
 void MainFrame::UpdateLightEffectChoice() {
   const FrameButton lightButtons[] = {kLightOffButton, kEffectAButton, kEffectBButton};
-  for (FrameButton button : lightButtons) buttons_[button].SetCheck(0);
-  if (const ProfileRecord* active = ActiveProfile(WorkingSettings))
-    buttons_[lightButtons[static_cast<int>(LightChoiceOf(*active))]].SetCheck(1);
+  const ProfileRecord* active = ActiveProfile(WorkingSettings);
+  const int shown = active ? static_cast<int>(LightChoiceOf(*active)) : -1;
+  // Each button set once: unchecked and checked again would paint it twice.
+  for (int i = 0; i < static_cast<int>(std::size(lightButtons)); ++i) buttons_[lightButtons[i]].SetCheck(i == shown);
 }
 
 void MainFrame::UpdateColorChoice() {
