@@ -69,6 +69,7 @@ const MessageMap& CListBoxEx::Messages() {
       msg::MouseWheel<&CListBoxEx::OnMouseWheel>(),
       msg::Destroy<&CListBoxEx::OnDestroy>(),
       msg::ReflectedCommand<&CListBoxEx::OnSelected>(LBN_SELCHANGE),
+      msg::ObjectRequest<&CListBoxEx::OnGetObject>(),
   };
   static const MessageMap map{&CListBox::Messages(), entries};
   return map;
@@ -89,6 +90,10 @@ void CListBoxEx::PreSubclassWindow() {
 
 void CListBoxEx::OnSelected() {
   if (selected_) selected_();
+}
+
+LRESULT CListBoxEx::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
 }
 
 bool DeliverListNotification(HWND notified, UINT message, int line, int listId) {

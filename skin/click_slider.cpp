@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <string>
 #include <utility>
 
 #include "skin/bitmap_btn.h"
@@ -15,6 +16,7 @@ const MessageMap& CClickHSlider::Messages() {
       msg::EraseBkgnd<&CClickHSlider::OnEraseBkgnd>(),
       msg::Mouse<&CClickHSlider::OnLButtonUp>(WM_LBUTTONUP),
       msg::SliderPos<&CClickHSlider::OnThumbPos>(),
+      msg::ObjectRequest<&CClickHSlider::OnGetObject>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -39,6 +41,7 @@ bool CClickHSlider::Create(const std::wstring& thumbPath, HWND parent, int contr
   SetRange(args.min, args.max);
   if (args.snap) SetSnap();
   onMoved_ = std::move(args.moved);
+  valueText_ = std::move(args.valueText);
   return true;
 }
 
@@ -97,6 +100,15 @@ void CClickHSlider::OnLButtonUp(POINT at, UINT) {
 void CClickHSlider::OnThumbPos(int position, int) {
   // The thumb's reports reach the page under the track's identifier.
   PostMessageW(Parent, WM_SLIDER_POS, static_cast<WPARAM>(position), ControlId);
+}
+
+AccessibleFacts CClickHSlider::Describe() const {
+  return {.role = AccessibleRole::Slider,
+          .value = valueText_ ? valueText_(Thumb.Value) : std::to_wstring(Thumb.Value)};
+}
+
+LRESULT CClickHSlider::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
 }
 
 bool DeliverSliderPos(HWND notified, int position, int sliderId) {
