@@ -247,8 +247,7 @@ const std::wstring& CBitmapBtn::Name() const {
 }
 
 AccessibleFacts CBitmapBtn::Describe() const {
-  // A button nobody gave an action to is a caption or a picture.
-  if (!clickAction_) return {.role = AccessibleRole::StaticText};
+  if (!Acts()) return {.role = AccessibleRole::StaticText};
   return {.role = ToggleMode ? AccessibleRole::CheckBox : role_, .checked = Checked != 0};
 }
 

@@ -89,6 +89,8 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   HWND Tooltip() const { return tooltip_.Get(); }
   // What a click does; without one, a click is its parent's business.
   void OnClick(std::function<void()> action) { clickAction_ = std::move(action); }
+  // Whether a click does anything: without an action the button is a label.
+  bool Acts() const { return static_cast<bool>(clickAction_); }
   // The name of a button without caption: the label painted beside it, or
   // what its picture shows. Set again on a language change.
   void SetAccessibleName(std::wstring_view name) { accessibleName_ = name; }
