@@ -2,6 +2,7 @@
 
 #include <oleacc.h>
 
+#include <iterator>
 #include <optional>
 
 #include "framework/window.h"
@@ -14,6 +15,7 @@ constexpr LONG kSystemRoles[] = {
     ROLE_SYSTEM_LINK,       ROLE_SYSTEM_SLIDER,     ROLE_SYSTEM_INDICATOR,   ROLE_SYSTEM_LIST,
     ROLE_SYSTEM_TEXT,
 };
+static_assert(std::size(kSystemRoles) == static_cast<std::size_t>(AccessibleRole::Text) + 1);
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
