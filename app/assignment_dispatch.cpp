@@ -17,7 +17,7 @@
 #include "pages/assign/function_list_page.h"
 
 PreTranslation AssignmentDispatch::PreTranslate(const MSG& msg) {
-  if (IsEnterSpaceOrEscape(msg)) return PreTranslation::DispatchOnly;
+  if (IsKeyboardMessage(msg)) return PreTranslation::DispatchOnly;
   if (msg.hwnd != window_.Window()) return PreTranslation::Continue;
   switch (msg.message) {
     case WM_PROFILE_ACTION:

@@ -17,10 +17,10 @@ class AssignmentDispatch {
   AssignmentDispatch(MainWindow& window, PageHost& pages) : window_(window), pages_(pages) {}
 
   // The main window's pre-translation of a message queued for it or one of
-  // its descendants: Enter, Space and Escape go to their window but never
-  // to the dialog's keyboard handling (so they never close the window or
-  // press a default button); the private messages to the main window are
-  // handled here.
+  // its descendants: keys go to their window but never to the dialog's
+  // keyboard handling (so Enter, Space and Escape never close the window or
+  // press a default button, and arrows stay with the focused control); the
+  // private messages to the main window are handled here.
   PreTranslation PreTranslate(const MSG& msg);
 
   // WM_PROFILE_ACTION, WM_SHOW_FUNCTION_PAGE, WM_ASSIGN_FUNCTION and

@@ -37,6 +37,8 @@ class MainFrame {
   void ReloadCaptions(HWND window);
   void PaintLabels(HDC dc) const;
 
+  HWND ButtonWindow(FrameButton button) const { return buttons_[button].Hwnd(); }
+
  private:
   void SetCaptionNow(FrameButton which, std::wstring_view text);
   // The buttons without caption named in the current language.

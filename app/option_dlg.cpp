@@ -6,6 +6,8 @@
 #include "app/language.h"
 #include "app/message_box.h"
 #include "app/messages.h"
+#include "app/reading_order.h"
+#include "framework/focus_order.h"
 #include "macro/macro_list.h"
 #include "model/settings.h"
 #include "resource.h"
@@ -118,7 +120,11 @@ bool COptionDlg::OnInitDialog() {
   SelectLanguage(0);
   RefreshAll();
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
-  return true;
+  // The first control in reading order, without its mark until the
+  // keyboard is used; the dialog manager would pick the first window made.
+  const std::vector<HWND> stops = ReadingOrder(frame_, pages_);
+  if (!stops.empty()) SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(stops.front()), TRUE);
+  return false;
 }
 
 void COptionDlg::OnTimer(UINT_PTR timer) {
@@ -147,7 +153,13 @@ void COptionDlg::RefreshAll() {
   pages_.RefreshFunctionPages();
 }
 
-PreTranslation COptionDlg::PreTranslateMessage(MSG* msg) { return dispatch_.PreTranslate(*msg); }
+PreTranslation COptionDlg::PreTranslateMessage(MSG* msg) {
+  if (const std::optional<FocusStep> step = TabStep(*msg)) {
+    MoveFocus(ReadingOrder(frame_, pages_), *step);
+    return PreTranslation::Consumed;
+  }
+  return dispatch_.PreTranslate(*msg);
+}
 
 void COptionDlg::PaintContent(HDC dc) { frame_.PaintLabels(dc); }
 

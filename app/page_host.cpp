@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/dlg_start.h"
+#include "framework/focus_order.h"
 #include "framework/window.h"
 #include "macro/macro_manager.h"
 #include "model/settings.h"
@@ -226,6 +227,17 @@ void PageHost::RefreshFunctionPages(std::optional<PageId> skipped) {
 void PageHost::ShowActiveProfile() {
   for (const std::unique_ptr<CSkinnedPage>& page : pages_)
     if (page) page->ShowActiveProfile();
+}
+
+void PageHost::AppendFocusStops(std::vector<HWND>& stops, std::initializer_list<PageId> ids) const {
+  for (PageId id : ids)
+    if (const CSkinnedPage* page = Existing(id); page && IsShown(page->Hwnd())) ::AppendFocusStops(page->Hwnd(), stops);
+}
+
+void PageHost::AppendFunctionPageFocusStops(std::vector<HWND>& stops) const {
+  for (std::size_t row = 0; row < kPageCount; ++row)
+    if (kPages[row].pageNumbers && pages_[row] && IsShown(pages_[row]->Hwnd()))
+      ::AppendFocusStops(pages_[row]->Hwnd(), stops);
 }
 
 void PageHost::RefreshTexts() {

@@ -9,6 +9,7 @@
 // when it is made.
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -91,6 +92,11 @@ class PageHost {
   void RefreshTexts();
   // Ends the pages' key captures and recordings.
   void EndCaptures();
+
+  // Appends the focus stops of those of `ids` that show, in that order.
+  void AppendFocusStops(std::vector<HWND>& stops, std::initializer_list<PageId> ids) const;
+  // Appends the focus stops of the page the function page area shows.
+  void AppendFunctionPageFocusStops(std::vector<HWND>& stops) const;
 
  private:
   CSkinnedPage* Make(std::size_t row);

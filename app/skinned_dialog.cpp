@@ -1,6 +1,10 @@
 #include "app/skinned_dialog.h"
 
+#include <optional>
+#include <vector>
+
 #include "app/language.h"
+#include "framework/focus_order.h"
 #include "skin/palette.h"
 #include "skin/skin_files.h"
 
@@ -62,6 +66,13 @@ void CSkinnedDialog::PlaceEdit(int id, const RECT& box, const std::wstring& text
 }
 
 PreTranslation CSkinnedDialog::PreTranslateMessage(MSG* msg) {
+  // The dialog manager's Tab knows only its edit boxes, not the skinned buttons.
+  if (const std::optional<FocusStep> step = TabStep(*msg)) {
+    std::vector<HWND> stops;
+    AppendFocusStops(Hwnd(), stops);
+    MoveFocus(stops, *step);
+    return PreTranslation::Consumed;
+  }
   switch (DialogEndKey(*msg)) {
     case VK_RETURN: Confirm(); return PreTranslation::Consumed;
     case VK_ESCAPE: EndDialog(IDCANCEL); return PreTranslation::Consumed;

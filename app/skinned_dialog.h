@@ -23,7 +23,8 @@ class CSkinnedDialog : public CSkinnedWindow {
  public:
   static constexpr int kMaxButtons = 4;
 
-  // Enter confirms and Escape cancels, before the dialog manager sees them.
+  // Enter confirms and Escape cancels, before the dialog manager sees them;
+  // Tab goes through the edit boxes and the skinned buttons.
   PreTranslation PreTranslateMessage(MSG* msg) override;
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }

@@ -16,3 +16,6 @@ inline bool IsKeyMessageOf(const MSG& msg, std::initializer_list<WPARAM> keys) {
 // Enter, Space and Escape: the keys that would press a focused control or
 // end a dialog.
 inline bool IsEnterSpaceOrEscape(const MSG& msg) { return IsKeyMessageOf(msg, {VK_RETURN, VK_SPACE, VK_ESCAPE}); }
+
+// Any key or character message.
+inline bool IsKeyboardMessage(const MSG& msg) { return msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST; }

@@ -131,7 +131,7 @@ constexpr MessageEntry MouseWheel() {
   });
 }
 
-// WM_KEYDOWN, WM_KEYUP: void (UINT virtual key).
+// WM_KEYDOWN, WM_KEYUP: void (UINT virtual key); WM_CHAR: void (UINT character).
 template <auto handler>
 constexpr MessageEntry Key(UINT message) {
   return MessageRow(message, [](CWnd& w, WPARAM key, LPARAM) -> LRESULT {
@@ -216,6 +216,22 @@ constexpr MessageEntry QueryDragIcon() {
 
 template <auto handler>  // void ()
 constexpr MessageEntry NcPaint() { return Signal<handler>(WM_NCPAINT); }
+
+template <auto handler>  // UINT (): the DLGC_ flags of what the control takes from the keyboard
+constexpr MessageEntry GetDlgCode() {
+  return MessageRow(WM_GETDLGCODE, [](CWnd& w, WPARAM, LPARAM) -> LRESULT {
+    return (message_rows::Self<handler>(w).*handler)();
+  });
+}
+
+// WM_CONTEXTMENU: void (POINT on the screen; (-1, -1) from the keyboard).
+template <auto handler>
+constexpr MessageEntry ContextMenu() {
+  return MessageRow(WM_CONTEXTMENU, [](CWnd& w, WPARAM, LPARAM at) -> LRESULT {
+    (message_rows::Self<handler>(w).*handler)(PointParam(at));
+    return 0;
+  });
+}
 
 template <auto handler>  // int (wchar_t* buffer, int size): the characters copied
 constexpr MessageEntry GetText() {

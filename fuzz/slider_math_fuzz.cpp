@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int trackLeft = input.ConsumeIntegral<int>();
   const int trackRight = input.ConsumeIntegral<int>();
   const bool round = input.ConsumeBool();
+  const auto step = static_cast<SliderStep>(input.ConsumeIntegralInRange(0, static_cast<int>(SliderStep::Last)));
 
   FUZZ_CHECK(InRange(ClampToRange(value, range), range));
   const long long lastLeft = static_cast<long long>(travel.end) - travel.thumbWidth;
@@ -37,5 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(travels ? moved >= std::min(first, last) && moved <= std::max(first, last) : moved == left);
   FUZZ_CHECK(InRange(DragValue(left, range, travel, value), range));
   FUZZ_CHECK(InRange(ReleaseReading(left, range, travel, round, value).value, range));
+  FUZZ_CHECK(InRange(SteppedValue(step, value, range), range));
   return 0;
 }

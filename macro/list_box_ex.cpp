@@ -2,9 +2,11 @@
 
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "macro/list_box_messages.h"
+#include "framework/focus_order.h"
 #include "framework/keys.h"
 #include "skin/skin_font.h"
 #include "skin/skin_scroll_wnd.h"
@@ -66,6 +68,10 @@ const MessageMap& CListBoxEx::Messages() {
       msg::Focus<&CListBoxEx::OnSetFocus>(WM_SETFOCUS),
       msg::Focus<&CListBoxEx::OnKillFocus>(WM_KILLFOCUS),
       msg::Mouse<&CListBoxEx::OnRButtonDown>(WM_RBUTTONDOWN),
+      msg::ContextMenu<&CListBoxEx::OnContextMenu>(),
+      msg::Key<&CListBoxEx::OnKeyDown>(WM_KEYDOWN),
+      msg::Key<&CListBoxEx::OnKeyUp>(WM_KEYUP),
+      msg::Key<&CListBoxEx::OnChar>(WM_CHAR),
       msg::MouseWheel<&CListBoxEx::OnMouseWheel>(),
       msg::Destroy<&CListBoxEx::OnDestroy>(),
       msg::ReflectedCommand<&CListBoxEx::OnSelected>(LBN_SELCHANGE),
@@ -89,7 +95,55 @@ void CListBoxEx::PreSubclassWindow() {
 }
 
 void CListBoxEx::OnSelected() {
+  // A list that chooses by Enter or Space: its keys only move the mark.
+  if (keyMoving_ && chosen_) return;
   if (selected_) selected_();
+}
+
+void CListBoxEx::OnKeyDown(UINT key) {
+  if (chosen_ && (key == VK_RETURN || key == VK_SPACE)) {
+    choosingKey_ = key;
+    return;
+  }
+  if (key == VK_DELETE && deleted_) {
+    deleted_();
+    return;
+  }
+  const bool outer = std::exchange(keyMoving_, true);
+  Default();
+  keyMoving_ = outer;
+}
+
+void CListBoxEx::OnKeyUp(UINT key) {
+  if (!choosingKey_ || key != choosingKey_) {
+    Default();
+    return;
+  }
+  choosingKey_ = 0;
+  if (Selection() >= 0) chosen_();
+}
+
+void CListBoxEx::OnChar(UINT character) {
+  // Space chooses; it is no line's first letter.
+  if (chosen_ && character == L' ') return;
+  const bool outer = std::exchange(keyMoving_, true);
+  Default();
+  keyMoving_ = outer;
+}
+
+void CListBoxEx::OnContextMenu(POINT at) {
+  // From the keyboard: the menu opens on the marked line (or the top).
+  if (at.x != -1 || at.y != -1 || !menu_) {
+    Default();
+    return;
+  }
+  RECT line{};
+  const int index = Selection();
+  if (index < 0 || Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) == LB_ERR)
+    line = {};
+  POINT place{line.left, line.bottom};
+  ClientToScreen(Hwnd(), &place);
+  menu_(place);
 }
 
 LRESULT CListBoxEx::OnGetObject(WPARAM flags, LONG objectId) {
@@ -101,7 +155,11 @@ bool DeliverListNotification(HWND notified, UINT message, int line, int listId) 
   if (found == Lists().end()) return false;
   CListBoxEx& list = *found->second;
   if (message == WM_LIST_ITEM_EDITED && list.edited_) list.edited_(line);
-  if (message == WM_LIST_RBUTTON && list.rightButton_) list.rightButton_();
+  if (message == WM_LIST_RBUTTON && list.menu_) {
+    POINT at;
+    GetCursorPos(&at);
+    list.menu_(at);
+  }
   return true;
 }
 
@@ -109,7 +167,9 @@ bool CListBoxEx::Create(const CreateArgs& args) {
   ControlId = args.id;
   selected_ = args.selected;
   edited_ = args.edited;
-  rightButton_ = args.rightButton;
+  menu_ = args.menu;
+  chosen_ = args.chosen;
+  deleted_ = args.deleted;
   KeepParentOnFocusLoss = args.keepParentOnFocusLoss;
   TextColor = SelectedTextColor = args.textColor;
   SelectedBackColor = args.selectedBackColor;
@@ -214,6 +274,7 @@ void CListBoxEx::OnDrawItem(const DRAWITEMSTRUCT& item) {
     x += IconWidth;
   }
   TextOutW(dc, x, line.top, text.c_str(), static_cast<int>(text.size()));
+  if ((item.itemState & ODS_FOCUS) && ShowsFocusMark(Hwnd())) DrawFocusMark(dc, line, kSkinAccent);
 }
 
 void CListBoxEx::OnMouseWheel(int delta, UINT, POINT) {

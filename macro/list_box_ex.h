@@ -51,12 +51,18 @@ class CListBoxEx : public CListBox, public AccessibleSource {
     // keeps it as long as the list's window.
     HBITMAP scrollSkin = nullptr;
     // What the owner does when the user picks a line, when a line's edit is
-    // committed (its index), and on a right button press on the list. The
-    // last two come through the owner's WM_LIST_ITEM_EDITED and
+    // committed (its index), and when the user asks for the list's menu (a
+    // right button press, the menu key or Shift+F10; where on the screen).
+    // The edit and the press come through the owner's WM_LIST_ITEM_EDITED and
     // WM_LIST_RBUTTON, handed back with DeliverListNotification.
     std::function<void()> selected{};
     std::function<void(int line)> edited{};
-    std::function<void()> rightButton{};
+    std::function<void(POINT screen)> menu{};
+    // Given, the keys only move the mark and Enter or Space chooses the
+    // marked line, as a click does; else the keys pick lines as clicks do.
+    std::function<void()> chosen{};
+    // Delete pressed on the list.
+    std::function<void()> deleted{};
   };
 
   GdiFont ListFont;
@@ -121,6 +127,10 @@ class CListBoxEx : public CListBox, public AccessibleSource {
   void OnSetFocus(HWND losing);
   void OnKillFocus(HWND taker);
   void OnRButtonDown(POINT at, UINT keys);
+  void OnContextMenu(POINT at);
+  void OnKeyDown(UINT key);
+  void OnKeyUp(UINT key);
+  void OnChar(UINT character);
   void OnMouseWheel(int delta, UINT keys, POINT at);
   void OnDestroy();
   void OnSelected();
@@ -144,7 +154,13 @@ class CListBoxEx : public CListBox, public AccessibleSource {
   COLORREF SelectedBackColor = kSkinSelection;
   std::function<void()> selected_;
   std::function<void(int)> edited_;
-  std::function<void()> rightButton_;
+  std::function<void(POINT)> menu_;
+  std::function<void()> chosen_;
+  std::function<void()> deleted_;
+  // Enter or Space held down to choose (its release chooses), and whether
+  // the list's own key handling is under way.
+  UINT choosingKey_ = 0;
+  bool keyMoving_ = false;
   CInPlaceEdit editor_{*this};
   // Loaded once per list: lines are drawn on every scroll.
   std::map<int, GdiBitmap> icons_;

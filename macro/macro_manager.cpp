@@ -160,7 +160,8 @@ void CMacroManager::CreateControls() {
                      .id = kEventListId,
                      .scrollSkin = scrollSkin_.Get(),
                      .edited = [this](int line) { OnPauseEdited(line); },
-                     .rightButton = [this] { OnEventListRightButton(); }});
+                     .menu = [this](POINT at) { OnEventListMenu(at); },
+                     .deleted = [this] { OnDeleteEvent(); }});
 
   repeatBox_.Create({.style = kRepeatBoxStyle,
                      .rect = ToRect(ReadButtonInfo(layout, L"9").Rect),
@@ -342,8 +343,8 @@ void CMacroManager::OnListItemEdited(int line, int list) {
 
 void CMacroManager::OnListRightButton(int list) { DeliverListNotification(Hwnd(), WM_LIST_RBUTTON, 0, list); }
 
-void CMacroManager::OnEventListRightButton() {
-  if (!recording_ && CurrentElement()) ShowContextMenu();
+void CMacroManager::OnEventListMenu(POINT at) {
+  if (!recording_ && CurrentElement()) ShowContextMenu(at);
 }
 
 void CMacroManager::OnHookKey(UINT vk, UINT flags) {
@@ -450,10 +451,8 @@ CMacroManager::Selection CMacroManager::SelectedEventLine() const {
   return {line, static_cast<int>(HIWORD(data)), LOWORD(data) == IDB_PAUSE};
 }
 
-void CMacroManager::ShowContextMenu() {
+void CMacroManager::ShowContextMenu(POINT at) {
   ContextMenu menu(SharedSkinFont(kTitleFont), SelectedEventLine().pause);
-  POINT at;
-  GetCursorPos(&at);
   menu_ = &menu;
   constexpr UINT kTracking = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD;
   const int command = static_cast<int>(TrackPopupMenu(menu.root.Handle(), kTracking, at.x, at.y, 0, Hwnd(), nullptr));

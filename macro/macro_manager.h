@@ -67,7 +67,7 @@ class CMacroManager : public CSkinnedPage {
   void OnMacroSelected();
   void OnListItemEdited(int line, int list);
   void OnListRightButton(int list);
-  void OnEventListRightButton();
+  void OnEventListMenu(POINT at);
   void OnHookKey(UINT vk, UINT flags);
   void OnRepeatBox(bool lostFocus);
   void OnMenuMeasure(MEASUREITEMSTRUCT& item);
@@ -81,7 +81,7 @@ class CMacroManager : public CSkinnedPage {
   void OnDeleteEvent();
   void OnMacroNamed(int line);
   void OnPauseEdited(int line);
-  void ShowContextMenu();
+  void ShowContextMenu(POINT at);
 
   tagElement* CurrentElement() const;
   void ShowMacro(int index);

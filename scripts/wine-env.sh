@@ -24,7 +24,7 @@ boot_prefix() {
     echo "wine-env: creating prefix $WINEPREFIX" >&2
     wine wineboot --init </dev/null >/dev/null 2>&1
   fi
-  local marker=$WINEPREFIX/.project-settings-1
+  local marker=$WINEPREFIX/.project-settings-2
   [ -f "$marker" ] && return 0
   # Without a window manager every destruction of a visible window would
   # otherwise wait for one.
@@ -33,6 +33,9 @@ boot_prefix() {
   # which would hold a test until its time-out.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 0 /f </dev/null >/dev/null 2>&1
+  # Keyboard cues as Windows has them by default (Wine shows them always):
+  # focus marks appear once the keyboard is used.
+  wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f </dev/null >/dev/null 2>&1
   wineserver -w
   touch "$marker"
 }

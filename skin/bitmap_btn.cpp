@@ -4,8 +4,10 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/application.h"
+#include "framework/focus_order.h"
 #include "skin/skin_image.h"
 
 namespace {
@@ -46,6 +48,9 @@ const MessageMap& CBitmapBtn::Messages() {
       // reader, another program), though the window's own text stays empty.
       msg::GetText<&CBitmapBtn::OnGetText>(),
       msg::GetTextLength<&CBitmapBtn::OnGetTextLength>(),
+      msg::GetDlgCode<&CBitmapBtn::OnGetDlgCode>(),
+      msg::Key<&CBitmapBtn::OnKeyDown>(WM_KEYDOWN),
+      msg::Key<&CBitmapBtn::OnKeyUp>(WM_KEYUP),
       msg::ObjectRequest<&CBitmapBtn::OnGetObject>(),
       msg::ReflectedDrawItem<&CBitmapBtn::OnDrawItem>(),
       msg::ReflectedCommand<&CBitmapBtn::OnClicked>(BN_CLICKED),
@@ -176,6 +181,8 @@ void CBitmapBtn::OnMouseMove(POINT client, UINT keys) {
 
 void CBitmapBtn::OnKillFocus(HWND) {
   Hover = 0;
+  // A key held as the focus left clicks nothing.
+  if (std::exchange(keyHeld_, 0)) SendMessageW(Hwnd(), BM_SETSTATE, FALSE, 0);
   InvalidateRect(Hwnd(), nullptr, TRUE);
   Default();
 }
@@ -203,14 +210,45 @@ void CBitmapBtn::OnLButtonUp(POINT, UINT) {
     Default();
     return;
   }
-  // The click flips the latch; the button's own release (and its click) is
-  // skipped, so its pressed look is cleared here.
-  Checked = !Checked;
+  // The button's own release (and its click) is skipped, so its pressed
+  // look is cleared here.
+  Click();
+}
+
+void CBitmapBtn::Click() {
+  if (ToggleMode) Checked = !Checked;
   SendMessageW(Hwnd(), BM_SETSTATE, FALSE, 0);
   InvalidateRect(Hwnd(), nullptr, TRUE);
   SendMessageW(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Hwnd()), BN_CLICKED),
                reinterpret_cast<LPARAM>(Hwnd()));
 }
+
+UINT CBitmapBtn::OnGetDlgCode() {
+  // A button without an action is a caption: Tab passes it by. No push
+  // button code: the dialog manager would make it the default button,
+  // which takes away its owner drawing.
+  return clickAction_ ? DLGC_BUTTON : DLGC_STATIC;
+}
+
+void CBitmapBtn::OnKeyDown(UINT key) {
+  if ((key != VK_SPACE && key != VK_RETURN) || !clickAction_) {
+    Default();
+    return;
+  }
+  // Pressed until the key comes up, as a press of the mouse button.
+  if (!keyHeld_) SendMessageW(Hwnd(), BM_SETSTATE, TRUE, 0);
+  keyHeld_ = key;
+}
+
+void CBitmapBtn::OnKeyUp(UINT key) {
+  if (key != keyHeld_ || !keyHeld_) {
+    Default();
+    return;
+  }
+  keyHeld_ = 0;
+  Click();
+}
+
 
 void CBitmapBtn::OnNcPaint() {
   // No frame to draw: the default would take a window DC (a trip to the
@@ -278,6 +316,7 @@ void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
   } else {
     DrawCaption(item.hDC, image, client, pressed, disabled);
   }
+  if (ShowsFocusMark(Hwnd())) DrawFocusMark(item.hDC, client, kSkinAccent);
 }
 
 void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) {

@@ -118,7 +118,12 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   int OnGetText(wchar_t* buffer, int size);
   int OnGetTextLength();
+  UINT OnGetDlgCode();
+  void OnKeyDown(UINT key);
+  void OnKeyUp(UINT key);
   void OnClicked();
+  // A click's end: a toggle flips, and the parent hears BN_CLICKED.
+  void Click();
   LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   HBITMAP ImageFor(ButtonImage image) const;
@@ -131,6 +136,8 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   std::optional<std::wstring> tooltipText_;
   bool tooltipActive_ = false;
   std::function<void()> clickAction_;
+  // Space or Enter while it is held down on the button: its release clicks.
+  UINT keyHeld_ = 0;
   AccessibleRole role_ = AccessibleRole::PushButton;
   std::wstring accessibleName_;
 };

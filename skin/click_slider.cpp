@@ -2,12 +2,31 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <utility>
+
+#include "framework/focus_order.h"
 
 #include "skin/bitmap_btn.h"
 #include "skin/skin_image.h"
 #include "skin/slider_message.h"
+
+namespace {
+
+// A horizontal slider's keys, as the system's trackbar reads them.
+struct KeyStep {
+  UINT key;
+  SliderStep step;
+};
+constexpr KeyStep kKeySteps[] = {
+    {VK_LEFT, SliderStep::Back},        {VK_UP, SliderStep::Back},     {VK_RIGHT, SliderStep::Forward},
+    {VK_DOWN, SliderStep::Forward},     {VK_PRIOR, SliderStep::PageBack}, {VK_NEXT, SliderStep::PageForward},
+    {VK_HOME, SliderStep::First},       {VK_END, SliderStep::Last},
+};
+
+}  // namespace
 
 const MessageMap& CClickHSlider::Messages() {
   static const MessageEntry entries[] = {
@@ -16,6 +35,10 @@ const MessageMap& CClickHSlider::Messages() {
       msg::EraseBkgnd<&CClickHSlider::OnEraseBkgnd>(),
       msg::Mouse<&CClickHSlider::OnLButtonUp>(WM_LBUTTONUP),
       msg::SliderPos<&CClickHSlider::OnThumbPos>(),
+      msg::GetDlgCode<&CClickHSlider::OnGetDlgCode>(),
+      msg::Key<&CClickHSlider::OnKeyDown>(WM_KEYDOWN),
+      msg::Focus<&CClickHSlider::OnFocusChange>(WM_SETFOCUS),
+      msg::Focus<&CClickHSlider::OnFocusChange>(WM_KILLFOCUS),
       msg::ObjectRequest<&CClickHSlider::OnGetObject>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
@@ -83,6 +106,7 @@ void CClickHSlider::OnPaint() {
   RECT client;
   GetClientRect(Hwnd(), &client);
   DrawImage(paint.Get(), TrackImage.Get(), client);
+  if (ShowsFocusMark(Hwnd())) DrawFocusMark(paint.Get(), client, kSkinAccent);
 }
 
 bool CClickHSlider::OnEraseBkgnd(HDC) { return true; }
@@ -100,6 +124,28 @@ void CClickHSlider::OnLButtonUp(POINT at, UINT) {
 void CClickHSlider::OnThumbPos(int position, int) {
   // The thumb's reports reach the page under the track's identifier.
   PostMessageW(Parent, WM_SLIDER_POS, static_cast<WPARAM>(position), ControlId);
+}
+
+UINT CClickHSlider::OnGetDlgCode() { return DLGC_WANTARROWS; }
+
+void CClickHSlider::OnKeyDown(UINT key) {
+  const auto row = std::ranges::find(kKeySteps, key, &KeyStep::key);
+  if (row == std::end(kKeySteps)) {
+    Default();
+    return;
+  }
+  const int value = SteppedValue(row->step, Thumb.Value, {Min, Max});
+  if (value == Thumb.Value) return;
+  // The road of a click on the track: the thumb there, one report.
+  Thumb.SetPos(value);
+  PostMessageW(Parent, WM_SLIDER_POS, static_cast<WPARAM>(value), ControlId);
+}
+
+void CClickHSlider::OnFocusChange(HWND) {
+  // The mark comes or goes; the track paints over its thumb's place, so the
+  // thumb paints again too.
+  RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  Default();
 }
 
 AccessibleFacts CClickHSlider::Describe() const {

@@ -3,7 +3,9 @@
 // page's picture lying under it and hosts its thumb (CPHSlider). A click on
 // the track moves the thumb there; a drag of the thumb moves it along. The
 // page receives WM_SLIDER_POS (value, ControlId) for both, a stream during
-// a drag and a final value on release, under the track's identifier.
+// a drag and a final value on release, under the track's identifier. With
+// the focus, the arrow keys, PageUp/PageDown and Home/End move it the same
+// way, a report each.
 //
 // After Create the owner sets the range (and snapping) and fills the
 // track's picture from its own normal picture (SetTrackImage). Its name,
@@ -70,6 +72,9 @@ class CClickHSlider : public CWnd, public AccessibleSource {
   bool OnEraseBkgnd(HDC dc);
   void OnLButtonUp(POINT at, UINT keys);
   void OnThumbPos(int position, int thumbId);
+  UINT OnGetDlgCode();
+  void OnKeyDown(UINT key);
+  void OnFocusChange(HWND other);
   LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   std::function<void(int)> onMoved_;

@@ -61,6 +61,7 @@ const MessageMap& CSkinScrollBar::Messages() {
       msg::Mouse<&CSkinScrollBar::OnLButtonUp>(WM_LBUTTONUP),
       msg::CaptureChanged<&CSkinScrollBar::OnCaptureChanged>(),
       msg::Timer<&CSkinScrollBar::OnTimer>(),
+      msg::GetDlgCode<&CSkinScrollBar::OnGetDlgCode>(),
   };
   static const MessageMap map{&CScrollBar::Messages(), entries};
   return map;
@@ -353,4 +354,9 @@ void CSkinScrollBar::EndPress() {
   }
   // The next move lights whatever is under the pointer then.
   hotPart_ = kNoScrollPart;
+}
+
+UINT CSkinScrollBar::OnGetDlgCode() {
+  // Not a stop of Tab: the list it scrolls takes the keys.
+  return 0;
 }

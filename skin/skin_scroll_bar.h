@@ -48,6 +48,7 @@ class CSkinScrollBar : public CScrollBar {
   void OnMouseLeave();
   void OnLButtonUp(POINT at, UINT keys);
   void OnCaptureChanged(HWND taker);
+  UINT OnGetDlgCode();
   void OnTimer(UINT_PTR id);
 
   bool HasSkin() const { return skin_ && thickness_ > 0 && cellHeight_ > 0; }

@@ -6,6 +6,8 @@ CSkinnedPage::CSkinnedPage(UINT templateId, PageImageNames pictures, Drag drag, 
     : CSkinnedWindow(templateId, std::move(pictures), drag), keys_(keys) {}
 
 PreTranslation CSkinnedPage::PreTranslateMessage(MSG* msg) {
-  if (keys_ == Keys::Stopped && IsEnterSpaceOrEscape(*msg)) return PreTranslation::Consumed;
+  // The focused control still acts on them; only the dialog's keyboard
+  // handling, which would end the page, never sees them.
+  if (keys_ == Keys::Stopped && IsEnterSpaceOrEscape(*msg)) return PreTranslation::DispatchOnly;
   return CSkinnedWindow::PreTranslateMessage(msg);
 }

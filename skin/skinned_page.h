@@ -21,8 +21,8 @@ class CSkinnedPage : public CSkinnedWindow {
   PreTranslation PreTranslateMessage(MSG* msg) override;
 
  protected:
-  // Whether Enter, Space and Escape stop at the page: they then never press
-  // one of its controls nor reach the main window.
+  // Whether Enter, Space and Escape stop at the page: they then reach its
+  // focused control but never a dialog's keyboard handling, whoever hosts it.
   enum class Keys { Stopped, Passed };
   CSkinnedPage(UINT templateId, PageImageNames pictures, Drag drag, Keys keys);
 

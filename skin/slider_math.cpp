@@ -80,3 +80,17 @@ SliderReading ReleaseReading(int left, SliderRange range, ThumbTravel travel, bo
   const float exact = Exact(range, Width(range) * OffsetInto(left, travel.start, span), span);
   return {exact, WholeValue(exact, range, snap)};
 }
+
+int SteppedValue(SliderStep step, int current, SliderRange range) {
+  const long long page = std::max(1LL, (static_cast<long long>(range.max) - range.min) / 10);
+  long long value = current;
+  switch (step) {
+    case SliderStep::Back: value -= 1; break;
+    case SliderStep::Forward: value += 1; break;
+    case SliderStep::PageBack: value -= page; break;
+    case SliderStep::PageForward: value += page; break;
+    case SliderStep::First: return ClampToRange(range.min, range);
+    case SliderStep::Last: return ClampToRange(range.max, range);
+  }
+  return ClampToRange(static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)), range);
+}

@@ -48,3 +48,10 @@ int ClampDrag(int dx, int left, ThumbTravel travel);
 // cannot travel keeps `current`.
 int DragValue(int left, SliderRange range, ThumbTravel travel, int current);
 SliderReading ReleaseReading(int left, SliderRange range, ThumbTravel travel, bool snap, int current);
+
+// A key's move of the slider: one value, a page (a tenth of the range, at
+// least one value), or to either end.
+enum class SliderStep { Back, Forward, PageBack, PageForward, First, Last };
+
+// The value `step` gives from `current`, within the range.
+int SteppedValue(SliderStep step, int current, SliderRange range);

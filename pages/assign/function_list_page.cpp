@@ -41,7 +41,8 @@ void CFunctionListPage::CreateControls() {
                           .parent = Hwnd(),
                           .id = look_.firstListId + group,
                           .scrollSkin = scrollSkin_.Get(),
-                          .selected = [this, group] { OnSelChange(group); }});
+                          .selected = [this, group] { OnSelChange(group); },
+                          .chosen = [this, group] { OnSelChange(group); }});
   FillLists();
   NameLists();
 }

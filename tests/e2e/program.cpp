@@ -86,6 +86,27 @@ void Program::Activate() const {
   SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &answered);
 }
 
+HWND Program::Focus() const {
+  GUITHREADINFO info{sizeof(info)};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+void Program::Type(WORD key) const {
+  if (GetForegroundWindow() != window_) Activate();
+  TapKey(key);
+}
+
+bool Program::TabTo(HWND target) const {
+  // More presses than the window has stops.
+  constexpr int kMostStops = 100;
+  for (int press = 0; press < kMostStops && Focus() != target; ++press) {
+    const HWND before = Focus();
+    Type(VK_TAB);
+    if (!WaitUntil([&] { return Focus() != before; })) return false;
+  }
+  return Focus() == target;
+}
+
 void Program::ClickButton(const wchar_t* key, const SkinPlace& place) { ClickAt(Middle(folder_, key, place)); }
 
 void Program::ClickAt(POINT at) {

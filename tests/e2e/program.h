@@ -64,6 +64,13 @@ class Program {
   HWND WaitForDialog() const;
   // Real key presses: Enter or Escape to the focused window of the program.
   static void PressKey(WORD key);
+  // The window of the program that has the keyboard focus.
+  HWND Focus() const;
+  // A real key press with the program in front.
+  void Type(WORD key) const;
+  // Real Tab presses until `target` has the focus; false when a round of
+  // the window's stops passes without it.
+  bool TabTo(HWND target) const;
 
  private:
   // Makes its window the foreground one and lets the activation settle.

@@ -12,9 +12,11 @@
 
 #include "model/settings_record.h"
 #include "model/factory.h"
+#include "model/function_lists.h"
 #include "model/text.h"
 #include "pixels.h"
 #include "real_input.h"
+#include "skin/palette.h"
 #include "store/file_bytes.h"
 #include "store/private_profile.h"
 #include "tests/e2e/program.h"
@@ -351,6 +353,17 @@ bool ShowsChecked(const Program& program, POINT at) {
   return GetRValue(pixel) > GetGValue(pixel) + 60;
 }
 
+// Whether the left edge of `control` shows the skin's focus mark.
+bool ShowsFocusMark(const Program& program, HWND control) {
+  RECT box;
+  if (!GetWindowRect(control, &box)) return false;
+  POINT edge{box.left, (box.top + box.bottom) / 2};
+  ScreenToClient(program.Window(), &edge);
+  int width = 0, height = 0;
+  const std::vector<COLORREF> pixels = CaptureClient(program.Window(), width, height);
+  return pixels[static_cast<std::size_t>(edge.y * width + edge.x)] == kSkinAccent;
+}
+
 int MarkedLine(const Program& program, PageList list) {
   return static_cast<int>(SendMessageW(ListWindow(program, list), LB_GETCURSEL, 0, 0));
 }
@@ -449,6 +462,47 @@ TEST_F(ProgramTest, EachKindOfFunctionReachesTheMonitorAndTheProfileFileAndShows
   EXPECT_TRUE(WaitUntil([&] { return ControlText(program->ControlAt(kKeyShown, kShortcutPage)) == L"F5"; }));
   SaveShot(*program, L"shortcut_page.png");
   EXPECT_TRUE(ShowsChecked(*program, kCtrlFill));
+}
+
+TEST_F(ProgramTest, WithTheKeyboardAloneAButtonGetsAFunctionThatReachesTheMonitor) {
+  const std::wstring block = scratch.File(L"block.bin");
+  Simulator monitor(Simulator::Names::Standard);
+  Program program;
+  ASSERT_NO_FATAL_FAILURE(StartWithMonitor(monitor, program, {L"--save", block}));
+  // Away from the window: no control lights up under the pointer.
+  SetCursorPos(0, 0);
+
+  // Button 5's hot spot, then its home page, the mouse functions. The mark
+  // shows from the first Tab on, not before.
+  const HWND hotSpot = program.ControlAt(L"6", kLayoutPage);
+  EXPECT_FALSE(ShowsFocusMark(program, program.ControlAt(kNextProfile, kFrame)));
+  ASSERT_TRUE(program.TabTo(hotSpot));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsFocusMark(program, hotSpot); }));
+  program.Type(VK_SPACE);
+  HWND list = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (list = ListWindow(program, kWheelFunctions)) != nullptr; }));
+  ASSERT_TRUE(program.TabTo(list));
+  SaveShot(program, L"keyboard_focus.png");
+  // The arrows move the mark to "Scroll down"; Enter assigns it.
+  program.Type(VK_HOME);
+  program.Type(VK_DOWN);
+  ASSERT_TRUE(WaitUntil([&] { return MarkedLine(program, kWheelFunctions) == 1; }));
+  program.Type(VK_RETURN);
+  ASSERT_TRUE(program.TabTo(program.ControlAt(kApply, kFrame)));
+  program.Type(VK_SPACE);
+
+  ASSERT_TRUE(WaitUntil([&] { return !LogLines(log).empty(); }));
+  const std::string line = LogLines(log).front();
+  EXPECT_TRUE(Contains(line, "\"ButtonChangedFlags\":[0,0,0,0,0,1,0,")) << line;
+  const std::vector<std::uint8_t> received = ReadWholeFile(block).value_or(std::vector<std::uint8_t>{});
+  ASSERT_EQ(received.size(), sizeof(SettingsRecord));
+  ButtonRecord button5{};
+  std::memcpy(&button5, received.data() + offsetof(SettingsRecord, Profiles) + offsetof(ProfileRecord, MacroKeyInfo) +
+                            5 * sizeof(ButtonRecord), sizeof(ButtonRecord));
+  EXPECT_EQ(button5.FunctionCode, kMouseFunctionGroups[1].lines[1].code);
+  // Alt+F4 ends the program as its close button does.
+  TapKeysHeld(VK_MENU, VK_F4);
+  EXPECT_TRUE(program.WaitForExit());
 }
 
 class ProfileFilesTest : public ProgramTest {

@@ -86,6 +86,9 @@ TEST(SliderMath, TheWidestIntsNeitherOverflowNorLeaveTheirBounds) {
   EXPECT_EQ(DragValue(INT_MAX, all, widest, 0), INT_MAX);
   EXPECT_EQ(ReleaseReading(INT_MAX, all, widest, true, 0).value, INT_MAX);
   EXPECT_EQ(ClickReading(INT_MAX, INT_MIN, INT_MAX, all, true, 0).value, INT_MAX);
+  EXPECT_EQ(SteppedValue(SliderStep::PageForward, INT_MAX - 1, all), INT_MAX);
+  EXPECT_EQ(SteppedValue(SliderStep::Back, INT_MIN, all), INT_MIN);
+  EXPECT_EQ(SteppedValue(SliderStep::Last, 0, {5, 2}), 5);
 }
 
 }  // namespace

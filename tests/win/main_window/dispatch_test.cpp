@@ -136,8 +136,8 @@ TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
       EXPECT_EQ(PreTranslateChain(msg, window.Hwnd()), PreTranslation::DispatchOnly) << key;
     }
   }
-  // A tab strip and the function pages keep them from their controls
-  // altogether, a list in its scroll frame too.
+  // A tab strip and the function pages keep them from the dialog's
+  // handling but not from their controls, a list in its scroll frame too.
   PageHost& pages = window.Pages();
   const auto button = [&](PageId id, const wchar_t* layout, int key) {
     return ControlAt<CBitmapBtn>(pages.Page(id)->Hwnd(), layout, key).Hwnd();
@@ -150,10 +150,12 @@ TEST_F(DispatchTest, EnterSpaceAndEscapeNeverReachTheDialogsKeyHandling) {
                            button(PageId::Settings, L"Setting.ini", 2)};
   for (HWND control : controls) {
     MSG onControl{control, WM_KEYUP, VK_SPACE, 1, 0, {}};
-    EXPECT_EQ(PreTranslateChain(onControl, window.Hwnd()), PreTranslation::Consumed);
+    EXPECT_EQ(PreTranslateChain(onControl, window.Hwnd()), PreTranslation::DispatchOnly);
   }
   MSG other{window.Hwnd(), WM_KEYDOWN, 'A', 1, 0, {}};
-  EXPECT_EQ(PreTranslateChain(other, window.Hwnd()), PreTranslation::Continue);
+  EXPECT_EQ(PreTranslateChain(other, window.Hwnd()), PreTranslation::DispatchOnly);
+  MSG mouse{window.Hwnd(), WM_MOUSEMOVE, 0, 0, 0, {}};
+  EXPECT_EQ(PreTranslateChain(mouse, window.Hwnd()), PreTranslation::Continue);
 }
 
 TEST_F(DispatchTest, SelectingAButtonOpensTheTabOfItsFunction) {

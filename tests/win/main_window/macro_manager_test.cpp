@@ -22,6 +22,7 @@
 #include "model/text.h"
 #include "pixels.h"
 #include "registry_sandbox.h"
+#include "real_input.h"
 #include "skin/menu_hook.h"
 #include "skin_controls.h"
 #include "store/macro_file.h"
@@ -150,12 +151,25 @@ TEST_F(MacroManagerTest, FortyEventsEndTheRecordingThenItsPausesAreEditedFromThe
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
     if (tick) tick();
   });
+  // Opened from the keyboard, on the marked line.
   SetForegroundWindow(window.Hwnd());
   SendMessageW(List(kEventListKey).Hwnd(), LB_SETCURSEL, 1, 0);
-  SendMessageW(page->Hwnd(), WM_LIST_RBUTTON, 0, CMacroManager::kEventListId);
+  SetFocus(List(kEventListKey).Hwnd());
+  TapKeysHeld(VK_SHIFT, VK_F10);
+  for (int wait = 0; wait < 100 && tick; ++wait) {
+    PumpMessages();
+    Sleep(20);
+  }
   KillTimer(nullptr, timer);
   RemoveMenuHook();
   EXPECT_FALSE(tick) << "the menu was shown";
+
+  // Delete takes the marked event out.
+  const int events = Record().EntryCount;
+  SendMessageW(List(kEventListKey).Hwnd(), LB_SETCURSEL, 0, 0);
+  SendMessageW(List(kEventListKey).Hwnd(), WM_KEYDOWN, VK_DELETE, 1);
+  PumpMessages();
+  EXPECT_EQ(Record().EntryCount, events - 1);
 }
 
 TEST_F(MacroManagerTest, ARecordingEndsForTheButtonAndProfileItWasMadeFor) {

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,7 @@
 #include "framework/exe_folder.h"
 #include "framework/handles.h"
 #include "framework/wide.h"
+#include "macro/list_box_ex.h"
 #include "main_window/frame_keys.h"
 #include "main_window/modal_driver.h"
 #include "message_pump.h"
@@ -23,6 +27,7 @@
 #include "model/settings.h"
 #include "model/text.h"
 #include "registry_sandbox.h"
+#include "skin_controls.h"
 #include "store/profile_store.h"
 #include "tests/e2e/simulator.h"
 
@@ -272,3 +277,41 @@ TEST_F(MainWindowTest, CancelAndCloseEndWithoutWritingAnything) {
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, TabGoesRoundTheShownControlsAndShiftTabBack) {
+  COptionDlg& dlg = Open();
+  ShowWindow(dlg.Hwnd(), SW_SHOW);
+  // The first control a user reads, not the minimise button.
+  EXPECT_EQ(GetFocus(), Button(frame::kNext).Hwnd());
+  const auto round = [&](bool back) {
+    std::vector<HWND> visited{GetFocus()};
+    for (int press = 0; press < 200; ++press) {
+      MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+      BYTE keys[256]{};
+      keys[VK_SHIFT] = back ? 0x80 : 0;
+      SetKeyboardState(keys);
+      EXPECT_EQ(dlg.PreTranslateMessage(&tab), PreTranslation::Consumed);
+      if (GetFocus() == visited.front()) break;
+      visited.push_back(GetFocus());
+    }
+    SetKeyboardState(std::array<BYTE, 256>{}.data());
+    return visited;
+  };
+  const auto macroList = [&] {
+    return ControlAt<CListBoxEx>(dlg.Pages().Page(PageId::MacroManager)->Hwnd(), L"macro_manager.ini", 7).Hwnd();
+  };
+  using enum FunctionPage;
+  for (FunctionPage page : {MacroManager, Settings}) {
+    dlg.Pages().ShowTabStrip(true, page);
+    SendMessageW(dlg.Hwnd(), WM_SHOW_FUNCTION_PAGE, static_cast<WPARAM>(page), 0);
+    const std::vector<HWND> forward = round(false);
+    std::vector<HWND> backward = round(true);
+    std::reverse(backward.begin() + 1, backward.end());
+    EXPECT_EQ(forward, backward);
+    // Each once, shown and enabled; the macro list only while its page shows.
+    EXPECT_EQ(std::set<HWND>(forward.begin(), forward.end()).size(), forward.size());
+    EXPECT_TRUE(std::ranges::all_of(forward, [](HWND w) { return IsWindowVisible(w) && IsWindowEnabled(w); }));
+    EXPECT_EQ(std::ranges::count(forward, macroList()), page == MacroManager ? 1 : 0);
+    EXPECT_EQ(std::ranges::count(forward, Button(frame::kApply).Hwnd()), 1);
+  }
+}

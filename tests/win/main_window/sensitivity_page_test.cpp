@@ -84,6 +84,18 @@ TEST(SensitivityPage, ShowsAProfileWithoutWritingItAndEachControlWritesItsField)
   EXPECT_EQ(thumb(kY), 4);
   slide(CSensExDlg::kOtgSpeedId, 40);
   EXPECT_EQ(profile.OTGSpeed, 40);
+  // The focused slider's keys take the same road: a step, a tenth of the
+  // range, either end; nothing past an end.
+  const struct {
+    UINT key;
+    int speed;
+  } keys[] = {{VK_HOME, 2}, {VK_RIGHT, 3}, {VK_NEXT, 28}, {VK_END, 255}, {VK_PRIOR, 230}, {VK_HOME, 2}, {VK_LEFT, 2}};
+  for (const auto& row : keys) {
+    SendMessageW(ControlAt<CClickHSlider>(page.Hwnd(), kLayout, kOtgSpeed).Hwnd(), WM_KEYDOWN, row.key, 1);
+    PumpMessages();
+    EXPECT_EQ(profile.OTGSpeed, row.speed) << row.key;
+    EXPECT_EQ(thumb(kOtgSpeed), row.speed) << row.key;
+  }
   Click(rate(3));
   EXPECT_EQ(profile.PollingRate, 3);
   EXPECT_EQ(rates(), "0001");
