@@ -8,7 +8,7 @@ namespace {
 
 const PageImageNames kRenamePictures{L"bar_mask.bmp", L"bar_normal.JPG", L"bar_over.JPG", L"bar_down.JPG",
                                      L"bar_normal.jpg"};
-constexpr SkinDialogButton kRenameButtons[] = {{L"1", IDS_DIALOG_OK}, {L"2", IDS_DIALOG_CANCEL}, {L"3", 0}};
+constexpr SkinDialogButton kRenameButtons[] = {{L"1", IDS_DIALOG_OK}, {L"2", IDS_DIALOG_CANCEL}, {L"3", 0, IDS_CLOSE}};
 constexpr int kOkIndex = 0;
 constexpr RECT kNameBox{18, 48, 18 + 278, 48 + 21};
 constexpr POINT kTitleAt{17, 16};

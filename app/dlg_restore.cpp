@@ -8,7 +8,7 @@ namespace {
 
 const PageImageNames kRestorePictures{L"restore_mask.bmp", L"restore_normal.JPG", L"restore_over.JPG",
                                       L"restore_down.JPG", L"restore_normal.jpg"};
-constexpr SkinDialogButton kRestoreButtons[] = {{L"1", IDS_DIALOG_OK}, {L"2", IDS_DIALOG_CANCEL}, {L"3", 0}};
+constexpr SkinDialogButton kRestoreButtons[] = {{L"1", IDS_DIALOG_OK}, {L"2", IDS_DIALOG_CANCEL}, {L"3", 0, IDS_CLOSE}};
 constexpr int kOkIndex = 0;
 constexpr RECT kQuestionBox{15, 24, 296, 88};
 constexpr POINT kTitleAt{9, 9};

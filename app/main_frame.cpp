@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/language.h"
 #include "app/main_window.h"
@@ -80,6 +81,37 @@ constexpr FrameButton kReloadedCaptions[] = {kProgramButton, kSettingsButton, kR
                                              kExportButton,  kLanguageLabel,  kProfileLabel, kLightingLabel,
                                              kColourLabel,   kOkButton,       kApplyButton,  kCancelButton};
 
+// What a screen reader hears of the buttons without caption: what the
+// picture shows, or the label painted beside the choice (the colour cycle's
+// beside "no fixed colour").
+struct SpokenButton {
+  int button;
+  int name;
+  AccessibleRole role;
+};
+constexpr SpokenButton kSpokenButtons[] = {
+    {kMinimiseButton, IDS_MINIMISE, AccessibleRole::PushButton},
+    {kCloseButton, IDS_CLOSE, AccessibleRole::PushButton},
+    {kPreviousProfileButton, IDS_PREVIOUS_PROFILE, AccessibleRole::PushButton},
+    {kNextProfileButton, IDS_NEXT_PROFILE, AccessibleRole::PushButton},
+    {kEffectAButton, IDS_LIGHT_STEADY, AccessibleRole::RadioButton},
+    {kEffectBButton, IDS_LIGHT_BREATHING, AccessibleRole::RadioButton},
+    {kLightOffButton, IDS_LIGHT_OFF, AccessibleRole::RadioButton},
+    {kFirstColourButton, IDS_COLOUR_CYCLE, AccessibleRole::RadioButton},
+    {kFirstColourButton + 1, IDS_COLOUR_WHITE, AccessibleRole::RadioButton},
+    {kFirstColourButton + 2, IDS_COLOUR_RED, AccessibleRole::RadioButton},
+    {kFirstColourButton + 3, IDS_COLOUR_YELLOW, AccessibleRole::RadioButton},
+    {kFirstColourButton + 4, IDS_COLOUR_GREEN, AccessibleRole::RadioButton},
+    {kFirstColourButton + 5, IDS_COLOUR_CYAN, AccessibleRole::RadioButton},
+    {kFirstColourButton + 6, IDS_COLOUR_BLUE, AccessibleRole::RadioButton},
+    {kFirstColourButton + 7, IDS_COLOUR_MAGENTA, AccessibleRole::RadioButton},
+};
+
+const SpokenButton* SpokenButtonOf(int button) {
+  const auto* row = std::ranges::find(kSpokenButtons, button, &SpokenButton::button);
+  return row == std::end(kSpokenButtons) ? nullptr : row;
+}
+
 // What a language change repaints besides the buttons: three areas of the
 // background, and the painted labels.
 constexpr RECT kLanguageAreas[] = {{221, 343, 586, 362}, {221, 382, 534, 401}, {652, 382, 780, 405}};
@@ -100,12 +132,18 @@ std::vector<SkinButtonInfo> MainFrame::Create(MainWindow& window, const IniSecti
     CBitmapBtn& button = buttons_[i];
     CBitmapBtn::CreateArgs args{.leftCaption = (row.setup & kLeftCaption) != 0};
     if (row.setup & kIndentedCaption) args.captionInset = kFrameCaptionInset;
+    if (const SpokenButton* spoken = SpokenButtonOf(i)) args.role = spoken->role;
     infos.push_back(CreateSkinButton(button, layout, row.key, window.Window(), args));
     if (row.caption != kNoCaption) button.SetCaption(LanguageText(row.caption));
     if (row.setup & kStartsDisabled) EnableWindow(button.Hwnd(), FALSE);
     if (row.click) button.OnClick([&window, click = row.click, which = static_cast<FrameButton>(i)] { click(window, which); });
   }
+  NameSpokenButtons();
   return infos;
+}
+
+void MainFrame::NameSpokenButtons() {
+  for (const SpokenButton& spoken : kSpokenButtons) buttons_[spoken.button].SetAccessibleName(LanguageText(spoken.name));
 }
 
 void MainFrame::CutImages(const PageImageSet& images, const std::vector<SkinButtonInfo>& layout) {
@@ -165,6 +203,7 @@ void MainFrame::ShowLanguage(std::wstring_view code) {
 
 void MainFrame::ReloadCaptions(HWND window) {
   for (FrameButton button : kReloadedCaptions) SetCaptionNow(button, LanguageText(kFrameButtons[button].caption));
+  NameSpokenButtons();
   for (const RECT& area : kLanguageAreas) InvalidateRect(window, &area, TRUE);
   RECT client;
   GetClientRect(window, &client);

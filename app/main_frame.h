@@ -41,6 +41,8 @@ class MainFrame {
 
  private:
   void SetCaptionNow(FrameButton which, std::wstring_view text);
+  // The buttons without caption named in the current language.
+  void NameSpokenButtons();
 
   std::array<CBitmapBtn, kFrameButtonCount> buttons_;
 };

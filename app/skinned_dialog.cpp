@@ -28,6 +28,7 @@ void CSkinnedDialog::CreateControls() {
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     CreateSkinButton(buttons_[i], layout, rows_[i].key, Hwnd(), Images());
     if (rows_[i].caption) buttons_[i].SetCaption(LanguageText(rows_[i].caption));
+    if (rows_[i].name) buttons_[i].SetAccessibleName(LanguageText(rows_[i].name));
     buttons_[i].OnClick([this, i] { OnSkinButton(static_cast<int>(i)); });
   }
   editBrush_.Reset(CreateSolidBrush(kSkinEditBack));

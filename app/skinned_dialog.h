@@ -16,6 +16,7 @@
 struct SkinDialogButton {
   const wchar_t* key;
   int caption;  // string ID, 0 for none
+  int name = 0;  // what a screen reader hears of a button without caption
 };
 
 class CSkinnedDialog : public CSkinnedWindow {

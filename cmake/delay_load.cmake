@@ -19,6 +19,6 @@ function(add_delay_loaded_library name)
   target_link_libraries(delay_${name} INTERFACE ${lib} mingwex)
 endfunction()
 
-foreach(library comctl32 comdlg32 ole32 shell32 version)
+foreach(library comctl32 comdlg32 ole32 oleacc oleaut32 shell32 version)
   add_delay_loaded_library(${library})
 endforeach()

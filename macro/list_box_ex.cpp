@@ -75,6 +75,7 @@ const MessageMap& CListBoxEx::Messages() {
       msg::MouseWheel<&CListBoxEx::OnMouseWheel>(),
       msg::Destroy<&CListBoxEx::OnDestroy>(),
       msg::ReflectedCommand<&CListBoxEx::OnSelected>(LBN_SELCHANGE),
+      msg::ObjectRequest<&CListBoxEx::OnGetObject>(),
   };
   static const MessageMap map{&CListBox::Messages(), entries};
   return map;
@@ -143,6 +144,10 @@ void CListBoxEx::OnContextMenu(POINT at) {
   POINT place{line.left, line.bottom};
   ClientToScreen(Hwnd(), &place);
   menu_(place);
+}
+
+LRESULT CListBoxEx::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
 }
 
 bool DeliverListNotification(HWND notified, UINT message, int line, int listId) {

@@ -5,7 +5,8 @@
 // black transparent). The wheel moves it one line a notch, a right click is
 // reported to its owner, and one line at a time can be edited in place.
 // Given a scroll skin it sits in its own CSkinScrollWnd frame, which ends
-// with the list's window.
+// with the list's window. Its name, for a screen reader, is its window
+// text: the title painted above it.
 #include <windows.h>
 
 #include <functional>
@@ -14,6 +15,7 @@
 
 #include "framework/gdi.h"
 #include "framework/window.h"
+#include "skin/accessible_control.h"
 #include "skin/palette.h"
 
 // The in-place editor of a line: Enter commits, Escape cancels.
@@ -30,7 +32,7 @@ class CInPlaceEdit : public CEdit {
   CListBoxEx& list_;
 };
 
-class CListBoxEx : public CListBox {
+class CListBoxEx : public CListBox, public AccessibleSource {
  public:
   CListBoxEx();
   ~CListBoxEx() override;
@@ -106,6 +108,9 @@ class CListBoxEx : public CListBox {
   // The text of a line, whole; empty for no line or a list without strings.
   std::wstring LineText(int index) const;
 
+  // A list; its lines are the standard object's list items.
+  AccessibleFacts Describe() const override { return {.role = AccessibleRole::List}; }
+
   PreTranslation PreTranslateMessage(MSG* msg) override;
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
@@ -129,6 +134,7 @@ class CListBoxEx : public CListBox {
   void OnMouseWheel(int delta, UINT keys, POINT at);
   void OnDestroy();
   void OnSelected();
+  LRESULT OnGetObject(WPARAM flags, LONG objectId);
   friend bool DeliverListNotification(HWND notified, UINT message, int line, int listId);
 
   HBITMAP Icon(int id);

@@ -170,6 +170,16 @@ void CMacroManager::CreateControls() {
                      .foreColor = kRepeatText,
                      .backColor = kRepeatBack,
                      .textLimit = kRepeatDigits});
+  NameControls();
+}
+
+void CMacroManager::NameControls() {
+  delaysToggle_.SetAccessibleName(LanguageText(IDS_WITH_PAUSES));
+  repeatToggle_.SetAccessibleName(LanguageText(IDS_REPEAT));
+  // The count follows the repeat toggle and its label.
+  repeatBox_.SetAccessibleName(LanguageText(IDS_REPEAT));
+  SetWindowTextW(macroList_.Hwnd(), LanguageText(IDS_MACRO_LIST).c_str());
+  SetWindowTextW(eventList_.Hwnd(), LanguageText(IDS_MACRO_EVENTS).c_str());
 }
 
 bool CMacroManager::OnInitDialog() {
@@ -201,6 +211,7 @@ void CMacroManager::RefreshTexts() {
     Redraw((this->*row.button).Hwnd());
   }
   SetRecordCaption();
+  NameControls();
   InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 

@@ -58,6 +58,8 @@ class CMacroManager : public CSkinnedPage {
   struct ContextMenu;
 
   void CreateControls() override;
+  // Each control by the label or title painted beside it.
+  void NameControls();
   void PaintContent(HDC dc) override;
   void DestroyContent() override;
 

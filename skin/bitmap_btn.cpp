@@ -44,13 +44,14 @@ const MessageMap& CBitmapBtn::Messages() {
       msg::NcPaint<&CBitmapBtn::OnNcPaint>(),
       msg::EraseBkgnd<&CBitmapBtn::OnEraseBkgnd>(),
       msg::Destroy<&CBitmapBtn::OnDestroy>(),
-      // The caption is the button's text for whoever asks (a screen
+      // The name is the button's text for whoever asks (a screen
       // reader, another program), though the window's own text stays empty.
       msg::GetText<&CBitmapBtn::OnGetText>(),
       msg::GetTextLength<&CBitmapBtn::OnGetTextLength>(),
       msg::GetDlgCode<&CBitmapBtn::OnGetDlgCode>(),
       msg::Key<&CBitmapBtn::OnKeyDown>(WM_KEYDOWN),
       msg::Key<&CBitmapBtn::OnKeyUp>(WM_KEYUP),
+      msg::ObjectRequest<&CBitmapBtn::OnGetObject>(),
       msg::ReflectedDrawItem<&CBitmapBtn::OnDrawItem>(),
       msg::ReflectedCommand<&CBitmapBtn::OnClicked>(BN_CLICKED),
   };
@@ -60,6 +61,7 @@ const MessageMap& CBitmapBtn::Messages() {
 
 bool CBitmapBtn::Create(const RECT& rect, HWND parent, const CreateArgs& args, const wchar_t* tooltip) {
   ToggleMode = args.toggle ? 1 : 0;
+  role_ = args.role;
   FontHeight = args.font.height;
   FontWidth = args.font.width;
   TextAlign = args.leftCaption ? 1 : 0;
@@ -275,15 +277,32 @@ void CBitmapBtn::OnClicked() {
   if (const std::function<void()> action = clickAction_) action();
 }
 
+const std::wstring& CBitmapBtn::Name() const {
+  static const std::wstring kNone;
+  if (!Caption.empty()) return Caption;
+  if (!accessibleName_.empty()) return accessibleName_;
+  return tooltipText_ ? *tooltipText_ : kNone;
+}
+
+AccessibleFacts CBitmapBtn::Describe() const {
+  if (!Acts()) return {.role = AccessibleRole::StaticText};
+  return {.role = ToggleMode ? AccessibleRole::CheckBox : role_, .checked = Checked != 0};
+}
+
+LRESULT CBitmapBtn::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
+}
+
 int CBitmapBtn::OnGetText(wchar_t* buffer, int size) {
   if (!buffer || size <= 0) return 0;
-  const std::size_t count = std::min<std::size_t>(Caption.size(), static_cast<std::size_t>(size) - 1);
-  Caption.copy(buffer, count);
+  const std::wstring& name = Name();
+  const std::size_t count = std::min<std::size_t>(name.size(), static_cast<std::size_t>(size) - 1);
+  name.copy(buffer, count);
   buffer[count] = L'\0';
   return static_cast<int>(count);
 }
 
-int CBitmapBtn::OnGetTextLength() { return static_cast<int>(Caption.size()); }
+int CBitmapBtn::OnGetTextLength() { return static_cast<int>(Name().size()); }
 
 void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const bool pressed = item.itemState & ODS_SELECTED;

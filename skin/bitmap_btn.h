@@ -5,7 +5,8 @@
 // and lights up while the pointer is over it. Clicks reach the parent as
 // BN_CLICKED with the button's handle (all have identifier 0); the parent
 // hands them back to the button, which runs the click action its owner
-// gave it.
+// gave it. Its window text, and a screen reader's name for it, is its
+// caption, else the name its owner gives, else its tooltip.
 #include <windows.h>
 
 #include <functional>
@@ -15,6 +16,7 @@
 #include "framework/gdi.h"
 #include "framework/handles.h"
 #include "framework/window.h"
+#include "skin/accessible_control.h"
 #include "skin/button_look.h"
 #include "skin/skin_font.h"
 
@@ -22,7 +24,7 @@
 // there is none, the skins' background colour.
 void DrawImage(HDC target, HBITMAP image, const RECT& client);
 
-class CBitmapBtn : public CButton {
+class CBitmapBtn : public CButton, public AccessibleSource {
  public:
   GdiBitmap ImageNormal;
   GdiBitmap ImageOver;
@@ -53,6 +55,9 @@ class CBitmapBtn : public CButton {
   // How a button looks and acts, given when it is made.
   struct CreateArgs {
     bool toggle = false;
+    // What a screen reader is told the button is when it has a click
+    // action (without one it is a label); a toggle is a check box.
+    AccessibleRole role = AccessibleRole::PushButton;
     // The tooltip is the layout's text for the button, when it has one.
     bool layoutTooltip = false;
     FontLook font = kButtonFont;
@@ -84,6 +89,14 @@ class CBitmapBtn : public CButton {
   HWND Tooltip() const { return tooltip_.Get(); }
   // What a click does; without one, a click is its parent's business.
   void OnClick(std::function<void()> action) { clickAction_ = std::move(action); }
+  // Whether a click does anything: without an action the button is a label.
+  bool Acts() const { return static_cast<bool>(clickAction_); }
+  // The name of a button without caption: the label painted beside it, or
+  // what its picture shows. Set again on a language change.
+  void SetAccessibleName(std::wstring_view name) { accessibleName_ = name; }
+  // The caption, else the name, else the tooltip.
+  const std::wstring& Name() const;
+  AccessibleFacts Describe() const override;
 
   PreTranslation PreTranslateMessage(MSG* msg) override;
 
@@ -111,6 +124,7 @@ class CBitmapBtn : public CButton {
   void OnClicked();
   // A click's end: a toggle flips, and the parent hears BN_CLICKED.
   void Click();
+  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   HBITMAP ImageFor(ButtonImage image) const;
   void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);
@@ -124,4 +138,6 @@ class CBitmapBtn : public CButton {
   std::function<void()> clickAction_;
   // Space or Enter while it is held down on the button: its release clicks.
   UINT keyHeld_ = 0;
+  AccessibleRole role_ = AccessibleRole::PushButton;
+  std::wstring accessibleName_;
 };

@@ -21,6 +21,7 @@ const MessageMap& CBmpEdit::Messages() {
       msg::ReflectedCommand<&CBmpEdit::OnChange>(EN_CHANGE),
       msg::ReflectedCommand<&CBmpEdit::OnKillFocus>(EN_KILLFOCUS),
       msg::Scroll<&CBmpEdit::OnVScroll>(WM_VSCROLL),
+      msg::ObjectRequest<&CBmpEdit::OnGetObject>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -52,6 +53,10 @@ void CBmpEdit::OnKillFocus() { Notify(kBitmapEditLostFocus); }
 void CBmpEdit::OnVScroll(int, int, HWND) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
   Default();
+}
+
+LRESULT CBmpEdit::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
 }
 
 void CBmpEdit::Notify(WPARAM what) const {

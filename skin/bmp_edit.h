@@ -3,14 +3,19 @@
 // tells its parent, by posting the registered "BitmapEdit_KillFocus"
 // message, whenever its text changes (wParam 0) or it loses the focus
 // (wParam 1). The parent must be a framework window, which hands the box
-// its own notifications and colour requests back.
+// its own notifications and colour requests back. Its window text is its
+// number: its name, for a screen reader, is given apart.
 #include <windows.h>
+
+#include <string>
+#include <string_view>
 
 #include "framework/gdi.h"
 #include "framework/window.h"
+#include "skin/accessible_control.h"
 #include "skin/palette.h"
 
-class CBmpEdit : public CWnd {
+class CBmpEdit : public CWnd, public AccessibleSource {
  public:
   CBmpEdit();
 
@@ -30,6 +35,10 @@ class CBmpEdit : public CWnd {
 
   bool Create(const CreateArgs& args);
 
+  // The label painted beside the box; set again on a language change.
+  void SetAccessibleName(std::wstring_view name) { accessibleName_ = name; }
+  AccessibleFacts Describe() const override { return {.role = AccessibleRole::Text, .name = accessibleName_}; }
+
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
@@ -39,10 +48,12 @@ class CBmpEdit : public CWnd {
   void OnChange();
   void OnKillFocus();
   void OnVScroll(int request, int position, HWND bar);
+  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   void Notify(WPARAM what) const;
 
   COLORREF ForeColor = 0x242424;
   COLORREF BackColor = kSkinWhite;
   COLORREF brushColour_ = 0;
+  std::wstring accessibleName_;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 #include <utility>
 
 #include "framework/focus_order.h"
@@ -38,6 +39,7 @@ const MessageMap& CClickHSlider::Messages() {
       msg::Key<&CClickHSlider::OnKeyDown>(WM_KEYDOWN),
       msg::Focus<&CClickHSlider::OnFocusChange>(WM_SETFOCUS),
       msg::Focus<&CClickHSlider::OnFocusChange>(WM_KILLFOCUS),
+      msg::ObjectRequest<&CClickHSlider::OnGetObject>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -62,6 +64,7 @@ bool CClickHSlider::Create(const std::wstring& thumbPath, HWND parent, int contr
   SetRange(args.min, args.max);
   if (args.snap) SetSnap();
   onMoved_ = std::move(args.moved);
+  valueText_ = std::move(args.valueText);
   return true;
 }
 
@@ -143,6 +146,15 @@ void CClickHSlider::OnFocusChange(HWND) {
   // thumb paints again too.
   RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   Default();
+}
+
+AccessibleFacts CClickHSlider::Describe() const {
+  return {.role = AccessibleRole::Slider,
+          .value = valueText_ ? valueText_(Thumb.Value) : std::to_wstring(Thumb.Value)};
+}
+
+LRESULT CClickHSlider::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
 }
 
 bool DeliverSliderPos(HWND notified, int position, int sliderId) {

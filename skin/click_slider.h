@@ -8,7 +8,8 @@
 // way, a report each.
 //
 // After Create the owner sets the range (and snapping) and fills the
-// track's picture from its own normal picture (SetTrackImage).
+// track's picture from its own normal picture (SetTrackImage). Its name,
+// for a screen reader, is its window text: the label painted beside it.
 #include <windows.h>
 
 #include <functional>
@@ -16,9 +17,10 @@
 
 #include "framework/gdi.h"
 #include "framework/window.h"
+#include "skin/accessible_control.h"
 #include "skin/ph_slider.h"
 
-class CClickHSlider : public CWnd {
+class CClickHSlider : public CWnd, public AccessibleSource {
  public:
   int ControlId = 0;
   GdiBitmap TrackImage;
@@ -40,6 +42,8 @@ class CClickHSlider : public CWnd {
     int max = 10;
     bool snap = false;
     std::function<void(int position)> moved{};
+    // What a screen reader hears as the value at a position; none: the position.
+    std::function<std::wstring(int position)> valueText{};
   };
   // Makes the track at `rect` of `parent` with its thumb at the left end;
   // nothing when the thumb picture cannot be read.
@@ -55,6 +59,8 @@ class CClickHSlider : public CWnd {
   // Cuts the track's picture out of the page's picture at TrackRect.
   void SetTrackImage(HBITMAP pagePicture);
 
+  AccessibleFacts Describe() const override;
+
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
@@ -69,8 +75,10 @@ class CClickHSlider : public CWnd {
   UINT OnGetDlgCode();
   void OnKeyDown(UINT key);
   void OnFocusChange(HWND other);
+  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   std::function<void(int)> onMoved_;
+  std::function<std::wstring(int)> valueText_;
 
   // The thumb picture from its measuring to the thumb's creation: each
   // load of it is a file opened and mapped again.

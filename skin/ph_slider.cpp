@@ -9,6 +9,14 @@
 #include "skin/skin_image.h"
 #include "skin/slider_message.h"
 
+AccessibleFacts CPHSlider::Describe() const {
+  return {.role = AccessibleRole::Indicator, .name = WindowText(GetParent(Hwnd()))};
+}
+
+LRESULT CPHSlider::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
+}
+
 void TraceSliderReading(const wchar_t* format, float exact) {
   wchar_t line[64];
   std::swprintf(line, std::size(line), format, static_cast<double>(exact));
@@ -23,6 +31,7 @@ const MessageMap& CPHSlider::Messages() {
       msg::Mouse<&CPHSlider::OnMouseMove>(WM_MOUSEMOVE),
       msg::Mouse<&CPHSlider::OnLButtonUp>(WM_LBUTTONUP),
       msg::CaptureChanged<&CPHSlider::OnCaptureChanged>(),
+      msg::ObjectRequest<&CPHSlider::OnGetObject>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;

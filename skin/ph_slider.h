@@ -9,9 +9,10 @@
 
 #include "framework/gdi.h"
 #include "framework/window.h"
+#include "skin/accessible_control.h"
 #include "skin/slider_math.h"
 
-class CPHSlider : public CWnd {
+class CPHSlider : public CWnd, public AccessibleSource {
  public:
   int ControlId = 0;
   GdiBitmap ThumbImage;
@@ -38,6 +39,9 @@ class CPHSlider : public CWnd {
   // Stores `value` (clamped) and moves the thumb to it; posts nothing.
   void SetPos(int value);
 
+  // The slider's part that moves, named after its track.
+  AccessibleFacts Describe() const override;
+
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
 
@@ -48,6 +52,7 @@ class CPHSlider : public CWnd {
   void OnMouseMove(POINT at, UINT keys);
   void OnLButtonUp(POINT at, UINT keys);
   void OnCaptureChanged(HWND taker);
+  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   SliderRange Range() const { return {Min, Max}; }
   ThumbTravel Travel() const { return {TrackStart.x, TrackEnd.x, ThumbWidth}; }

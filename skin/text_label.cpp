@@ -7,6 +7,7 @@ const MessageMap& CTextLabel::Messages() {
   static const MessageEntry entries[] = {
       msg::Create<&CTextLabel::OnCreate>(),
       msg::Paint<&CTextLabel::OnPaint>(),
+      msg::ObjectRequest<&CTextLabel::OnGetObject>(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -34,4 +35,8 @@ void CTextLabel::OnPaint() {
     DrawTextW(canvas, Text.c_str(), static_cast<int>(Text.size()), &rect,
               DT_SINGLELINE | DT_VCENTER | (AlignLeft ? DT_LEFT : DT_CENTER));
   });
+}
+
+LRESULT CTextLabel::OnGetObject(WPARAM flags, LONG objectId) {
+  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
 }

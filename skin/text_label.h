@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "framework/window.h"
+#include "skin/accessible_control.h"
 
-class CTextLabel : public CWnd {
+class CTextLabel : public CWnd, public AccessibleSource {
  public:
   RECT ClientRect{0, 0, 0, 0};
   std::wstring Text;
@@ -17,6 +18,7 @@ class CTextLabel : public CWnd {
 
   bool Create(const RECT& rect, HWND parent) { return CreatePlainWindow(WS_CHILD | WS_VISIBLE, rect, parent); }
   void SetText(std::wstring_view text);
+  AccessibleFacts Describe() const override { return {.role = AccessibleRole::StaticText, .name = Text}; }
 
   const MessageMap* GetMessageMap() const override { return &Messages(); }
   static const MessageMap& Messages();
@@ -24,4 +26,5 @@ class CTextLabel : public CWnd {
  private:
   bool OnCreate(const CREATESTRUCTW& create);
   void OnPaint();
+  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 };

@@ -58,17 +58,20 @@ const MessageMap& CDlgKeyCommand::Messages() {
 void CDlgKeyCommand::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
   for (int toggle = 0; toggle < kToggleCount; ++toggle) {
-    CreateSkinButton(modifierToggles_[toggle], layout, std::to_wstring(toggle + 1).c_str(), Hwnd(), Images());
+    // The page flips them: check boxes, though not latches.
+    CreateSkinButton(modifierToggles_[toggle], layout, std::to_wstring(toggle + 1).c_str(), Hwnd(), Images(),
+                     {.role = AccessibleRole::CheckBox});
     modifierToggles_[toggle].OnClick([this, toggle] { OnModifierToggle(toggle); });
   }
   CreateSkinButton(keyDisplay_, layout, kKeyDisplayKey, Hwnd(), Images());
   EnableWindow(keyDisplay_.Hwnd(), FALSE);
-  CreateSkinButton(captureToggle_, layout, kCaptureKey, Hwnd(), Images());
+  CreateSkinButton(captureToggle_, layout, kCaptureKey, Hwnd(), Images(), {.role = AccessibleRole::CheckBox});
   captureToggle_.SetCaption(LanguageText(IDS_CAPTURE_KEY));
   captureToggle_.OnClick([this] { OnCaptureToggle(); });
   CreateSkinButton(clearButton_, layout, kClearKey, Hwnd(), Images());
   clearButton_.SetCaption(LanguageText(IDS_RESTORE_DEFAULT));
   clearButton_.OnClick([this] { PostAssign(kAssignRestore, kRestoreSelectedButton); });
+  NameToggles();
   ShowKey();
 }
 
@@ -90,8 +93,14 @@ void CDlgKeyCommand::RefreshTexts() {
   // The capture toggle keeps "Capture key": the text names what it does.
   captureToggle_.SetCaptionNow(LanguageText(IDS_CAPTURE_KEY));
   clearButton_.SetCaptionNow(LanguageText(IDS_RESTORE_DEFAULT));
+  NameToggles();
   InvalidateRect(Hwnd(), &kLabelArea, TRUE);
   UpdateWindow(Hwnd());
+}
+
+void CDlgKeyCommand::NameToggles() {
+  for (int toggle = 0; toggle < kToggleCount; ++toggle)
+    modifierToggles_[toggle].SetAccessibleName(LanguageText(kToggleLabels[toggle].id));
 }
 
 void CDlgKeyCommand::ShowActiveProfile() {

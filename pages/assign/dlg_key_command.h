@@ -43,6 +43,8 @@ class CDlgKeyCommand : public CSkinnedPage {
 
  private:
   void CreateControls() override;
+  // The toggles by the labels painted above them.
+  void NameToggles();
   void PaintContent(HDC dc) override;
   void DestroyContent() override;
   void OnHookKey(UINT vk, UINT flags);

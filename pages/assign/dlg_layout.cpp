@@ -42,6 +42,7 @@ void CDlgLayout::CreateControls() {
     CBitmapBtn& hot = hotButtons_[button];
     CBitmapBtn::CreateArgs look = kTextLook;
     look.captionInset = kHotCaptionInset;
+    look.role = AccessibleRole::RadioButton;
     CreateSkinButton(hot, layout, std::to_wstring(ButtonSkinKey(button)).c_str(), Hwnd(), Images(), look);
     hot.OnClick([this, button] { OnHotButton(button); });
   }

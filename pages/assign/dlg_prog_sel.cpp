@@ -13,7 +13,7 @@ const PageImageNames kProgSelPictures{L"folder_mask.bmp", L"folder_normal.JPG", 
                                       L"folder_down.JPG", L"folder_normal.jpg"};
 enum ProgSelButton { kClose, kBrowse, kConfirm, kCancel };
 constexpr SkinDialogButton kProgSelButtons[] = {
-    {L"1", 0}, {L"2", 0}, {L"3", IDS_DIALOG_OK}, {L"4", IDS_DIALOG_CANCEL}};
+    {L"1", 0, IDS_CLOSE}, {L"2", 0, IDS_CHOOSE_PROGRAM_FILE}, {L"3", IDS_DIALOG_OK}, {L"4", IDS_DIALOG_CANCEL}};
 constexpr RECT kPathBox{18, 44, 18 + 261, 44 + 17};
 constexpr POINT kTitleAt{17, 15};
 constexpr RECT kHintBox{17, 72, 328, 108};

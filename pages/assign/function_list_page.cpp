@@ -44,10 +44,17 @@ void CFunctionListPage::CreateControls() {
                           .selected = [this, group] { OnSelChange(group); },
                           .chosen = [this, group] { OnSelChange(group); }});
   FillLists();
+  NameLists();
+}
+
+void CFunctionListPage::NameLists() {
+  for (int group = 0; group < GroupCount(); ++group)
+    SetWindowTextW(lists_[group].Hwnd(), LanguageText(look_.groups[group].title).c_str());
 }
 
 void CFunctionListPage::RefreshTexts() {
   FillLists();
+  NameLists();
   InvalidateRect(Hwnd(), nullptr, TRUE);
   UpdateWindow(Hwnd());
 }

@@ -60,6 +60,8 @@ class CFunctionListPage : public CSkinnedPage {
  private:
   void CreateControls() override;
   void PaintContent(HDC dc) override;
+  // Each list by the group title painted above it.
+  void NameLists();
   void OnSelChange(int group);
 
   void Mark(std::optional<ListLine> line);

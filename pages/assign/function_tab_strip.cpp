@@ -24,7 +24,7 @@ void CFunctionTabStrip::CreateControls() {
   for (int tab = 0; tab < TabCount(); ++tab) {
     CBitmapBtn& button = tabs_[tab];
     CreateSkinButton(button, layout, std::to_wstring(tab + 1).c_str(), Hwnd(), Images(),
-                     {.font = look_.font, .leftCaption = true});
+                     {.role = AccessibleRole::RadioButton, .font = look_.font, .leftCaption = true});
     button.SetCaption(LanguageText(captions_[tab]));
     button.OnClick([this, tab] { OnTab(tab); });
   }

@@ -68,9 +68,10 @@ const MessageMap& CDlgSetting::Messages() {
 
 void CDlgSetting::CreateControls() {
   const IniSection layout = ReadButtonSection(SkinFolder() + kLayout);
-  CreateSkinButton(webLink_, layout, kWebLinkKey, Hwnd(), Images());
+  CreateSkinButton(webLink_, layout, kWebLinkKey, Hwnd(), Images(), {.role = AccessibleRole::Link});
   CreateSkinButton(restore_, layout, kRestoreKey, Hwnd(), Images());
   restore_.SetCaption(LanguageText(IDS_RESTORE_ALL));
+  webLink_.SetAccessibleName(LanguageText(IDS_WEB_SITE));
   // Opening the site is all: a failure is not the user's to handle here.
   webLink_.OnClick([] { ShellExecuteW(nullptr, L"open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL); });
   restore_.OnClick([this] { OnRestore(); });
@@ -87,6 +88,7 @@ void CDlgSetting::CreateControls() {
 
 void CDlgSetting::RefreshTexts() {
   restore_.SetCaptionNow(LanguageText(IDS_RESTORE_ALL));
+  webLink_.SetAccessibleName(LanguageText(IDS_WEB_SITE));
   InvalidateRect(Hwnd(), nullptr, FALSE);
   UpdateWindow(Hwnd());
 }

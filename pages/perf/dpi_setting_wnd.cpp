@@ -43,7 +43,8 @@ bool CDpiSettingWnd::Create(const RECT& rect, HWND parent, int controlId) {
 
 bool CDpiSettingWnd::OnCreate(const CREATESTRUCTW&) {
   LevelButton.Create(kButtonRect, Hwnd(),
-                     {.font = kPageFont,
+                     {.role = AccessibleRole::RadioButton,
+                      .font = kPageFont,
                       .leftCaption = true,
                       .captionBox = kCaptionRect,
                       .textColor = kSkinHeading,
@@ -56,8 +57,10 @@ bool CDpiSettingWnd::OnCreate(const CREATESTRUCTW&) {
                      {.min = kLevelFirstPosition,
                       .max = kLevelLastPosition,
                       .snap = true,
-                      .moved = [this](int position) { OnSliderMoved(position); }});
+                      .moved = [this](int position) { OnSliderMoved(position); },
+                      .valueText = CpiText});
   LevelLabel.Create(kLabelRect, Hwnd());
+  NameParts();
   return Default() != -1;
 }
 
@@ -93,6 +96,12 @@ void CDpiSettingWnd::SetCurrent(bool current) {
 void CDpiSettingWnd::RefreshCaption() {
   LevelButton.SetCaption(LanguageText(ControlId + kCaptionTextOffset));
   if (LevelButton.Hwnd()) InvalidateRect(LevelButton.Hwnd(), nullptr, FALSE);
+  NameParts();
+}
+
+void CDpiSettingWnd::NameParts() {
+  // The row and its slider take the level's caption as their name.
+  for (HWND part : {Hwnd(), LevelSlider.Hwnd()}) SetWindowTextW(part, LevelButton.Caption.c_str());
 }
 
 void CDpiSettingWnd::OnPaint() {

@@ -63,6 +63,7 @@ class CDpiSettingWnd : public CWnd {
   void OnSliderPos(int position, int sliderId);
   void OnSliderMoved(int position);
   void OnLevelButton();
+  void NameParts();
 
   std::function<void(int)> levelMoved_;
   std::function<void()> currentPressed_;

@@ -90,9 +90,21 @@ void CSensExDlg::CreateControls() {
   for (int rate = 0; rate < kPollingRateChoices; ++rate) {
     CBitmapBtn& button = polling_[rate];
     CreateSkinButton(button, layout, std::to_wstring(kFirstPollingKey + rate).c_str(), Hwnd(), images,
-                     {.layoutTooltip = true});
+                     {.role = AccessibleRole::RadioButton, .layoutTooltip = true});
     button.OnClick([this, rate] { OnPollingRate(rate); });
   }
+  NameControls();
+}
+
+void CSensExDlg::NameControls() {
+  // The sensitivity sliders by their group's heading too.
+  sync_.SetAccessibleName(LanguageText(IDS_LOCK_XY));
+  const std::wstring sensitivity = LanguageText(IDS_SENSITIVITY) + L" ";
+  SetWindowTextW(sensX_.Hwnd(), (sensitivity + LanguageText(IDS_AXIS_X)).c_str());
+  SetWindowTextW(sensY_.Hwnd(), (sensitivity + LanguageText(IDS_AXIS_Y)).c_str());
+  SetWindowTextW(otg_.Hwnd(), LanguageText(IDS_OTG_SPEED).c_str());
+  for (int rate = 0; rate < kPollingRateChoices; ++rate)
+    polling_[rate].SetAccessibleName(LanguageText(IDS_REPORT_RATE_0 + rate));
 }
 
 void CSensExDlg::PaintContent(HDC dc) {
@@ -102,6 +114,7 @@ void CSensExDlg::PaintContent(HDC dc) {
 
 void CSensExDlg::RefreshTexts() {
   for (CDpiSettingWnd& level : levels_) level.RefreshCaption();
+  NameControls();
   RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

@@ -34,6 +34,8 @@ class CSensExDlg : public CSkinnedPage {
 
  private:
   void CreateControls() override;
+  // Each control by the text painted beside it.
+  void NameControls();
   void PaintContent(HDC dc) override;
   void OnDpiLevelChanged(int kind, int value, int rowId);
   void OnSync();

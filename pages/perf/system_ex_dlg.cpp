@@ -24,13 +24,14 @@ struct SliderRow {
   const wchar_t* key;
   int id;
   bool snap;
+  int heading;  // painted above it: its name
 };
 // The wheel lines (key 8) report as 203, the tilt speed (key 7) as 204.
 constexpr SliderRow kSliders[] = {
-    {PointerSlider::DoubleClick, L"5", 201, false},
-    {PointerSlider::PointerSpeed, L"6", 202, true},
-    {PointerSlider::TiltSpeed, L"7", 204, true},
-    {PointerSlider::WheelLines, L"8", 203, true},
+    {PointerSlider::DoubleClick, L"5", 201, false, IDS_DOUBLE_CLICK_SPEED},
+    {PointerSlider::PointerSpeed, L"6", 202, true, IDS_POINTER_SPEED},
+    {PointerSlider::TiltSpeed, L"7", 204, true, IDS_TILT_SPEED},
+    {PointerSlider::WheelLines, L"8", 203, true, IDS_WHEEL_LINES},
 };
 
 // Headings above the sliders, then the toggles' labels.
@@ -64,6 +65,13 @@ void CSystemExDlg::CreateControls() {
     slider.SetTrackImage(Images().normal.Get());
     slider.SetPos(range.min);
   }
+  NameControls();
+}
+
+void CSystemExDlg::NameControls() {
+  for (const SliderRow& row : kSliders) SetWindowTextW(Slider(row.slider).Hwnd(), LanguageText(row.heading).c_str());
+  acceleration_.SetAccessibleName(LanguageText(IDS_POINTER_PRECISION));
+  wheelScreen_.SetAccessibleName(LanguageText(IDS_WHEEL_SCREEN));
 }
 
 void CSystemExDlg::ShowActiveProfile() {
@@ -75,6 +83,7 @@ void CSystemExDlg::ShowActiveProfile() {
 }
 
 void CSystemExDlg::RefreshTexts() {
+  NameControls();
   InvalidateRect(Hwnd(), nullptr, FALSE);
   UpdateWindow(Hwnd());
 }

@@ -28,6 +28,8 @@ class CSystemExDlg : public CSkinnedPage {
 
  private:
   void CreateControls() override;
+  // Each control by the text painted beside it.
+  void NameControls();
   void PaintContent(HDC dc) override;
   void OnSliderMoved(PointerSlider slider, int position);
   void OnAcceleration();
