@@ -227,11 +227,11 @@ UINT CBitmapBtn::OnGetDlgCode() {
   // A button without an action is a caption: Tab passes it by. No push
   // button code: the dialog manager would make it the default button,
   // which takes away its owner drawing.
-  return clickAction_ ? DLGC_BUTTON : DLGC_STATIC;
+  return Acts() ? DLGC_BUTTON : DLGC_STATIC;
 }
 
 void CBitmapBtn::OnKeyDown(UINT key) {
-  if ((key != VK_SPACE && key != VK_RETURN) || !clickAction_) {
+  if ((key != VK_SPACE && key != VK_RETURN) || !Acts()) {
     Default();
     return;
   }
