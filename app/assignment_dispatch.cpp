@@ -142,6 +142,7 @@ void AssignmentDispatch::SelectButton(WPARAM tag, LPARAM button) {
   const FunctionPage page = HomePage(record->FunctionCode);
   pages_.ShowTabStrip(true, page);
   window_.Frame().CheckSettingsButton(false);
+  // The page shown takes the button's record as it shows, the others when
+  // they next show.
   pages_.ShowFunctionPage(page);
-  pages_.RefreshFunctionPages();
 }

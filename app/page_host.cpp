@@ -214,11 +214,19 @@ void PageHost::SelectTabs(FunctionPage page) {
 }
 
 void PageHost::ShowTabStrip(bool buttonTabs, FunctionPage page) {
-  for (PageId strip : {PageId::FourTabStrip, PageId::EightTabStrip})
-    if (CSkinnedPage* tabs = Existing(strip)) ShowWindow(tabs->Hwnd(), SW_HIDE);
-  if (CSkinnedPage* shown = Page(buttonTabs ? PageId::EightTabStrip : PageId::FourTabStrip))
-    ShowWindow(shown->Hwnd(), SW_SHOW);
+  // The strip already shown stays as it is: hidden and shown again, it
+  // would paint itself anew.
+  const PageId shown = buttonTabs ? PageId::EightTabStrip : PageId::FourTabStrip;
+  const PageId hidden = buttonTabs ? PageId::FourTabStrip : PageId::EightTabStrip;
+  if (CSkinnedPage* tabs = Existing(hidden)) ShowWindow(tabs->Hwnd(), SW_HIDE);
+  if (CSkinnedPage* tabs = Page(shown)) ShowWindow(tabs->Hwnd(), SW_SHOW);
   SelectTabs(page);
+}
+
+void PageHost::SetSelectedButton(int button) {
+  selectedButton_ = button;
+  for (PageId id : kRecordOrder)
+    if (Existing(id)) stale_[RowOf(id)] = true;
 }
 
 void PageHost::RefreshFunctionPages(std::optional<PageId> skipped) {

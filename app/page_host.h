@@ -75,7 +75,8 @@ class PageHost {
   // The button whose record the function pages show: 0-14, or any other
   // value for none (-1 at start).
   int SelectedButton() const { return selectedButton_; }
-  void SetSelectedButton(int button) { selectedButton_ = button; }
+  // Every function page shows the new button's record when next asked for.
+  void SetSelectedButton(int button);
 
   // Ends any capture, hides every function page and shows `page`.
   void ShowFunctionPage(FunctionPage page);
