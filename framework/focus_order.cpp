@@ -82,17 +82,14 @@ namespace {
 
 // The mark on a top-level window that the keyboard has moved its focus:
 // Wine keeps no UI state, so the program keeps its own.
-ATOM MarksShownAtom() {
-  static const ATOM atom = GlobalAddAtomW(L"VornaFocusMarksShown");
-  return atom;
-}
+constexpr wchar_t kMarksShown[] = L"VornaFocusMarksShown";
 
 }  // namespace
 
 void ShowFocusMarks(HWND window) {
   HWND top = GetAncestor(window, GA_ROOT);
-  if (!top || GetPropW(top, MAKEINTATOM(MarksShownAtom()))) return;
-  SetPropW(top, MAKEINTATOM(MarksShownAtom()), reinterpret_cast<HANDLE>(1));
+  if (!top || GetPropW(top, kMarksShown)) return;
+  SetPropW(top, kMarksShown, reinterpret_cast<HANDLE>(1));
   // The platform's state too, for the system's own controls.
   SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
@@ -102,7 +99,13 @@ bool ShowsFocusMark(HWND control) {
   // A user who asked for the keyboard cues always sees them.
   BOOL always = FALSE;
   SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
-  return always || GetPropW(GetAncestor(control, GA_ROOT), MAKEINTATOM(MarksShownAtom())) != nullptr;
+  return always || GetPropW(GetAncestor(control, GA_ROOT), kMarksShown) != nullptr;
+}
+
+void ForgetFocusMarks(HWND window) {
+  // Only a top-level window holds the mark; asking every control that goes
+  // would be a trip to the window server each.
+  if (!(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) RemovePropW(window, kMarksShown);
 }
 
 void DrawFocusMark(HDC dc, const RECT& rect, COLORREF colour) {

@@ -37,6 +37,8 @@ void MoveFocus(std::span<const HWND> stops, FocusStep step);
 // The focus marks of `window`'s top-level window shown from now on: the
 // keyboard has been used there.
 void ShowFocusMarks(HWND window);
+// Removes what ShowFocusMarks left on `window`, which is going.
+void ForgetFocusMarks(HWND window);
 // Whether `control` draws its focus mark: it has the focus, and the keyboard
 // has moved the focus in its window or the user's setting shows the cues
 // always.

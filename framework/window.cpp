@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "framework/focus_order.h"
 #include "framework/handles.h"
 
 namespace {
@@ -149,6 +150,7 @@ LRESULT CWnd::Route(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) {
     // The window is gone: give the control its procedure back and unbind.
     HWND window = std::exchange(hwnd_, nullptr);
+    ForgetFocusMarks(window);
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     boundObjects.erase(window);
     RegisterIdentifier(nullptr, 0);
