@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/exe_folder.h"
 #include "framework/ini_file.h"
 #include "framework/wide.h"
@@ -45,6 +47,14 @@ void WriteKeys(const IniFile& file, std::span<const std::uint8_t> fileBytes, con
   for (const auto& [key, value] : values) file.WriteString(kSetting, Wide(key.c_str()), std::wstring(Wide(value)));
 }
 
+// Whether the file at `path` reads back as `values` already: writing it
+// again would change nothing a reader sees, and an apply need not pay for it.
+bool HoldsAlready(const std::wstring& path, const KeyValues& values) {
+  if (!CanOpen(path)) return false;
+  const IniSection section = IniFile(path).ReadSection(kSetting);
+  return std::ranges::all_of(values, [&](const auto& entry) { return section.Get(entry.first) == entry.second; });
+}
+
 void NoteUnwritten(UnwrittenFiles& unwritten, bool written, const std::wstring& path) {
   if (!written) unwritten.push_back(path);
 }
@@ -57,6 +67,7 @@ std::wstring ExportSideCopyPath(int profile) { return ProfilePath(profile, L".gk
 
 bool WriteProfileFile(const ProfileRecord& profile, const std::wstring& path) {
   const KeyValues values = ProfileToKeyValues(profile);
+  if (HoldsAlready(path, values)) return true;
   return ReplaceFileWith(path, [&](const std::wstring& copy, std::span<const std::uint8_t> original) {
     WriteKeys(IniFile(copy), original, values);
   });
