@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -159,6 +160,31 @@ TEST_F(DialogsTest, RestoreAnswersOkOnlyForItsFirstButtonOrEnter) {
       }
     });
     EXPECT_EQ(restore.DoModal(window.Hwnd()), row.result) << row.button << " " << row.key;
+  }
+  // By the keyboard: Tab goes Close, OK, Cancel (reading order) and round;
+  // Space presses the button Tab reached.
+  const struct {
+    int tabs;
+    bool back;
+    INT_PTR result;
+  } keyRows[] = {{2, false, IDOK}, {1, true, IDCANCEL}, {5, false, IDOK}};
+  for (const auto& row : keyRows) {
+    CDlgRestore restore;
+    ModalDriver driver([&] { return restore.Hwnd() && IsWindowVisible(restore.Hwnd()); }, [&] {
+      SetFocus(nullptr);
+      std::array<BYTE, 256> keys{};
+      keys[VK_SHIFT] = row.back ? 0x80 : 0;
+      SetKeyboardState(keys.data());
+      for (int tab = 0; tab < row.tabs; ++tab) {
+        MSG press{restore.Hwnd(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+        EXPECT_EQ(restore.PreTranslateMessage(&press), PreTranslation::Consumed);
+      }
+      keys[VK_SHIFT] = 0;
+      SetKeyboardState(keys.data());
+      PostMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 1);
+      PostMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0xC0000001);
+    });
+    EXPECT_EQ(restore.DoModal(window.Hwnd()), row.result) << row.tabs << " " << row.back;
   }
 }
 
