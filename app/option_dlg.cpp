@@ -122,8 +122,8 @@ bool COptionDlg::OnInitDialog() {
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
   // The first control in reading order, without its mark until the
   // keyboard is used; the dialog manager would pick the first window made.
-  const std::vector<HWND> stops = ReadingOrder(frame_, pages_);
-  if (!stops.empty()) SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(stops.front()), TRUE);
+  if (HWND first = FirstInReadingOrder(frame_, pages_))
+    SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
   return false;
 }
 

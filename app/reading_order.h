@@ -12,3 +12,5 @@ class PageHost;
 // tab strip, the page of the function page area, then OK, Apply, Cancel
 // and the window's own minimise and close.
 std::vector<HWND> ReadingOrder(const MainFrame& frame, const PageHost& pages);
+// The first of them; null for none.
+HWND FirstInReadingOrder(const MainFrame& frame, const PageHost& pages);
