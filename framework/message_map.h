@@ -247,15 +247,6 @@ constexpr MessageEntry GetTextLength() {
   });
 }
 
-// WM_GETOBJECT: LRESULT (WPARAM flags, LONG objectId), a reference from
-// LresultFromObject or 0. The id is a DWORD however wide lParam is.
-template <auto handler>
-constexpr MessageEntry ObjectRequest() {
-  return MessageRow(WM_GETOBJECT, [](CWnd& w, WPARAM flags, LPARAM id) -> LRESULT {
-    return (message_rows::Self<handler>(w).*handler)(flags, static_cast<LONG>(static_cast<DWORD>(id)));
-  });
-}
-
 // WM_HSCROLL, WM_VSCROLL: void (int request, int position, HWND the bar, null for the window's own).
 template <auto handler>
 constexpr MessageEntry Scroll(UINT message) {

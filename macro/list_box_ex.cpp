@@ -75,7 +75,7 @@ const MessageMap& CListBoxEx::Messages() {
       msg::MouseWheel<&CListBoxEx::OnMouseWheel>(),
       msg::Destroy<&CListBoxEx::OnDestroy>(),
       msg::ReflectedCommand<&CListBoxEx::OnSelected>(LBN_SELCHANGE),
-      msg::ObjectRequest<&CListBoxEx::OnGetObject>(),
+      msg::AccessibleClient(),
   };
   static const MessageMap map{&CListBox::Messages(), entries};
   return map;
@@ -146,9 +146,6 @@ void CListBoxEx::OnContextMenu(POINT at) {
   menu_(place);
 }
 
-LRESULT CListBoxEx::OnGetObject(WPARAM flags, LONG objectId) {
-  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
-}
 
 bool DeliverListNotification(HWND notified, UINT message, int line, int listId) {
   const auto found = Lists().find({notified, listId});

@@ -134,7 +134,6 @@ class CListBoxEx : public CListBox, public AccessibleSource {
   void OnMouseWheel(int delta, UINT keys, POINT at);
   void OnDestroy();
   void OnSelected();
-  LRESULT OnGetObject(WPARAM flags, LONG objectId);
   friend bool DeliverListNotification(HWND notified, UINT message, int line, int listId);
 
   HBITMAP Icon(int id);

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/window.h"
+
 enum class AccessibleRole { StaticText, PushButton, CheckBox, RadioButton, Link, Slider, Indicator, List, Text };
 
 struct AccessibleFacts {
@@ -37,3 +39,17 @@ class AccessibleSource {
 // The answer of `control` (an AccessibleSource's window) to WM_GETOBJECT
 // for its client area; 0, the system's default, when no object can be made.
 LRESULT AccessibleClientObject(HWND control, WPARAM flags);
+
+namespace msg {
+
+// The WM_GETOBJECT row of a control that describes itself: its client area
+// answered with its own object; any other object left to the system (0, as
+// the default procedures of these controls answer). The id is a DWORD
+// however wide lParam is.
+constexpr MessageEntry AccessibleClient() {
+  return MessageRow(WM_GETOBJECT, [](CWnd& w, WPARAM flags, LPARAM id) -> LRESULT {
+    return static_cast<LONG>(static_cast<DWORD>(id)) == OBJID_CLIENT ? AccessibleClientObject(w.Hwnd(), flags) : 0;
+  });
+}
+
+}  // namespace msg

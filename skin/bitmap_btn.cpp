@@ -51,7 +51,7 @@ const MessageMap& CBitmapBtn::Messages() {
       msg::GetDlgCode<&CBitmapBtn::OnGetDlgCode>(),
       msg::Key<&CBitmapBtn::OnKeyDown>(WM_KEYDOWN),
       msg::Key<&CBitmapBtn::OnKeyUp>(WM_KEYUP),
-      msg::ObjectRequest<&CBitmapBtn::OnGetObject>(),
+      msg::AccessibleClient(),
       msg::ReflectedDrawItem<&CBitmapBtn::OnDrawItem>(),
       msg::ReflectedCommand<&CBitmapBtn::OnClicked>(BN_CLICKED),
   };
@@ -249,7 +249,6 @@ void CBitmapBtn::OnKeyUp(UINT key) {
   Click();
 }
 
-
 void CBitmapBtn::OnNcPaint() {
   // No frame to draw: the default would take a window DC (a trip to the
   // window server under Wine) only to draw nothing, once per button.
@@ -289,9 +288,6 @@ AccessibleFacts CBitmapBtn::Describe() const {
   return {.role = ToggleMode ? AccessibleRole::CheckBox : role_, .checked = Checked != 0};
 }
 
-LRESULT CBitmapBtn::OnGetObject(WPARAM flags, LONG objectId) {
-  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
-}
 
 int CBitmapBtn::OnGetText(wchar_t* buffer, int size) {
   if (!buffer || size <= 0) return 0;

@@ -124,7 +124,6 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   void OnClicked();
   // A click's end: a toggle flips, and the parent hears BN_CLICKED.
   void Click();
-  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   HBITMAP ImageFor(ButtonImage image) const;
   void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);

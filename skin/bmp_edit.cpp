@@ -21,7 +21,7 @@ const MessageMap& CBmpEdit::Messages() {
       msg::ReflectedCommand<&CBmpEdit::OnChange>(EN_CHANGE),
       msg::ReflectedCommand<&CBmpEdit::OnKillFocus>(EN_KILLFOCUS),
       msg::Scroll<&CBmpEdit::OnVScroll>(WM_VSCROLL),
-      msg::ObjectRequest<&CBmpEdit::OnGetObject>(),
+      msg::AccessibleClient(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -55,9 +55,6 @@ void CBmpEdit::OnVScroll(int, int, HWND) {
   Default();
 }
 
-LRESULT CBmpEdit::OnGetObject(WPARAM flags, LONG objectId) {
-  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
-}
 
 void CBmpEdit::Notify(WPARAM what) const {
   PostMessageW(GetParent(Hwnd()), BitmapEditKillFocusMessage(), what, 0);

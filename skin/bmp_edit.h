@@ -48,7 +48,6 @@ class CBmpEdit : public CWnd, public AccessibleSource {
   void OnChange();
   void OnKillFocus();
   void OnVScroll(int request, int position, HWND bar);
-  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   void Notify(WPARAM what) const;
 

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "framework/focus_order.h"
-
 #include "skin/bitmap_btn.h"
 #include "skin/skin_image.h"
 #include "skin/slider_message.h"
@@ -39,7 +38,7 @@ const MessageMap& CClickHSlider::Messages() {
       msg::Key<&CClickHSlider::OnKeyDown>(WM_KEYDOWN),
       msg::Focus<&CClickHSlider::OnFocusChange>(WM_SETFOCUS),
       msg::Focus<&CClickHSlider::OnFocusChange>(WM_KILLFOCUS),
-      msg::ObjectRequest<&CClickHSlider::OnGetObject>(),
+      msg::AccessibleClient(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -153,9 +152,6 @@ AccessibleFacts CClickHSlider::Describe() const {
           .value = valueText_ ? valueText_(Thumb.Value) : std::to_wstring(Thumb.Value)};
 }
 
-LRESULT CClickHSlider::OnGetObject(WPARAM flags, LONG objectId) {
-  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
-}
 
 bool DeliverSliderPos(HWND notified, int position, int sliderId) {
   auto* slider = dynamic_cast<CClickHSlider*>(CWnd::FromHandle(GetDlgItem(notified, sliderId)));

@@ -75,7 +75,6 @@ class CClickHSlider : public CWnd, public AccessibleSource {
   UINT OnGetDlgCode();
   void OnKeyDown(UINT key);
   void OnFocusChange(HWND other);
-  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   std::function<void(int)> onMoved_;
   std::function<std::wstring(int)> valueText_;

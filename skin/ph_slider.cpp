@@ -13,9 +13,6 @@ AccessibleFacts CPHSlider::Describe() const {
   return {.role = AccessibleRole::Indicator, .name = WindowText(GetParent(Hwnd()))};
 }
 
-LRESULT CPHSlider::OnGetObject(WPARAM flags, LONG objectId) {
-  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
-}
 
 void TraceSliderReading(const wchar_t* format, float exact) {
   wchar_t line[64];
@@ -31,7 +28,7 @@ const MessageMap& CPHSlider::Messages() {
       msg::Mouse<&CPHSlider::OnMouseMove>(WM_MOUSEMOVE),
       msg::Mouse<&CPHSlider::OnLButtonUp>(WM_LBUTTONUP),
       msg::CaptureChanged<&CPHSlider::OnCaptureChanged>(),
-      msg::ObjectRequest<&CPHSlider::OnGetObject>(),
+      msg::AccessibleClient(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;

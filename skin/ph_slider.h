@@ -52,7 +52,6 @@ class CPHSlider : public CWnd, public AccessibleSource {
   void OnMouseMove(POINT at, UINT keys);
   void OnLButtonUp(POINT at, UINT keys);
   void OnCaptureChanged(HWND taker);
-  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 
   SliderRange Range() const { return {Min, Max}; }
   ThumbTravel Travel() const { return {TrackStart.x, TrackEnd.x, ThumbWidth}; }

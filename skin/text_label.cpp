@@ -7,7 +7,7 @@ const MessageMap& CTextLabel::Messages() {
   static const MessageEntry entries[] = {
       msg::Create<&CTextLabel::OnCreate>(),
       msg::Paint<&CTextLabel::OnPaint>(),
-      msg::ObjectRequest<&CTextLabel::OnGetObject>(),
+      msg::AccessibleClient(),
   };
   static const MessageMap map{&CWnd::Messages(), entries};
   return map;
@@ -37,6 +37,3 @@ void CTextLabel::OnPaint() {
   });
 }
 
-LRESULT CTextLabel::OnGetObject(WPARAM flags, LONG objectId) {
-  return objectId == OBJID_CLIENT ? AccessibleClientObject(Hwnd(), flags) : Default();
-}

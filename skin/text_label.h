@@ -26,5 +26,4 @@ class CTextLabel : public CWnd, public AccessibleSource {
  private:
   bool OnCreate(const CREATESTRUCTW& create);
   void OnPaint();
-  LRESULT OnGetObject(WPARAM flags, LONG objectId);
 };

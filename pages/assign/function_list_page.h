@@ -2,10 +2,10 @@
 // What the mouse function and key function pages share: a list of
 // functions under each painted group title, each list in a skinned scroll
 // frame. Choosing a line (a click, or Enter or Space on the line the arrow
-// keys marked) assigns its function to the selected button at
-// once: the page writes the button's record in WorkingSettings, keeps a
-// copy as PendingRecord and tells the main window, which copies it back
-// and refreshes the other pages. The main window hands the page the
+// keys marked) assigns its function to the selected button at once: the
+// page writes the button's record in WorkingSettings, keeps a copy as
+// PendingRecord and tells the main window, which copies it back and
+// refreshes the other pages. The main window hands the page the
 // selected button's record, and the page marks its line.
 #include <windows.h>
 
