@@ -118,11 +118,6 @@ constexpr RECT kLanguageAreas[] = {{221, 343, 586, 362}, {221, 382, 534, 401}, {
 
 constexpr LightChoice kLightChoices[] = {LightChoice::EffectA, LightChoice::EffectB, LightChoice::Off};
 
-void RepaintNow(HWND window) {
-  InvalidateRect(window, nullptr, TRUE);
-  UpdateWindow(window);
-}
-
 }  // namespace
 
 std::vector<SkinButtonInfo> MainFrame::Create(MainWindow& window, const IniSection& layout) {
@@ -135,7 +130,7 @@ std::vector<SkinButtonInfo> MainFrame::Create(MainWindow& window, const IniSecti
     if (const SpokenButton* spoken = SpokenButtonOf(i)) args.role = spoken->role;
     infos.push_back(CreateSkinButton(button, layout, row.key, window.Window(), args));
     if (row.caption != kNoCaption) button.SetCaption(LanguageText(row.caption));
-    if (row.setup & kStartsDisabled) EnableWindow(button.Hwnd(), FALSE);
+    if (row.setup & kStartsDisabled) button.Enable(false);
     if (row.click) button.OnClick([&window, click = row.click, which = static_cast<FrameButton>(i)] { click(window, which); });
   }
   NameSpokenButtons();
@@ -153,14 +148,13 @@ void MainFrame::CutImages(const PageImageSet& images, const std::vector<SkinButt
 void MainFrame::SetCaptionNow(FrameButton which, std::wstring_view text) {
   // A refresh that changes nothing paints nothing.
   if (buttons_[which].Caption == text) return;
-  buttons_[which].SetCaption(text);
-  if (buttons_[which].Hwnd()) RepaintNow(buttons_[which].Hwnd());
+  buttons_[which].SetCaptionNow(text);
 }
 
 void MainFrame::UpdateProfileBar() {
   const int profile = WorkingSettings.CurrentProfile;
-  EnableWindow(buttons_[kPreviousProfileButton].Hwnd(), profile > 0);
-  EnableWindow(buttons_[kNextProfileButton].Hwnd(), profile < kProfileCount - 1);
+  buttons_[kPreviousProfileButton].Enable(profile > 0);
+  buttons_[kNextProfileButton].Enable(profile < kProfileCount - 1);
   const ProfileRecord* active = ActiveProfile(WorkingSettings);
   const std::u16string_view name = active ? TextOf(active->ProFileName) : std::u16string_view();
   SetCaptionNow(kProfileBar, Wide(ProfileBarText(name, profile)));
@@ -192,7 +186,7 @@ void MainFrame::ChooseColour(FrameButton button) {
 
 void MainFrame::CheckSettingsButton(bool checked) {
   buttons_[kSettingsButton].SetCheck(checked ? 1 : 0);
-  UpdateWindow(buttons_[kSettingsButton].Hwnd());
+  if (HWND settings = buttons_[kSettingsButton].Hwnd()) UpdateWindow(settings);
 }
 
 void MainFrame::ShowLanguage(std::wstring_view code) {

@@ -8,6 +8,7 @@
 
 #include "framework/application.h"
 #include "framework/focus_order.h"
+#include "skin/button_plans.h"
 #include "skin/skin_image.h"
 
 namespace {
@@ -75,7 +76,54 @@ bool CBitmapBtn::Create(const RECT& rect, HWND parent, const CreateArgs& args, c
                                : RECT{*args.captionInset, 0, rect.right - rect.left, rect.bottom - rect.top};
   }
   if (args.layoutTooltip && tooltip && *tooltip) SetTooltip(tooltip, true);
+  if (ButtonPlans* plans = ButtonPlans::Taking()) {
+    plan_ = Plan{parent, rect};
+    plans->Add(*this);
+    return true;
+  }
   return CButton::Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, 0);
+}
+
+void CBitmapBtn::PaintPlannedLook(HDC dc) const {
+  if (!plan_ || !plan_->shown) return;
+  POINT origin;
+  OffsetViewportOrgEx(dc, plan_->rect.left, plan_->rect.top, &origin);
+  PaintLook(dc, {0, 0, plan_->rect.right - plan_->rect.left, plan_->rect.bottom - plan_->rect.top}, false,
+            !plan_->enabled);
+  SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
+bool CBitmapBtn::MakePlannedWindow() {
+  if (!plan_) return Hwnd() != nullptr;
+  const Plan plan = *std::exchange(plan_, std::nullopt);
+  // Made hidden and shown without a redraw: a window made visible would
+  // be painted, and costs twice the time under Wine.
+  const DWORD style = WS_CHILD | BS_OWNERDRAW | (plan.enabled ? 0 : WS_DISABLED);
+  if (!CButton::Create(nullptr, style, plan.rect, plan.parent, 0)) return false;
+  if (plan.shown) {
+    SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOREDRAW);
+    ValidateRect(Hwnd(), nullptr);
+  }
+  return true;
+}
+
+void CBitmapBtn::InvalidatePlan() const { InvalidateRect(plan_->parent, &plan_->rect, FALSE); }
+
+void CBitmapBtn::Show(bool shown) {
+  if (!plan_) {
+    if (Hwnd()) ShowWindow(Hwnd(), shown ? SW_SHOW : SW_HIDE);
+  } else if (std::exchange(plan_->shown, shown) != shown) {
+    InvalidatePlan();
+  }
+}
+
+void CBitmapBtn::Enable(bool enabled) {
+  if (!plan_) {
+    if (Hwnd()) EnableWindow(Hwnd(), enabled);
+  } else if (std::exchange(plan_->enabled, enabled) != enabled) {
+    InvalidatePlan();
+  }
 }
 
 void CBitmapBtn::PreSubclassWindow() {
@@ -96,12 +144,14 @@ void CBitmapBtn::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP d
 void CBitmapBtn::SetCheck(int value) {
   if (value == Checked) return;
   Checked = value;
+  if (plan_) InvalidatePlan();
   // A null window would mean every window of the desktop.
   if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void CBitmapBtn::SetCaptionNow(std::wstring_view text) {
   Caption = text;
+  if (plan_) InvalidatePlan();
   if (!Hwnd()) return;
   InvalidateRect(Hwnd(), nullptr, TRUE);
   UpdateWindow(Hwnd());
@@ -301,21 +351,23 @@ int CBitmapBtn::OnGetText(wchar_t* buffer, int size) {
 int CBitmapBtn::OnGetTextLength() { return static_cast<int>(Name().size()); }
 
 void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const bool pressed = item.itemState & ODS_SELECTED;
-  const bool disabled = item.itemState & ODS_DISABLED;
-  const HBITMAP image =
-      ImageFor(ChooseButtonImage({ToggleMode != 0, Checked != 0, Hover != 0, pressed, disabled}));
   RECT client;
   GetClientRect(Hwnd(), &client);
-  if (Caption.empty()) {
-    DrawImage(item.hDC, image, client);
-  } else {
-    DrawCaption(item.hDC, image, client, pressed, disabled);
-  }
+  PaintLook(item.hDC, client, item.itemState & ODS_SELECTED, item.itemState & ODS_DISABLED);
   if (ShowsFocusMark(Hwnd())) DrawFocusMark(item.hDC, client, kSkinAccent);
 }
 
-void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) {
+void CBitmapBtn::PaintLook(HDC target, const RECT& client, bool pressed, bool disabled) const {
+  const HBITMAP image =
+      ImageFor(ChooseButtonImage({ToggleMode != 0, Checked != 0, Hover != 0, pressed, disabled}));
+  if (Caption.empty()) {
+    DrawImage(target, image, client);
+  } else {
+    DrawCaption(target, image, client, pressed, disabled);
+  }
+}
+
+void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) const {
   // Drawn off screen and copied in one transfer, so the caption never
   // flickers over a bare image.
   MemoryDc canvas(target);

@@ -71,9 +71,22 @@ class CBitmapBtn : public CButton, public AccessibleSource {
     COLORREF disabledTextColor = kDefaultTextColor;
     COLORREF pressedTextColor = kDefaultTextColor;
   };
-  // Makes the button (identifier 0) at `rect` of `parent` as `args` say.
+  // Makes the button (identifier 0) at `rect` of `parent` as `args` say;
+  // while a ButtonPlans::Planning is open only plans it (see Planned).
   bool Create(const RECT& rect, HWND parent, const CreateArgs& args, const wchar_t* tooltip = nullptr);
   using CButton::Create;
+
+  // A planned button has no window yet: its parent paints its look, and
+  // what it is told (state, caption, shown, enabled) waits in the plan.
+  bool Planned() const { return plan_.has_value(); }
+  HWND PlanParent() const { return plan_ ? plan_->parent : nullptr; }
+  // The planned look at its place in the parent's `dc`, if shown.
+  void PaintPlannedLook(HDC dc) const;
+  // The window of the plan, made without painting: its parent shows it already.
+  bool MakePlannedWindow();
+  // Shows or enables the button, planned or made.
+  void Show(bool shown);
+  void Enable(bool enabled);
 
   // Cuts `rect` out of each full-window picture as the four state images.
   void SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect);
@@ -126,11 +139,21 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   void Click();
 
   HBITMAP ImageFor(ButtonImage image) const;
-  void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled);
+  void PaintLook(HDC target, const RECT& client, bool pressed, bool disabled) const;
+  void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) const;
+  // Repaints the plan's place in its parent.
+  void InvalidatePlan() const;
   void ShowTooltipFromNowOn();
   void UpdateTooltip();
   HWND OwnerOrParent() const;
 
+  struct Plan {
+    HWND parent;
+    RECT rect;
+    bool shown = true;
+    bool enabled = true;
+  };
+  std::optional<Plan> plan_;
   OwnedWindow tooltip_;
   std::optional<std::wstring> tooltipText_;
   bool tooltipActive_ = false;

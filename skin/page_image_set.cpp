@@ -109,7 +109,7 @@ void PageImageSet::PaintBackground(HDC dc) const {
 }
 
 void PageImageSet::CutButtonImages(CBitmapBtn& button, const SkinButtonInfo& info) const {
-  if (button.Hwnd()) button.SetImages(normal.Get(), over.Get(), down.Get(), disabled.Get(), ToRect(info.Rect));
+  if (button.Hwnd() || button.Planned()) button.SetImages(normal.Get(), over.Get(), down.Get(), disabled.Get(), ToRect(info.Rect));
 }
 
 SkinButtonInfo CreateSkinButton(CBitmapBtn& button, const IniSection& buttons, const wchar_t* key, HWND parent,

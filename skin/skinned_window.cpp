@@ -1,5 +1,6 @@
 #include "skin/skinned_window.h"
 
+#include "skin/button_plans.h"
 #include "skin/click_slider.h"
 #include "skin/slider_message.h"
 
@@ -22,8 +23,10 @@ const MessageMap& CSkinnedWindow::Messages() {
 void CSkinnedWindow::LoadPictures() { images_.Load(pictures_); }
 
 void CSkinnedWindow::TakeShape() {
-  // Where the window goes is its owner's business (a page's host places it).
-  SetWindowPos(Hwnd(), nullptr, 0, 0, images_.size.cx, images_.size.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+  // Size and place in one move: each is a trip to the window server.
+  const std::optional<POINT> place = PlaceFor(images_.size);
+  SetWindowPos(Hwnd(), nullptr, place ? place->x : 0, place ? place->y : 0, images_.size.cx, images_.size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
   images_.ReleaseStatePictures();
   images_.ApplyRegion(Hwnd());
 }
@@ -40,7 +43,9 @@ void CSkinnedWindow::OnPaint() {
   PaintBuffered(Hwnd(), [this](HDC dc) {
     images_.PaintBackground(dc);
     PaintContent(dc);
+    ButtonPlans::PaintPlanned(Hwnd(), dc);
   });
+  Painted();
 }
 
 bool CSkinnedWindow::OnEraseBkgnd(HDC) { return true; }

@@ -6,6 +6,8 @@
 // every page are built on it.
 #include <windows.h>
 
+#include <optional>
+
 #include "framework/dialog.h"
 #include "skin/page_image_set.h"
 
@@ -25,6 +27,11 @@ class CSkinnedWindow : public CDialog {
   virtual void CreateControls() {}
   // What the window paints over its background.
   virtual void PaintContent(HDC) {}
+  // After each paint of the window.
+  virtual void Painted() {}
+  // Where the window goes once its size is known; by default its owner
+  // places it (a page's host does).
+  virtual std::optional<POINT> PlaceFor(SIZE) const { return std::nullopt; }
   // The window's own steps when it is destroyed (its pictures are gone).
   virtual void DestroyContent() {}
 

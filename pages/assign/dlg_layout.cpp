@@ -35,8 +35,8 @@ void CDlgLayout::CreateControls() {
   for (auto [field, key] : {std::pair{&defaultCaption_, kDefaultCaptionKey}, {&defaultFunction_, kDefaultFunctionKey}}) {
     const SkinButtonInfo info = CreateSkinButton(*field, layout, key, Hwnd(), kTextLook);
     field->SetImages(down, down, down, down, ToRect(info.Rect));
-    EnableWindow(field->Hwnd(), FALSE);
-    ShowWindow(field->Hwnd(), SW_HIDE);
+    field->Enable(false);
+    field->Show(false);
   }
   for (int button = 0; button < kButtonCount; ++button) {
     CBitmapBtn& hot = hotButtons_[button];
@@ -72,8 +72,8 @@ void CDlgLayout::OnHotButton(int button) {
 
 void CDlgLayout::ShowDefaultFunction() {
   defaultCaption_.SetCaptionNow(LanguageText(IDS_DEFAULT_FUNCTION));
-  ShowWindow(defaultCaption_.Hwnd(), SW_SHOW);
+  defaultCaption_.Show(true);
   const std::u16string name = FunctionName(DefaultButtonFunctions[selected_], LanguageTexts());
   defaultFunction_.SetCaptionNow(Wide(name));
-  ShowWindow(defaultFunction_.Hwnd(), SW_SHOW);
+  defaultFunction_.Show(true);
 }

@@ -1,0 +1,43 @@
+#include "skin/button_plans.h"
+
+#include <utility>
+
+#include "skin/bitmap_btn.h"
+
+namespace {
+
+thread_local ButtonPlans* taking = nullptr;
+// The plans with buttons not made yet, which their parents paint.
+thread_local std::vector<ButtonPlans*> pending;
+
+}  // namespace
+
+ButtonPlans::~ButtonPlans() { Forget(); }
+
+ButtonPlans::Planning::Planning(ButtonPlans& plans) : outer_(std::exchange(taking, &plans)) {}
+
+ButtonPlans::Planning::~Planning() { taking = outer_; }
+
+ButtonPlans* ButtonPlans::Taking() { return taking; }
+
+void ButtonPlans::Add(CBitmapBtn& button) {
+  if (planned_.empty()) pending.push_back(this);
+  planned_.push_back(&button);
+}
+
+void ButtonPlans::PaintPlanned(HWND parent, HDC dc) {
+  for (const ButtonPlans* plans : pending)
+    for (const CBitmapBtn* button : plans->planned_)
+      if (button->Planned() && button->PlanParent() == parent) button->PaintPlannedLook(dc);
+}
+
+void ButtonPlans::MakeAll() {
+  // Each stays painted by its parent until its own window is made.
+  for (CBitmapBtn* button : planned_) button->MakePlannedWindow();
+  Forget();
+}
+
+void ButtonPlans::Forget() {
+  planned_.clear();
+  std::erase(pending, this);
+}

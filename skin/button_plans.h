@@ -1,0 +1,46 @@
+#pragma once
+// Skinned buttons whose windows wait until their parents have first
+// painted. Until then each is a plan that its parent paints (see
+// CBitmapBtn::Planned); the windows made afterwards change no pixel. So a
+// window with many buttons paints without waiting for their windows.
+#include <windows.h>
+
+#include <vector>
+
+class CBitmapBtn;
+
+class ButtonPlans {
+ public:
+  ButtonPlans() = default;
+  // Forgets its plans (their buttons may be gone); never makes a window.
+  ~ButtonPlans();
+  ButtonPlans(const ButtonPlans&) = delete;
+  ButtonPlans& operator=(const ButtonPlans&) = delete;
+
+  // While one lives, the skinned buttons made on this thread are planned.
+  class Planning {
+   public:
+    explicit Planning(ButtonPlans& plans);
+    ~Planning();
+    Planning(const Planning&) = delete;
+    Planning& operator=(const Planning&) = delete;
+
+   private:
+    ButtonPlans* outer_;
+  };
+
+  // The plans that buttons made now join, if a Planning is open.
+  static ButtonPlans* Taking();
+  void Add(CBitmapBtn& button);
+  bool Pending() const { return !planned_.empty(); }
+
+  // Paints the looks of every button planned on `parent`.
+  static void PaintPlanned(HWND parent, HDC dc);
+  // Makes every planned window, in the order planned (so in the same
+  // z-order as if made at once).
+  void MakeAll();
+  void Forget();
+
+ private:
+  std::vector<CBitmapBtn*> planned_;
+};
