@@ -37,6 +37,10 @@ constexpr MessageEntry DpiLevelChanged() {
 }
 }  // namespace msg
 
+// Main window -> itself after its first paint: the planned controls are
+// made. No parameters.
+inline constexpr UINT WM_MAKE_CONTROLS = WM_APP + 1;
+
 // Tab strip -> main window. wParam: page number 0-8.
 inline constexpr UINT WM_SHOW_FUNCTION_PAGE = 11025;
 

@@ -21,7 +21,8 @@ void CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 BOOL COptionApp::InitInstance() {
-  CWinApp::InitInstance();
+  // The system parts wait until the main window has its controls (see
+  // COptionDlg::ControlsReady): its first paint does not wait for them.
   // The menu hook waits until the main window has painted: no menu can
   // open before, and while a thread has a message hook every message sent
   // on it is one more trip to the window server, which would slow the
@@ -37,7 +38,7 @@ BOOL COptionApp::InitInstance() {
   // saves a crash cut short.
   for (const std::wstring& file : {ConfigIniPath(), ProfileFilePath(0), MacroFilePath()}) RemoveLeftoverNewFiles(file);
   COptionDlg::DecodePicturesAhead();
-  const auto window = std::make_unique<Window<COptionDlg>>();
+  const auto window = std::make_unique<Window<COptionDlg>>(MonitorNames::Standard(), ControlsMade::AfterFirstPaint);
   SetMainWindow(window.get());
   window->DoModal();
   SetMainWindow(nullptr);

@@ -1,13 +1,16 @@
 #include "app/option_dlg.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "app/language.h"
 #include "app/message_box.h"
 #include "app/messages.h"
 #include "app/reading_order.h"
+#include "framework/application.h"
 #include "framework/focus_order.h"
+#include "framework/input_target.h"
 #include "macro/macro_list.h"
 #include "model/settings.h"
 #include "resource.h"
@@ -37,12 +40,13 @@ constexpr UINT kPagesAheadMs = 30;
 
 }  // namespace
 
-COptionDlg::COptionDlg(MonitorNames names)
+COptionDlg::COptionDlg(MonitorNames names, ControlsMade made)
     : CSkinnedWindow(IDD_MAIN, kMainPictures, Drag::Itself),
       link_(std::move(names)),
       cycle_({WorkingSettings, AppliedSettings}, link_, Macros, *this),
       profiles_(*this),
-      dispatch_(*this, pages_) {}
+      dispatch_(*this, pages_),
+      controlsMade_(made) {}
 
 void COptionDlg::DecodePicturesAhead() {
   ::DecodePicturesAhead(PageHost::StartPicturePaths(PageImageSet::PicturePaths(kMainPictures, SkinFolder())));
@@ -58,6 +62,7 @@ const MessageMap& COptionDlg::Messages() {
       msg::SetCursor<&COptionDlg::OnSetCursor>(),
       msg::Close<&COptionDlg::OnClose>(),
       msg::Timer<&COptionDlg::OnTimer>(),
+      msg::Signal<&COptionDlg::OnMakeControls>(WM_MAKE_CONTROLS),
       msg::Signal<&COptionDlg::OnMonitor<&SettingsCycle::OnMonitorReload>>(WM_MONITOR_RELOAD),
       msg::Signal<&COptionDlg::OnMonitor<&SettingsCycle::OnMonitorSettingsChanged>>(WM_MONITOR_SETTINGS_CHANGED),
       msg::Signal<&COptionDlg::OnMonitor<&SettingsCycle::OnMonitorApplyDone>>(WM_MONITOR_APPLY_DONE),
@@ -78,6 +83,8 @@ bool COptionDlg::OnCreate(const CREATESTRUCTW&) {
   // The frame's buttons are made while the pictures still decode (started
   // with the program); then the pages, each with its pictures (queued
   // first); the frame's cut-outs come last.
+  std::optional<ButtonPlans::Planning> planning;
+  if (controlsMade_ == ControlsMade::AfterFirstPaint) planning.emplace(plans_);
   const std::vector<SkinButtonInfo> layout = frame_.Create(*this, ReadButtonSection(SkinFolder() + kMainLayout));
   pages_.CreateStartPages(Hwnd());
   LoadPictures();
@@ -109,22 +116,40 @@ bool COptionDlg::OnInitDialog() {
   SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SetWindowTextW(Hwnd(), kMainWindowTitle);
-  RECT window;
-  GetWindowRect(Hwnd(), &window);
-  const int width = window.right - window.left, height = window.bottom - window.top;
-  SetWindowPos(Hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
   pages_.ShowTabStrip(false, FunctionPage::Start);
   frame_.CheckSettingsButton(false);
   pages_.ShowFunctionPage(FunctionPage::Start);
   SelectLanguage(0);
   RefreshAll();
+  if (!plans_.Pending()) ControlsReady();
+  return false;
+}
+
+void COptionDlg::Painted() {
+  // A posted message comes before any input: none finds a control missing.
+  if (plans_.Pending()) PostMessageW(Hwnd(), WM_MAKE_CONTROLS, 0, 0);
+}
+
+void COptionDlg::OnMakeControls() { MakeControls(); }
+
+void COptionDlg::MakeControls() {
+  if (!plans_.Pending()) return;
+  // The pages paint their plans first: a control made on a page that has
+  // not painted would leave its place bare.
+  RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  plans_.MakeAll();
+  controlsMadeAt_ = GetTickCount();
+  ControlsReady();
+}
+
+void COptionDlg::ControlsReady() {
+  // Started here when the application left them to the window.
+  if (CWinApp* app = CWinApp::Current()) app->StartSystemParts();
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
   // The first control in reading order, without its mark until the
   // keyboard is used; the dialog manager would pick the first window made.
   if (HWND first = FirstInReadingOrder(frame_, pages_))
     SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
-  return false;
 }
 
 void COptionDlg::OnTimer(UINT_PTR timer) {
@@ -154,6 +179,11 @@ void COptionDlg::RefreshAll() {
 }
 
 PreTranslation COptionDlg::PreTranslateMessage(MSG* msg) {
+  if (IsUserInput(msg->message)) {
+    if (plans_.Pending()) MakeControls();
+    // Input queued before the controls had windows is theirs.
+    if (controlsMadeAt_ && static_cast<LONG>(msg->time - *controlsMadeAt_) <= 0) RetargetInput(*msg);
+  }
   if (const std::optional<FocusStep> step = TabStep(*msg)) {
     MoveFocus(ReadingOrder(frame_, pages_), *step);
     return PreTranslation::Consumed;
@@ -162,6 +192,10 @@ PreTranslation COptionDlg::PreTranslateMessage(MSG* msg) {
 }
 
 void COptionDlg::PaintContent(HDC dc) { frame_.PaintLabels(dc); }
+
+std::optional<POINT> COptionDlg::PlaceFor(SIZE size) const {
+  return POINT{(GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2};
+}
 
 HICON COptionDlg::OnQueryDragIcon() { return icon_; }
 
@@ -176,6 +210,7 @@ bool COptionDlg::OnSetCursor() {
 void COptionDlg::OnClose() { EndProgram(); }
 
 void COptionDlg::DestroyContent() {
+  plans_.Forget();
   link_.Close();
   // A window that never started leaves the user's macros as they were.
   if (!skinUnusable_) SaveMacros(Macros);

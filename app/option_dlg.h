@@ -4,6 +4,7 @@
 // settings copies in step with the monitor through the settings cycle.
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "app/assignment_dispatch.h"
@@ -14,13 +15,19 @@
 #include "framework/handles.h"
 #include "link/monitor_link.h"
 #include "link/settings_cycle.h"
+#include "skin/button_plans.h"
 #include "skin/skinned_window.h"
+
+// When the skinned buttons of the frame and of the pages shown at start
+// get their windows: the program's window paints first, from their plans.
+enum class ControlsMade { BeforeFirstPaint, AfterFirstPaint };
 
 class COptionDlg : public CSkinnedWindow, public CycleWindow, public MainWindow {
  public:
   // `names` chooses the monitor the window talks to; the program always
   // uses the standard one.
-  explicit COptionDlg(MonitorNames names = MonitorNames::Standard());
+  explicit COptionDlg(MonitorNames names = MonitorNames::Standard(),
+                      ControlsMade made = ControlsMade::BeforeFirstPaint);
 
   // Starts decoding the pictures the start shows, so they decode while the
   // window system starts.
@@ -67,6 +74,7 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow, public MainWindow 
   bool OnSetCursor();
   void OnClose();
   void OnTimer(UINT_PTR timer);
+  void OnMakeControls();
   // A monitor notification, handed to the settings cycle's handler.
   template <void (SettingsCycle::*Handler)()>
   void OnMonitor() {
@@ -82,6 +90,14 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow, public MainWindow 
   }
 
   void PaintContent(HDC dc) override;
+  void Painted() override;
+  // In the middle of the screen.
+  std::optional<POINT> PlaceFor(SIZE size) const override;
+  // The planned controls' windows, at once; an input that came before
+  // them then goes to the control now under it.
+  void MakeControls();
+  // Once every control has its window: the focus, and the pages ahead.
+  void ControlsReady();
   void DestroyContent() override;
   // Tells the user when the skin gives no background or none of the
   // buttons; true when it does.
@@ -93,6 +109,10 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow, public MainWindow 
   ProfileCommands profiles_;
   PageHost pages_;
   AssignmentDispatch dispatch_;
+  ControlsMade controlsMade_;
+  ButtonPlans plans_;
+  // When the planned controls got their windows (message time).
+  std::optional<DWORD> controlsMadeAt_;
   HICON icon_ = nullptr;
   bool skinUnusable_ = false;
   // Readies the pages hidden at start once the window shows.

@@ -21,12 +21,14 @@ CWinApp* CWinApp::Current() {
   return current;
 }
 
-BOOL CWinApp::InitInstance() {
-  // The common controls and OLE (for the system's file dialogs) from the
-  // start: loaded later, in the middle of the user's work, they change the
-  // system's controls and dialogs under way, which under Wine cost clicks.
+BOOL CWinApp::InitInstance() { return StartSystemParts(); }
+
+bool CWinApp::StartSystemParts() {
+  // Before the user's first command: loaded in the middle of the user's
+  // work, they change the system's controls and dialogs under way, which
+  // under Wine cost clicks.
   EnsureCommonControls();
-  oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
+  if (!oleStarted_) oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
   return oleStarted_;
 }
 

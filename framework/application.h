@@ -16,10 +16,15 @@ class CWinApp {
   // The process's application object (null before one is built).
   static CWinApp* Current();
 
+  // Starts the system parts; true when OLE started.
   virtual BOOL InitInstance();
   virtual int ExitInstance();
-  // Loads and registers the common controls (InitInstance does; a window
-  // made without the application calls it before making one).
+  // The common controls and OLE (for the system's file dialogs), once:
+  // InitInstance starts them, or, for a quicker first paint, the main
+  // window once it is built, before it takes any input.
+  bool StartSystemParts();
+  // Loads and registers the common controls (StartSystemParts does; a
+  // window made without the application calls it before making one).
   static void EnsureCommonControls();
   int Run();
 

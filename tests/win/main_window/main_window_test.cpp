@@ -23,6 +23,7 @@
 #include "main_window/frame_keys.h"
 #include "main_window/modal_driver.h"
 #include "message_pump.h"
+#include "pixels.h"
 #include "model/factory.h"
 #include "model/settings.h"
 #include "model/text.h"
@@ -116,6 +117,39 @@ TEST_F(MainWindowTest, BuildsItsFrameFromTheSkin) {
   EXPECT_EQ(page.top, 372);
   EXPECT_EQ(page.right - page.left, 551);
   EXPECT_EQ(page.bottom - page.top, 301);
+}
+
+// As the program starts: the first paint draws every control of the start
+// from its plan, before any control has a window; the windows made next
+// change no pixel; and a click that comes before them reaches its button.
+TEST_F(MainWindowTest, PaintsFirstAndMakesItsControlsAfterwardsUnseen) {
+  auto open = [&] {
+    window = std::make_unique<Window<COptionDlg>>(MonitorNames::Standard(), ControlsMade::AfterFirstPaint);
+    EXPECT_TRUE(window->Create(nullptr));
+  };
+  auto controlAt = [&](FrameKey key) {
+    POINT at = LayoutMiddle(L"skin_main.ini", key.key);
+    return ChildWindowFromPointEx(window->Hwnd(), at, CWP_SKIPINVISIBLE);
+  };
+  int width = 0, height = 0;
+  open();
+  EXPECT_EQ(controlAt(frame::kApply), window->Hwnd()) << "no window before the first paint";
+  RedrawWindow(window->Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const std::vector<COLORREF> planned = CaptureClient(window->Hwnd(), width, height);
+  ASSERT_TRUE(PumpUntil([&] { return controlAt(frame::kApply) != window->Hwnd(); }));
+  RedrawWindow(window->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_TRUE(CaptureClient(window->Hwnd(), width, height) == planned) << "the controls paint as planned";
+
+  window.reset();
+  open();
+  const POINT settings = LayoutMiddle(L"skin_main.ini", frame::kSettings.key);
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+    PostMessageW(window->Hwnd(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                 MAKELPARAM(settings.x, settings.y));
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (PreTranslateChain(msg, window->Hwnd()) != PreTranslation::Consumed) TranslateAndDispatch(msg);
+  EXPECT_TRUE(Button(frame::kSettings).Checked) << "the click before the controls opened the settings";
 }
 
 TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindowButOnThePagesOfValuesAndMacros) {
