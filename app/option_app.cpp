@@ -21,8 +21,8 @@ void CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 BOOL COptionApp::InitInstance() {
-  // The system parts wait until the main window has its controls (see
-  // COptionDlg::ControlsReady): its first paint does not wait for them.
+  // The system parts wait until a page or dialog needs them (see
+  // CWinApp::EnsureSystemParts): the first paint does not wait for them.
   // The menu hook waits until the main window has painted: no menu can
   // open before, and while a thread has a message hook every message sent
   // on it is one more trip to the window server, which would slow the

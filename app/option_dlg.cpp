@@ -8,7 +8,6 @@
 #include "app/message_box.h"
 #include "app/messages.h"
 #include "app/reading_order.h"
-#include "framework/application.h"
 #include "framework/focus_order.h"
 #include "framework/input_target.h"
 #include "macro/macro_list.h"
@@ -143,8 +142,6 @@ void COptionDlg::MakeControls() {
 }
 
 void COptionDlg::ControlsReady() {
-  // Started here when the application left them to the window.
-  if (CWinApp* app = CWinApp::Current()) app->StartSystemParts();
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
   // The first control in reading order, without its mark until the
   // keyboard is used; the dialog manager would pick the first window made.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/dlg_start.h"
+#include "framework/application.h"
 #include "framework/focus_order.h"
 #include "framework/window.h"
 #include "macro/macro_manager.h"
@@ -95,6 +96,13 @@ std::size_t RowOfPage(FunctionPage page) {
       std::begin(kPages));
 }
 
+// The page the function page area shows at start.
+const PageRow& StartPageRow() { return kPages[RowOfPage(FunctionPage::Start)]; }
+
+// The pages of the start have only skinned buttons; the others have system
+// controls too (edit boxes, lists).
+bool OfTheStart(const PageRow& row) { return row.shownAtStart || &row == &StartPageRow(); }
+
 void AppendPicturePaths(std::vector<std::wstring>& paths, const PageRow& row) {
   for (std::wstring& path : PageImageSet::PicturePaths(*row.pictures, SkinFolder())) paths.push_back(std::move(path));
 }
@@ -110,15 +118,14 @@ std::vector<std::wstring> PageHost::StartPicturePaths(const std::vector<std::wst
   for (const PageRow& row : kPages)
     if (row.shownAtStart) AppendPicturePaths(paths, row);
   paths.insert(paths.end(), framePaths.begin(), framePaths.end());
-  AppendPicturePaths(paths, kPages[RowOfPage(FunctionPage::Start)]);
+  AppendPicturePaths(paths, StartPageRow());
   return paths;
 }
 
 std::vector<std::wstring> PageHost::LaterPicturePaths() {
   std::vector<std::wstring> paths;
-  const PageRow& startPage = kPages[RowOfPage(FunctionPage::Start)];
   for (const PageRow& row : kPages)
-    if (!row.shownAtStart && &row != &startPage) AppendPicturePaths(paths, row);
+    if (!OfTheStart(row)) AppendPicturePaths(paths, row);
   return paths;
 }
 
@@ -131,6 +138,7 @@ void PageHost::CreateStartPages(HWND parent) {
 
 CSkinnedPage* PageHost::Make(std::size_t row) {
   const PageRow& page = kPages[row];
+  if (!OfTheStart(page)) CWinApp::EnsureSystemParts();
   std::unique_ptr<CSkinnedPage> made = page.make(page.templateId);
   if (!made->Create(parent_)) return nullptr;
   SetWindowPos(made->Hwnd(), nullptr, page.place.left, page.place.top, page.place.right, page.place.bottom,

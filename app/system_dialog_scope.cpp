@@ -1,5 +1,6 @@
 #include "app/system_dialog_scope.h"
 
+#include "framework/application.h"
 #include "framework/exe_folder.h"
 #include "framework/handles.h"
 #include "resource.h"
@@ -30,6 +31,7 @@ HANDLE ThemedContext() {
 }  // namespace
 
 SystemDialogScope::SystemDialogScope() {
+  CWinApp::EnsureSystemParts();
   // Without the context the dialogs simply keep the classic look.
   const HANDLE context = ThemedContext();
   active_ = context != INVALID_HANDLE_VALUE && ActivateActCtx(context, &cookie_);

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <utility>
+
 #include "framework/dialog.h"
 
 namespace {
@@ -24,17 +26,23 @@ CWinApp* CWinApp::Current() {
 BOOL CWinApp::InitInstance() { return StartSystemParts(); }
 
 bool CWinApp::StartSystemParts() {
-  // Before the user's first command: loaded in the middle of the user's
-  // work, they change the system's controls and dialogs under way, which
-  // under Wine cost clicks.
-  EnsureCommonControls();
-  if (!oleStarted_) oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
+  // Before the system's controls and dialogs they serve: loaded while
+  // those exist, they change them under way, which under Wine costs clicks.
+  if (!std::exchange(systemPartsTried_, true)) {
+    EnsureCommonControls();
+    oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
+  }
   return oleStarted_;
+}
+
+void CWinApp::EnsureSystemParts() {
+  if (current) current->StartSystemParts();
 }
 
 int CWinApp::ExitInstance() {
   if (oleStarted_) OleUninitialize();
   oleStarted_ = false;
+  systemPartsTried_ = false;
   return 0;
 }
 

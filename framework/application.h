@@ -19,10 +19,13 @@ class CWinApp {
   // Starts the system parts; true when OLE started.
   virtual BOOL InitInstance();
   virtual int ExitInstance();
-  // The common controls and OLE (for the system's file dialogs), once:
-  // InitInstance starts them, or, for a quicker first paint, the main
-  // window once it is built, before it takes any input.
+  // The common controls and OLE (for the system's file dialogs), once;
+  // true when OLE started. InitInstance starts them; an application that
+  // leaves them out for a quicker first paint has them started by
+  // EnsureSystemParts before the first window with system controls or the
+  // first system dialog.
   bool StartSystemParts();
+  static void EnsureSystemParts();
   // Loads and registers the common controls (StartSystemParts does; a
   // window made without the application calls it before making one).
   static void EnsureCommonControls();
@@ -34,6 +37,7 @@ class CWinApp {
 
  private:
   HINSTANCE instance_;
+  bool systemPartsTried_ = false;
   bool oleStarted_ = false;
   CWnd* mainWindow_ = nullptr;
 };

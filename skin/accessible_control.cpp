@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 
+#include "framework/application.h"
 #include "framework/window.h"
 
 namespace {
@@ -165,6 +166,8 @@ class AccessibleObject final : public IAccessible, public IOleWindow {
 }  // namespace
 
 LRESULT AccessibleClientObject(HWND control, WPARAM flags) {
+  // The object is handed over through OLE, which may not have started yet.
+  CWinApp::EnsureSystemParts();
   IAccessible* standard = nullptr;
   if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&standard))))
