@@ -22,7 +22,7 @@ void RemoveStyle(HWND window, LONG_PTR bits) {
 
 }  // namespace
 
-void DrawImage(HDC target, HBITMAP image, const RECT& client) {
+void DrawImage(HDC target, HBITMAP image, const RECT& client, POINT from) {
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
   if (!image) {
@@ -32,7 +32,7 @@ void DrawImage(HDC target, HBITMAP image, const RECT& client) {
   }
   MemoryDc source(target);
   SelectScope select(source.Get(), image);
-  BitBlt(target, 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
+  BitBlt(target, 0, 0, width, height, source.Get(), from.x, from.y, SRCCOPY);
 }
 
 const MessageMap& CBitmapBtn::Messages() {
@@ -77,7 +77,7 @@ bool CBitmapBtn::Create(const RECT& rect, HWND parent, const CreateArgs& args, c
   }
   if (args.layoutTooltip && tooltip && *tooltip) SetTooltip(tooltip, true);
   if (ButtonPlans* plans = ButtonPlans::Taking()) {
-    plan_ = Plan{parent, rect};
+    plan_ = Plan{.parent = parent, .rect = rect};
     plans->Add(*this);
     return true;
   }
@@ -96,6 +96,7 @@ void CBitmapBtn::PaintPlannedLook(HDC dc) const {
 bool CBitmapBtn::MakePlannedWindow() {
   if (!plan_) return Hwnd() != nullptr;
   const Plan plan = *std::exchange(plan_, std::nullopt);
+  if (plan.pictures) CutImages(*plan.pictures, plan.picturesRect);
   // Made hidden and shown without a redraw: a window made visible would
   // be painted, and costs twice the time under Wine.
   const DWORD style = WS_CHILD | BS_OWNERDRAW | (plan.enabled ? 0 : WS_DISABLED);
@@ -135,10 +136,19 @@ void CBitmapBtn::PreSubclassWindow() {
 }
 
 void CBitmapBtn::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect) {
-  const std::pair<GdiBitmap*, HBITMAP> images[] = {
-      {&ImageNormal, normal}, {&ImageOver, over}, {&ImageDown, down}, {&ImageDisabled, disabled}};
-  for (auto [target, source] : images) CutImage(*target, source, rect.left, rect.top, rect.right, rect.bottom);
+  if (plan_) {
+    plan_->pictures = {normal, over, down, disabled};
+    plan_->picturesRect = rect;
+    return;
+  }
+  CutImages({normal, over, down, disabled}, rect);
   RemoveStyle(Hwnd(), WS_BORDER | WS_TABSTOP);
+}
+
+void CBitmapBtn::CutImages(const std::array<HBITMAP, 4>& pictures, const RECT& rect) {
+  GdiBitmap* const targets[] = {&ImageNormal, &ImageOver, &ImageDown, &ImageDisabled};
+  for (std::size_t i = 0; i < pictures.size(); ++i)
+    CutImage(*targets[i], pictures[i], rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void CBitmapBtn::SetCheck(int value) {
@@ -358,23 +368,27 @@ void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void CBitmapBtn::PaintLook(HDC target, const RECT& client, bool pressed, bool disabled) const {
-  const HBITMAP image =
-      ImageFor(ChooseButtonImage({ToggleMode != 0, Checked != 0, Hover != 0, pressed, disabled}));
+  const ButtonImage state = ChooseButtonImage({ToggleMode != 0, Checked != 0, Hover != 0, pressed, disabled});
+  // A plan not cut yet paints from its window's pictures.
+  const bool uncut = plan_ && plan_->pictures;
+  const HBITMAP image = uncut ? (*plan_->pictures)[static_cast<std::size_t>(state)] : ImageFor(state);
+  const POINT from = uncut ? POINT{plan_->picturesRect.left, plan_->picturesRect.top} : POINT{0, 0};
   if (Caption.empty()) {
-    DrawImage(target, image, client);
+    DrawImage(target, image, client, from);
   } else {
-    DrawCaption(target, image, client, pressed, disabled);
+    DrawCaption(target, image, from, client, pressed, disabled);
   }
 }
 
-void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) const {
+void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, POINT from, const RECT& client, bool pressed,
+                             bool disabled) const {
   // Drawn off screen and copied in one transfer, so the caption never
   // flickers over a bare image.
   MemoryDc canvas(target);
   GdiBitmap buffer = CreateCanvasBitmap(client.right, client.bottom);
   if (!canvas || !buffer) return;
   SelectScope selectBuffer(canvas.Get(), buffer.Get());
-  DrawImage(canvas.Get(), image, client);
+  DrawImage(canvas.Get(), image, client, from);
 
   COLORREF color = TextColor;
   if (Hover) {

@@ -9,6 +9,7 @@
 // caption, else the name its owner gives, else its tooltip.
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,9 +21,9 @@
 #include "skin/button_look.h"
 #include "skin/skin_font.h"
 
-// A cut-out as the skinned controls draw it: at (0, 0), unscaled; where
-// there is none, the skins' background colour.
-void DrawImage(HDC target, HBITMAP image, const RECT& client);
+// A cut-out as the skinned controls draw it: at (0, 0), unscaled, from
+// `from` of the image; where there is none, the skins' background colour.
+void DrawImage(HDC target, HBITMAP image, const RECT& client, POINT from = {0, 0});
 
 class CBitmapBtn : public CButton, public AccessibleSource {
  public:
@@ -88,7 +89,9 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   void Show(bool shown);
   void Enable(bool enabled);
 
-  // Cuts `rect` out of each full-window picture as the four state images.
+  // Cuts `rect` out of each full-window picture as the four state images;
+  // a planned button cuts them when it is made, and paints from the
+  // pictures until then, so its window's pictures must live that long.
   void SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect);
   // Stores and redraws only on a change.
   void SetCheck(int value);
@@ -139,8 +142,9 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   void Click();
 
   HBITMAP ImageFor(ButtonImage image) const;
+  void CutImages(const std::array<HBITMAP, 4>& pictures, const RECT& rect);
   void PaintLook(HDC target, const RECT& client, bool pressed, bool disabled) const;
-  void DrawCaption(HDC target, HBITMAP image, const RECT& client, bool pressed, bool disabled) const;
+  void DrawCaption(HDC target, HBITMAP image, POINT from, const RECT& client, bool pressed, bool disabled) const;
   // Repaints the plan's place in its parent.
   void InvalidatePlan() const;
   void ShowTooltipFromNowOn();
@@ -152,6 +156,10 @@ class CBitmapBtn : public CButton, public AccessibleSource {
     RECT rect;
     bool shown = true;
     bool enabled = true;
+    // The pictures the state images will be cut from, in ButtonImage's
+    // order, and where; once given.
+    std::optional<std::array<HBITMAP, 4>> pictures{};
+    RECT picturesRect{};
   };
   std::optional<Plan> plan_;
   OwnedWindow tooltip_;

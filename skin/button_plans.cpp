@@ -31,13 +31,18 @@ void ButtonPlans::PaintPlanned(HWND parent, HDC dc) {
       if (button->Planned() && button->PlanParent() == parent) button->PaintPlannedLook(dc);
 }
 
+void ButtonPlans::AfterMade(std::function<void()> step) { afterMade_.push_back(std::move(step)); }
+
 void ButtonPlans::MakeAll() {
   // Each stays painted by its parent until its own window is made.
   for (CBitmapBtn* button : planned_) button->MakePlannedWindow();
+  const std::vector<std::function<void()>> steps = std::move(afterMade_);
   Forget();
+  for (const std::function<void()>& step : steps) step();
 }
 
 void ButtonPlans::Forget() {
   planned_.clear();
+  afterMade_.clear();
   std::erase(pending, this);
 }

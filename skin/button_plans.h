@@ -5,6 +5,7 @@
 // window with many buttons paints without waiting for their windows.
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 class CBitmapBtn;
@@ -12,7 +13,7 @@ class CBitmapBtn;
 class ButtonPlans {
  public:
   ButtonPlans() = default;
-  // Forgets its plans (their buttons may be gone); never makes a window.
+  // Forgets its plans and steps (their buttons may be gone); never makes a window.
   ~ButtonPlans();
   ButtonPlans(const ButtonPlans&) = delete;
   ButtonPlans& operator=(const ButtonPlans&) = delete;
@@ -36,11 +37,15 @@ class ButtonPlans {
 
   // Paints the looks of every button planned on `parent`.
   static void PaintPlanned(HWND parent, HDC dc);
+  // What follows the making, such as dropping the pictures the planned
+  // buttons are cut from.
+  void AfterMade(std::function<void()> step);
   // Makes every planned window, in the order planned (so in the same
-  // z-order as if made at once).
+  // z-order as if made at once), then takes the steps after.
   void MakeAll();
   void Forget();
 
  private:
   std::vector<CBitmapBtn*> planned_;
+  std::vector<std::function<void()>> afterMade_;
 };

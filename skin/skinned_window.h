@@ -37,7 +37,8 @@ class CSkinnedWindow : public CDialog {
 
   // The skin's steps of creation, for a window that does more between them:
   // the pictures; then the window's size from them, the state pictures
-  // dropped, and the shape from the mask.
+  // dropped (once planned controls are made, when there are), and the
+  // shape from the mask.
   void LoadPictures();
   void TakeShape();
 
