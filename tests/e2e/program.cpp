@@ -52,7 +52,9 @@ bool Program::WaitForWindow() {
     return (window_ && IsWindowVisible(window_)) || WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0;
   });
   if (!shown || !window_) return false;
-  // Answered once its thread is idle, so the first paint is done.
+  // Its controls are made right after its first paint, before it first
+  // waits for input.
+  WaitForInputIdle(process_.Get(), kExitWaitMs);
   DWORD_PTR ignored;
   return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kExitWaitMs, &ignored) != 0;
 }
