@@ -1,5 +1,7 @@
 #include "framework/gdi.h"
 
+#include <utility>
+
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) return {0, 0};
@@ -42,4 +44,21 @@ GdiBitmap CopyToCanvas(HBITMAP source) {
   SelectScope selectTo(to.Get(), copy.Get());
   BitBlt(to.Get(), 0, 0, size.cx, size.cy, from.Get(), 0, 0, SRCCOPY);
   return copy;
+}
+
+namespace {
+
+thread_local HWND printedWindow = nullptr;
+thread_local HDC printDc = nullptr;
+
+}  // namespace
+
+HDC PrintingInto(HWND window) { return window && window == printedWindow ? printDc : nullptr; }
+
+PrintScope::PrintScope(HWND window, HDC dc)
+    : outerWindow_(std::exchange(printedWindow, window)), outerDc_(std::exchange(printDc, dc)) {}
+
+PrintScope::~PrintScope() {
+  printedWindow = outerWindow_;
+  printDc = outerDc_;
 }

@@ -44,13 +44,41 @@ class WindowDc {
   HDC dc_;
 };
 
-// The paint handler's device context (`BeginPaint` / `EndPaint`).
+// The device context a parent paints `window` into while it does
+// (WM_PRINTCLIENT, see framework/paint_children.h), else null.
+HDC PrintingInto(HWND window);
+
+// While it lives, `window`'s paint handler paints into `dc` (its client
+// area at the origin) instead of the screen.
+class PrintScope {
+ public:
+  PrintScope(HWND window, HDC dc);
+  PrintScope(const PrintScope&) = delete;
+  PrintScope& operator=(const PrintScope&) = delete;
+  ~PrintScope();
+
+ private:
+  HWND outerWindow_;
+  HDC outerDc_;
+};
+
+// The paint handler's device context (`BeginPaint` / `EndPaint`), or the
+// one its parent paints it into.
 class PaintDc {
  public:
-  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  explicit PaintDc(HWND window) : window_(window), dc_(PrintingInto(window)), printed_(dc_ != nullptr) {
+    if (printed_) {
+      paint_.hdc = dc_;
+      GetClientRect(window, &paint_.rcPaint);
+    } else {
+      dc_ = BeginPaint(window, &paint_);
+    }
+  }
   PaintDc(const PaintDc&) = delete;
   PaintDc& operator=(const PaintDc&) = delete;
-  ~PaintDc() { EndPaint(window_, &paint_); }
+  ~PaintDc() {
+    if (!printed_) EndPaint(window_, &paint_);
+  }
   HDC Get() const { return dc_; }
   const PAINTSTRUCT& Paint() const { return paint_; }
 
@@ -58,6 +86,7 @@ class PaintDc {
   HWND window_;
   PAINTSTRUCT paint_{};
   HDC dc_;
+  bool printed_;
 };
 
 // Selects an object into a device context for one scope and puts the

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/focus_order.h"
+#include "framework/gdi.h"
 #include "framework/handles.h"
 
 namespace {
@@ -163,6 +164,13 @@ LRESULT CWnd::Route(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (const MessageEntry* entry = FindMessageEntry(GetMessageMap(), message, wParam, lParam)) {
     return entry->thunk(*this, wParam, lParam);
+  }
+  // A window that paints itself paints the same into its parent's canvas.
+  if (message == WM_PRINTCLIENT && wParam) {
+    if (const MessageEntry* paint = FindMessageEntry(GetMessageMap(), WM_PAINT, 0, 0)) {
+      PrintScope printing(hwnd_, reinterpret_cast<HDC>(wParam));
+      return paint->thunk(*this, 0, 0);
+    }
   }
   LRESULT result = 0;
   if (CWnd* control = NotifyingControl(message, wParam, lParam);

@@ -1,5 +1,6 @@
 #include "skin/skinned_window.h"
 
+#include "framework/paint_children.h"
 #include "skin/button_plans.h"
 #include "skin/click_slider.h"
 #include "skin/slider_message.h"
@@ -44,10 +45,14 @@ bool CSkinnedWindow::OnCreate(const CREATESTRUCTW&) {
 }
 
 void CSkinnedWindow::OnPaint() {
-  PaintBuffered(Hwnd(), [this](HDC dc) {
+  // Shown anew (or uncovered whole): its controls paint in the same pass.
+  // Painted into its own parent's pass, that pass paints them.
+  const bool withChildren = !PrintingInto(Hwnd()) && WholeClientToPaint(Hwnd());
+  PaintBuffered(Hwnd(), [&](HDC dc) {
     images_.PaintBackground(dc);
     PaintContent(dc);
     ButtonPlans::PaintPlanned(Hwnd(), dc);
+    if (withChildren) PaintChildren(Hwnd(), dc);
   });
   Painted();
 }

@@ -152,6 +152,33 @@ TEST_F(MainWindowTest, PaintsFirstAndMakesItsControlsAfterwardsUnseen) {
   EXPECT_TRUE(Button(frame::kSettings).Checked) << "the click before the controls opened the settings";
 }
 
+// A page shown anew paints its controls in its own pass, each as the
+// control paints itself (lists in their skinned frames, edit boxes,
+// sliders, buttons), on every page and either tab strip.
+TEST_F(MainWindowTest, APageShownPaintsItsControlsAsTheyPaintThemselves) {
+  COptionDlg& dlg = Open();
+  int width = 0, height = 0;
+  for (int page = 0; page < kFunctionPageCount; ++page) {
+    dlg.Pages().ShowTabStrip(page >= 4, static_cast<FunctionPage>(page));
+    dlg.Pages().ShowFunctionPage(static_cast<FunctionPage>(page));
+    UpdateWindow(dlg.Hwnd());
+    bool controlLeft = false;
+    for (HWND shown = GetWindow(dlg.Hwnd(), GW_CHILD); shown; shown = GetWindow(shown, GW_HWNDNEXT)) {
+      UpdateWindow(shown);
+      for (HWND control = GetWindow(shown, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+        controlLeft |= IsWindowVisible(control) && GetUpdateRect(control, nullptr, FALSE);
+    }
+    EXPECT_FALSE(controlLeft) << "page " << page << ": a control waits to paint itself";
+    RedrawWindow(dlg.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const std::vector<COLORREF> together = CaptureClient(dlg.Hwnd(), width, height);
+    // The controls alone paint again, each by itself.
+    for (HWND shown = GetWindow(dlg.Hwnd(), GW_CHILD); shown; shown = GetWindow(shown, GW_HWNDNEXT))
+      for (HWND control = GetWindow(shown, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_TRUE(CaptureClient(dlg.Hwnd(), width, height) == together) << "page " << page;
+  }
+}
+
 TEST_F(MainWindowTest, PressesOnTheBackgroundDragTheWholeWindowButOnThePagesOfValuesAndMacros) {
   COptionDlg& dlg = Open();
   using enum PageId;
