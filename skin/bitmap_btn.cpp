@@ -382,14 +382,28 @@ void CBitmapBtn::PaintLook(HDC target, const RECT& client, bool pressed, bool di
 
 void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, POINT from, const RECT& client, bool pressed,
                              bool disabled) const {
-  // Drawn off screen and copied in one transfer, so the caption never
-  // flickers over a bare image.
+  // A canvas (a parent painting the button with itself) takes the drawing
+  // as it is, within the button's place.
+  if (GetObjectType(target) == OBJ_MEMDC) {
+    const int saved = SaveDC(target);
+    IntersectClipRect(target, client.left, client.top, client.right, client.bottom);
+    DrawImageAndCaption(target, image, from, client, pressed, disabled);
+    RestoreDC(target, saved);
+    return;
+  }
+  // The screen: drawn off screen and copied in one transfer, so the caption
+  // never flickers over a bare image.
   MemoryDc canvas(target);
   GdiBitmap buffer = CreateCanvasBitmap(client.right, client.bottom);
   if (!canvas || !buffer) return;
   SelectScope selectBuffer(canvas.Get(), buffer.Get());
-  DrawImage(canvas.Get(), image, client, from);
+  DrawImageAndCaption(canvas.Get(), image, from, client, pressed, disabled);
+  BitBlt(target, 0, 0, client.right, client.bottom, canvas.Get(), 0, 0, SRCCOPY);
+}
 
+void CBitmapBtn::DrawImageAndCaption(HDC dc, HBITMAP image, POINT from, const RECT& client, bool pressed,
+                                     bool disabled) const {
+  DrawImage(dc, image, client, from);
   COLORREF color = TextColor;
   if (Hover) {
     color = HoverTextColor;
@@ -398,15 +412,13 @@ void CBitmapBtn::DrawCaption(HDC target, HBITMAP image, POINT from, const RECT& 
   } else if (pressed || Checked) {
     color = PressedTextColor;
   }
-  SetBkMode(canvas.Get(), TRANSPARENT);
-  SetTextColor(canvas.Get(), color);
-  SelectScope selectFont(canvas.Get(), SharedSkinFont(FontHeight, FontWidth, FontFace));
-
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, color);
+  SelectScope selectFont(dc, SharedSkinFont(FontHeight, FontWidth, FontFace));
   const CaptionLayout layout = LayoutCaption(
       {TextAlign, UseTextRect != 0, {TextRect.left, TextRect.top, TextRect.right, TextRect.bottom}, MultiLine != 0,
        TextIndent},
       {client.left, client.top, client.right, client.bottom});
   RECT rect{layout.rect.left, layout.rect.top, layout.rect.right, layout.rect.bottom};
-  DrawTextW(canvas.Get(), Caption.c_str(), static_cast<int>(Caption.size()), &rect, layout.format);
-  BitBlt(target, 0, 0, client.right, client.bottom, canvas.Get(), 0, 0, SRCCOPY);
+  DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &rect, layout.format);
 }

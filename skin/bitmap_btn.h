@@ -145,6 +145,7 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   void CutImages(const std::array<HBITMAP, 4>& pictures, const RECT& rect);
   void PaintLook(HDC target, const RECT& client, bool pressed, bool disabled) const;
   void DrawCaption(HDC target, HBITMAP image, POINT from, const RECT& client, bool pressed, bool disabled) const;
+  void DrawImageAndCaption(HDC dc, HBITMAP image, POINT from, const RECT& client, bool pressed, bool disabled) const;
   // Repaints the plan's place in its parent.
   void InvalidatePlan() const;
   void ShowTooltipFromNowOn();
