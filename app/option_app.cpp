@@ -16,6 +16,10 @@ void CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   // Without the hook menus keep the system's frame; the program runs on.
   InstallMenuHook();
+  // Only the copy that runs gets here: new files left beside the settings
+  // are those of saves a crash cut short. A save of this copy's own is
+  // whole by now (saves run on this thread), so none of its is taken.
+  for (const std::wstring& file : {ConfigIniPath(), ProfileFilePath(0), MacroFilePath()}) RemoveLeftoverNewFiles(file);
 }
 
 }  // namespace
@@ -23,10 +27,10 @@ void CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
 BOOL COptionApp::InitInstance() {
   // The system parts wait until a page or dialog needs them (see
   // CWinApp::EnsureSystemParts): the first paint does not wait for them.
-  // The menu hook waits until the main window has painted: no menu can
-  // open before, and while a thread has a message hook every message sent
-  // on it is one more trip to the window server, which would slow the
-  // thousands of the window's creation and first paint.
+  // The menu hook and the leftovers of a crash wait until the main window
+  // has painted: no menu can open before, and while a thread has a message
+  // hook every message sent on it is one more trip to the window server,
+  // which would slow the thousands of the window's creation and first paint.
   SetTimer(nullptr, 0, 0, &AfterFirstPaint);
   KernelHandle mutex(CreateMutexW(nullptr, FALSE, kSingleInstanceMutexName));
   const DWORD created = GetLastError();
@@ -34,9 +38,6 @@ BOOL COptionApp::InitInstance() {
   // all leaves the program running unprotected.
   if (created == ERROR_ALREADY_EXISTS) return FALSE;
   instanceMutex_ = std::move(mutex);
-  // The only copy running: new files left beside the settings are those of
-  // saves a crash cut short.
-  for (const std::wstring& file : {ConfigIniPath(), ProfileFilePath(0), MacroFilePath()}) RemoveLeftoverNewFiles(file);
   COptionDlg::DecodePicturesAhead();
   const auto window = std::make_unique<Window<COptionDlg>>(MonitorNames::Standard(), ControlsMade::AfterFirstPaint);
   SetMainWindow(window.get());
