@@ -93,8 +93,8 @@ class COptionDlg : public CSkinnedWindow, public CycleWindow, public MainWindow 
   void Painted() override;
   // In the middle of the screen.
   std::optional<POINT> PlaceFor(SIZE size) const override;
-  // The planned controls' windows, at once; an input that came before
-  // them then goes to the control now under it.
+  // The planned controls' windows, at once (input that was queued before
+  // them is handed to them in PreTranslateMessage).
   void MakeControls();
   // Once every control has its window: the focus, and the pages ahead.
   void ControlsReady();
