@@ -30,9 +30,10 @@ constexpr RECT kReloadArea{308, 252, 348, 282};
 constexpr int kEndProgramCode = -1;
 
 // Once the window shows (a timer comes only when nothing else, painting
-// included, waits) the pictures of the pages hidden at start decode, and
-// then those pages are made, one a tick: each is ready before the user
-// first asks for it, and between two the user's input is taken.
+// included, waits) the pictures of the pages hidden at start decode; then
+// the planned buttons' state images are cut and those pages are made, one
+// a tick: each is ready before the user first asks for it, and between two
+// the user's input is taken.
 constexpr UINT_PTR kPicturesAheadTimer = 1;
 constexpr UINT_PTR kPagesAheadTimer = 2;
 constexpr UINT kPagesAheadMs = 30;
@@ -146,8 +147,10 @@ void COptionDlg::ControlsReady() {
   pagesAhead_.Start(Hwnd(), kPicturesAheadTimer, 0);
   // The first control in reading order, without its mark until the
   // keyboard is used; the dialog manager would pick the first window made.
-  if (HWND first = FirstInReadingOrder(frame_, pages_))
-    SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+  // Not through WM_NEXTDLGCTL: it looks for a default button through
+  // every window (a trip to the window server each, under Wine), and the
+  // window has none.
+  if (HWND first = FirstInReadingOrder(frame_, pages_)) SetFocus(first);
 }
 
 void COptionDlg::OnTimer(UINT_PTR timer) {
@@ -155,7 +158,11 @@ void COptionDlg::OnTimer(UINT_PTR timer) {
     DecodeLaterPictures();
     pagesAhead_.Start(Hwnd(), kPagesAheadTimer, kPagesAheadMs);
   } else if (timer == kPagesAheadTimer) {
-    if (!pages_.MakeNextPage()) pagesAhead_.Stop();
+    if (plans_.Uncut()) {
+      plans_.CutAll();
+    } else if (!pages_.MakeNextPage()) {
+      pagesAhead_.Stop();
+    }
   } else {
     Default();
   }

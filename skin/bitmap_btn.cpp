@@ -96,16 +96,12 @@ void CBitmapBtn::PaintPlannedLook(HDC dc) const {
 bool CBitmapBtn::MakePlannedWindow() {
   if (!plan_) return Hwnd() != nullptr;
   const Plan plan = *std::exchange(plan_, std::nullopt);
-  if (plan.pictures) CutImages(*plan.pictures, plan.picturesRect);
-  // Made hidden and shown without a redraw: a window made visible would
-  // be painted, and costs twice the time under Wine.
+  // Made hidden, then shown by its style alone, as WM_SETREDRAW does: a
+  // window shown by ShowWindow or SetWindowPos is invalidated and painted,
+  // and under Wine costs four trips to the window server where this costs one.
   const DWORD style = WS_CHILD | BS_OWNERDRAW | (plan.enabled ? 0 : WS_DISABLED);
   if (!CButton::Create(nullptr, style, plan.rect, plan.parent, 0)) return false;
-  if (plan.shown) {
-    SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOREDRAW);
-    ValidateRect(Hwnd(), nullptr);
-  }
+  if (plan.shown) SetWindowLongPtrW(Hwnd(), GWL_STYLE, GetWindowLongPtrW(Hwnd(), GWL_STYLE) | WS_VISIBLE);
   return true;
 }
 
@@ -137,12 +133,16 @@ void CBitmapBtn::PreSubclassWindow() {
 
 void CBitmapBtn::SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect) {
   if (plan_) {
-    plan_->pictures = {normal, over, down, disabled};
-    plan_->picturesRect = rect;
+    uncut_ = Uncut{{normal, over, down, disabled}, rect};
     return;
   }
+  uncut_.reset();
   CutImages({normal, over, down, disabled}, rect);
   RemoveStyle(Hwnd(), WS_BORDER | WS_TABSTOP);
+}
+
+void CBitmapBtn::CutPlannedImages() {
+  if (const std::optional<Uncut> uncut = std::exchange(uncut_, std::nullopt)) CutImages(uncut->pictures, uncut->rect);
 }
 
 void CBitmapBtn::CutImages(const std::array<HBITMAP, 4>& pictures, const RECT& rect) {
@@ -369,10 +369,9 @@ void CBitmapBtn::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 void CBitmapBtn::PaintLook(HDC target, const RECT& client, bool pressed, bool disabled) const {
   const ButtonImage state = ChooseButtonImage({ToggleMode != 0, Checked != 0, Hover != 0, pressed, disabled});
-  // A plan not cut yet paints from its window's pictures.
-  const bool uncut = plan_ && plan_->pictures;
-  const HBITMAP image = uncut ? (*plan_->pictures)[static_cast<std::size_t>(state)] : ImageFor(state);
-  const POINT from = uncut ? POINT{plan_->picturesRect.left, plan_->picturesRect.top} : POINT{0, 0};
+  // A planned button not cut yet paints from its window's pictures.
+  const HBITMAP image = uncut_ ? uncut_->pictures[static_cast<std::size_t>(state)] : ImageFor(state);
+  const POINT from = uncut_ ? POINT{uncut_->rect.left, uncut_->rect.top} : POINT{0, 0};
   if (Caption.empty()) {
     DrawImage(target, image, client, from);
   } else {

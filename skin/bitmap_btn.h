@@ -90,9 +90,10 @@ class CBitmapBtn : public CButton, public AccessibleSource {
   void Enable(bool enabled);
 
   // Cuts `rect` out of each full-window picture as the four state images;
-  // a planned button cuts them when it is made, and paints from the
-  // pictures until then, so its window's pictures must live that long.
+  // a planned button cuts them when told (CutPlannedImages), and paints
+  // from the pictures until then, so its window's pictures must live that long.
   void SetImages(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect);
+  void CutPlannedImages();
   // Stores and redraws only on a change.
   void SetCheck(int value);
   void SetCaption(std::wstring_view text) { Caption = text; }
@@ -157,12 +158,15 @@ class CBitmapBtn : public CButton, public AccessibleSource {
     RECT rect;
     bool shown = true;
     bool enabled = true;
-    // The pictures the state images will be cut from, in ButtonImage's
-    // order, and where; once given.
-    std::optional<std::array<HBITMAP, 4>> pictures{};
-    RECT picturesRect{};
   };
   std::optional<Plan> plan_;
+  // The pictures a planned button's state images will be cut from, in
+  // ButtonImage's order, and where; once given, until cut.
+  struct Uncut {
+    std::array<HBITMAP, 4> pictures;
+    RECT rect;
+  };
+  std::optional<Uncut> uncut_;
   OwnedWindow tooltip_;
   std::optional<std::wstring> tooltipText_;
   bool tooltipActive_ = false;

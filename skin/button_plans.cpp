@@ -31,18 +31,26 @@ void ButtonPlans::PaintPlanned(HWND parent, HDC dc) {
       if (button->Planned() && button->PlanParent() == parent) button->PaintPlannedLook(dc);
 }
 
-void ButtonPlans::AfterMade(std::function<void()> step) { afterMade_.push_back(std::move(step)); }
+void ButtonPlans::AfterCut(std::function<void()> step) { afterCut_.push_back(std::move(step)); }
 
 void ButtonPlans::MakeAll() {
   // Each stays painted by its parent until its own window is made.
   for (CBitmapBtn* button : planned_) button->MakePlannedWindow();
-  const std::vector<std::function<void()>> steps = std::move(afterMade_);
+  uncut_.insert(uncut_.end(), planned_.begin(), planned_.end());
+  planned_.clear();
+  std::erase(pending, this);
+}
+
+void ButtonPlans::CutAll() {
+  for (CBitmapBtn* button : uncut_) button->CutPlannedImages();
+  const std::vector<std::function<void()>> steps = std::move(afterCut_);
   Forget();
   for (const std::function<void()>& step : steps) step();
 }
 
 void ButtonPlans::Forget() {
   planned_.clear();
-  afterMade_.clear();
+  uncut_.clear();
+  afterCut_.clear();
   std::erase(pending, this);
 }

@@ -2,7 +2,9 @@
 // Skinned buttons whose windows wait until their parents have first
 // painted. Until then each is a plan that its parent paints (see
 // CBitmapBtn::Planned); the windows made afterwards change no pixel. So a
-// window with many buttons paints without waiting for their windows.
+// window with many buttons paints without waiting for their windows. Their
+// state images are cut later still: until then they paint from their
+// window's pictures, and work as any button does.
 #include <windows.h>
 
 #include <functional>
@@ -37,15 +39,19 @@ class ButtonPlans {
 
   // Paints the looks of every button planned on `parent`.
   static void PaintPlanned(HWND parent, HDC dc);
-  // What follows the making, such as dropping the pictures the planned
+  // What follows the cutting, such as dropping the pictures the planned
   // buttons are cut from.
-  void AfterMade(std::function<void()> step);
+  void AfterCut(std::function<void()> step);
   // Makes every planned window, in the order planned (so in the same
-  // z-order as if made at once), then takes the steps after.
+  // z-order as if made at once).
   void MakeAll();
+  bool Uncut() const { return !uncut_.empty(); }
+  // Cuts the state images of the buttons made, then takes the steps after.
+  void CutAll();
   void Forget();
 
  private:
   std::vector<CBitmapBtn*> planned_;
-  std::vector<std::function<void()>> afterMade_;
+  std::vector<CBitmapBtn*> uncut_;
+  std::vector<std::function<void()>> afterCut_;
 };

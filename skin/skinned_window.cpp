@@ -28,9 +28,9 @@ void CSkinnedWindow::TakeShape() {
   const std::optional<POINT> place = PlaceFor(images_.size);
   SetWindowPos(Hwnd(), nullptr, place ? place->x : 0, place ? place->y : 0, images_.size.cx, images_.size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE));
-  // Planned controls are cut from the state pictures when they are made.
+  // Planned controls are cut from the state pictures later.
   if (ButtonPlans* plans = ButtonPlans::Taking())
-    plans->AfterMade([this] { images_.ReleaseStatePictures(); });
+    plans->AfterCut([this] { images_.ReleaseStatePictures(); });
   else
     images_.ReleaseStatePictures();
   images_.ApplyRegion(Hwnd());
