@@ -11,15 +11,24 @@
 
 namespace {
 
+// Housekeeping waits until the window is live and the user can act.
+constexpr UINT kLeftoversAfterMs = 100;
+
+void CALLBACK RemoveLeftovers(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  // Only the copy that runs gets here: new files left beside the settings
+  // are those of saves a crash cut short. A save of this copy's own is
+  // whole between two messages (saves run on this thread), so none of its
+  // is taken.
+  for (const std::wstring& file : {ConfigIniPath(), ProfileFilePath(0), MacroFilePath()}) RemoveLeftoverNewFiles(file);
+}
+
 // A timer message comes only when nothing else, painting included, waits.
 void CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   // Without the hook menus keep the system's frame; the program runs on.
   InstallMenuHook();
-  // Only the copy that runs gets here: new files left beside the settings
-  // are those of saves a crash cut short. A save of this copy's own is
-  // whole by now (saves run on this thread), so none of its is taken.
-  for (const std::wstring& file : {ConfigIniPath(), ProfileFilePath(0), MacroFilePath()}) RemoveLeftoverNewFiles(file);
+  SetTimer(nullptr, 0, kLeftoversAfterMs, &RemoveLeftovers);
 }
 
 }  // namespace
@@ -27,10 +36,11 @@ void CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
 BOOL COptionApp::InitInstance() {
   // The system parts wait until a page or dialog needs them (see
   // CWinApp::EnsureSystemParts): the first paint does not wait for them.
-  // The menu hook and the leftovers of a crash wait until the main window
-  // has painted: no menu can open before, and while a thread has a message
+  // The menu hook waits until the main window has painted and made its
+  // controls: no menu can open before, and while a thread has a message
   // hook every message sent on it is one more trip to the window server,
-  // which would slow the thousands of the window's creation and first paint.
+  // which would slow the thousands of the window's creation and first
+  // paint. The leftovers of a crash wait until the window is live.
   SetTimer(nullptr, 0, 0, &AfterFirstPaint);
   KernelHandle mutex(CreateMutexW(nullptr, FALSE, kSingleInstanceMutexName));
   const DWORD created = GetLastError();

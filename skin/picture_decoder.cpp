@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <future>
@@ -14,11 +15,17 @@
 
 namespace {
 
-// Two workers, so the start's pictures decode side by side while the user
-// interface thread builds the windows; they live as long as the process: a
+// Workers decode while the user interface thread builds the windows: one
+// core is left to that thread (and under Wine to the window server it
+// waits on at every step), so two at most, one on two cores; more would
+// slow the start they should speed up. They live as long as the process: a
 // thread that decoded a picture has touched the window system, and such a
 // thread ending while the user interface works (activation, a press under
 // way) was seen to cost clicks under Wine.
+int WorkerCount() {
+  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()) - 1, 1, 2);
+}
+
 class Decoder {
  public:
   // Queues the files not queued yet.
@@ -33,7 +40,7 @@ class Decoder {
       }
       if (!started_) {
         started_ = true;
-        for (int worker = 0; worker < kWorkers; ++worker) std::thread([this] { Run(); }).detach();
+        for (int worker = WorkerCount(); worker > 0; --worker) std::thread([this] { Run(); }).detach();
       }
     }
     wake_.notify_all();
@@ -68,8 +75,6 @@ class Decoder {
       next.second.set_value(std::move(picture));
     }
   }
-
-  static constexpr int kWorkers = 2;
 
   std::mutex lock_;
   std::condition_variable wake_;

@@ -109,7 +109,8 @@ TEST_F(ProgramTest, NextProfileThenApplyReachesTheMonitorAndWaitsForItsAnswer) {
 }
 
 TEST_F(ProgramTest, WithoutMonitorApplyWritesTheFilesAndIsDoneAtOnce) {
-  // New files of saves a crash cut short go at the start; no one else's.
+  // New files of saves a crash cut short go at the start, once the window
+  // is live; no one else's.
   fs::create_directory(Program::Folder() + L"config");
   const struct { const wchar_t* name; bool ours; } files[] = {
       {L"vgm1A.tmp", true}, {L"config\\VGMFFFF.TMP", true}, {L"vgm12345.tmp", false}, {L"vgmx.tmp", false},
@@ -119,8 +120,9 @@ TEST_F(ProgramTest, WithoutMonitorApplyWritesTheFilesAndIsDoneAtOnce) {
   ASSERT_TRUE(program.Start());
   ASSERT_TRUE(program.WaitForWindow());
   for (const auto& file : files) {
-    EXPECT_NE(fs::exists(Program::Folder() + file.name), file.ours) << fs::path(file.name).string();
-    fs::remove(Program::Folder() + file.name);
+    const std::wstring path = Program::Folder() + file.name;
+    EXPECT_TRUE(WaitUntil([&] { return fs::exists(path) != file.ours; })) << fs::path(file.name).string();
+    fs::remove(path);
   }
   SaveShot(program, L"start_page.png");
   program.ClickButton(kFirstColour);

@@ -139,6 +139,18 @@ TEST_F(MainWindowTest, PaintsFirstAndMakesItsControlsAfterwardsUnseen) {
   ASSERT_TRUE(PumpUntil([&] { return controlAt(frame::kApply) != window->Hwnd(); }));
   RedrawWindow(window->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_TRUE(CaptureClient(window->Hwnd(), width, height) == planned) << "the controls paint as planned";
+  // Made but not cut yet, a button paints its states from the window's
+  // pictures as it does from its own cut-outs.
+  CBitmapBtn& apply = Button(frame::kApply);
+  auto hovered = [&] {
+    apply.Hover = 1;
+    RedrawWindow(apply.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    return CaptureClient(apply.Hwnd(), width, height);
+  };
+  ASSERT_FALSE(apply.ImageOver) << "cut a tick after the controls are made";
+  const std::vector<COLORREF> uncut = hovered();
+  ASSERT_TRUE(PumpUntil([&] { return apply.ImageOver.Get() != nullptr; }));
+  EXPECT_TRUE(hovered() == uncut);
 
   window.reset();
   open();
