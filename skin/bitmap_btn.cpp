@@ -98,7 +98,7 @@ bool CBitmapBtn::MakePlannedWindow() {
   const Plan plan = *std::exchange(plan_, std::nullopt);
   // Made hidden, then shown by its style alone, as WM_SETREDRAW does: a
   // window shown by ShowWindow or SetWindowPos is invalidated and painted,
-  // and under Wine costs four trips to the window server where this costs one.
+  // and under Wine costs four trips to the window server where this costs two.
   const DWORD style = WS_CHILD | BS_OWNERDRAW | (plan.enabled ? 0 : WS_DISABLED);
   if (!CButton::Create(nullptr, style, plan.rect, plan.parent, 0)) return false;
   if (plan.shown) SetWindowLongPtrW(Hwnd(), GWL_STYLE, GetWindowLongPtrW(Hwnd(), GWL_STYLE) | WS_VISIBLE);
