@@ -82,8 +82,8 @@ bool COptionDlg::OnCreate(const CREATESTRUCTW&) {
   LoadLanguageModule();
   // The frame's buttons are made while the pictures still decode (started
   // with the program); then the pages, each with its pictures (queued
-  // first); the frame's cut-outs come last (a planned button's, once it is
-  // made).
+  // first); the frame's cut-outs come last (a planned button's, a timer
+  // tick after it is made).
   std::optional<ButtonPlans::Planning> planning;
   if (controlsMade_ == ControlsMade::AfterFirstPaint) planning.emplace(plans_);
   const std::vector<SkinButtonInfo> layout = frame_.Create(*this, ReadButtonSection(SkinFolder() + kMainLayout));
